@@ -1,0 +1,32 @@
+#include "SkedFile.h"
+#include "SkedTable.h"
+#include "Text.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+// Any bytes must load or fail without a crash, keep every field within its limit, and a table
+// that was read must survive a write and a second read unchanged.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    SkedTable table;
+    readSked(bytes, table);
+    for (int i = 0; i < SkedTable::kSlots; ++i) {
+        const SkedEntry& row = table.row(i);
+        if (codePointCount(row.date) > SkedTable::kDateLimit ||
+            codePointCount(row.time) > SkedTable::kTimeLimit ||
+            codePointCount(row.message) > SkedTable::kMessageLimit)
+            std::abort();
+    }
+    const std::string written = encodeSkedFile(skedFileText(table));
+    SkedTable again;
+    // A full table's weekly line is never read back, so the second table starts from the same switch.
+    again.setWeekly(table.weekly());
+    if (!readSked(written, again).ok())
+        std::abort();
+    if (skedFileText(again) != skedFileText(table))
+        std::abort();
+    return 0;
+}

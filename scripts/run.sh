@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts the clock.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+scripts/build.sh default
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found (DISPLAY is not set): run 'xvfb-run -a scripts/run.sh' on a machine without one." >&2
+    exit 1
+fi
+exec build/default/bin/tockmere

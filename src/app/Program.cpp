@@ -1,0 +1,42 @@
+#include "Program.h"
+
+#include "SkedForm.h"
+#include "frmSkeds.h"
+
+#include <QCoreApplication>
+
+Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, QString programDir)
+    : context_{clock, settings, dialogs, basic_, *this} {
+    basic_.programDir = std::move(programDir);
+}
+
+Program::~Program() {
+    delete skeds_;
+    delete main_;
+}
+
+void Program::start() {
+    main().Form_Load();
+    main().show();
+}
+
+SkedForm& Program::main() {
+    if (!main_)
+        main_ = new SkedForm(context_);
+    return *main_;
+}
+
+frmSkeds& Program::skeds() {
+    if (!skeds_)
+        skeds_ = new frmSkeds(context_);
+    return *skeds_;
+}
+
+void Program::endProgram() {
+    ended_ = true;
+    // The other windows go without their closing steps, so none of them can refuse.
+    delete skeds_;
+    if (main_)
+        main_->hide();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "BasicModule.h"
+#include "Context.h"
+
+#include <QPointer>
+#include <QString>
+
+class SkedForm;
+class frmSkeds;
+
+// Owns the program-wide values and the windows, and hands the services to every window.
+// Each window is created hidden on first touch and created afresh after it was destroyed.
+class Program final : public Forms {
+public:
+    Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, QString programDir);
+    ~Program() override;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Runs the main window's start-up and shows it.
+    void start();
+
+    SkedForm& main() override;
+    frmSkeds& skeds() override;
+    void endProgram() override;
+
+    BasicModule& basic() { return basic_; }
+    bool ended() const { return ended_; }
+
+private:
+    BasicModule basic_;
+    Context context_;
+    QPointer<SkedForm> main_;
+    QPointer<frmSkeds> skeds_;
+    bool ended_ = false;
+};

@@ -1,0 +1,38 @@
+#include "Program.h"
+#include "QtClock.h"
+#include "QtDialogs.h"
+#include "QtSettingsStore.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "tockmere: no display found (DISPLAY is not set); on a machine "
+                             "without one, start it as: xvfb-run -a %s\n",
+                     argv[0]);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tockmere"));
+    // Closing the main window ends the program; the hidden table window must not keep it alive.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtClock clock;
+    QtSettingsStore settings;
+    QtDialogs dialogs;
+    Program program(clock, settings, dialogs, QCoreApplication::applicationDirPath());
+    program.start();
+    return QApplication::exec();
+}

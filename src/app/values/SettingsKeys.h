@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLatin1String>
+
+// Where the program keeps its settings, and the keys of the section.
+namespace SettingsKeys {
+inline constexpr QLatin1String kApplication{"Tockmere"};
+inline constexpr QLatin1String kSection{"Options"};
+inline constexpr QLatin1String kPositionTop{"PositionTop"};
+inline constexpr QLatin1String kPositionLeft{"PositionLeft"};
+inline constexpr QLatin1String kMinimize{"Minimize"};
+inline constexpr QLatin1String kSilent{"Silent"};
+inline constexpr QLatin1String kAlarmPopUp{"AlarmPopUp"};
+inline constexpr QLatin1String kAlarmCloseButton{"AlarmCloseButton"};
+inline constexpr QLatin1String kContinuous{"Continuous"};
+inline constexpr QLatin1String kUseUtc{"Use UTC"};
+inline constexpr QLatin1String kUtcLabel{"UTC Label"};
+inline constexpr QLatin1String kUtcOffset{"UTC offset"};
+inline constexpr QLatin1String kPlannexFile{"Plannex file"};
+inline constexpr QLatin1String kTrue{"TRUE"};
+inline constexpr QLatin1String kFalse{"FALSE"};
+} // namespace SettingsKeys

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDateTime>
+
+// Every reading of the time goes through here, so tests can set and step the time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The local date and time of day.
+    virtual QDateTime localNow() const = 0;
+    // The system clock in UTC.
+    virtual QDateTime utcNow() const = 0;
+};

@@ -1,0 +1,5 @@
+#include "QtClock.h"
+
+QDateTime QtClock::localNow() const { return QDateTime::currentDateTime(); }
+
+QDateTime QtClock::utcNow() const { return QDateTime::currentDateTimeUtc(); }

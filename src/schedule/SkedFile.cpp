@@ -1,0 +1,110 @@
+#include "SkedFile.h"
+
+#include "AtomicFile.h"
+#include "Text.h"
+
+#include <fstream>
+#include <filesystem>
+
+namespace {
+
+// The reader never needs more than 40 lines, so a huge file is read only this far.
+constexpr std::streamsize kMaxBytesRead = 64 * 1024 * 1024;
+
+// Splits off the next line; CR LF, LF and a lone CR all end a line. False when no line is left.
+bool nextLine(std::string_view& rest, std::string_view& line) {
+    if (rest.empty())
+        return false;
+    const auto end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+        line = rest;
+        rest = {};
+        return true;
+    }
+    line = rest.substr(0, end);
+    std::size_t skip = 1;
+    if (rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n')
+        skip = 2;
+    rest.remove_prefix(end + skip);
+    return true;
+}
+
+std::string column(std::string_view line, std::size_t first, std::size_t width) {
+    return trimBlanks(midCodePoints(line, first - 1, width));
+}
+
+std::string rowLine(const SkedEntry& entry) {
+    std::string line = entry.skip ? "S " : "  ";
+    line += padRight(entry.date, 12);
+    line += padRight(entry.time, 6);
+    line += entry.message;
+    return line;
+}
+
+} // namespace
+
+ReadResult readSked(std::string_view fileBytes, SkedTable& table) {
+    if (fileBytes.substr(0, 3) == "\xEF\xBB\xBF")
+        fileBytes.remove_prefix(3);
+    const std::string text =
+        isValidUtf8(fileBytes) ? std::string(fileBytes) : cp1252ToUtf8(fileBytes);
+    std::string_view rest = text;
+    for (int i = 0; i < SkedTable::kRows; ++i) {
+        std::string_view line;
+        if (!nextLine(rest, line))
+            return {ReadStatus::EndedEarly, i + 1, {}};
+        const std::string head = upperAscii(line.substr(0, 4));
+        if (head == "WEEK") {
+            const char last = line.back();
+            if (last < '0' || last > '2')
+                return {ReadStatus::BadWeeklyLine, i + 1, std::string(line)};
+            table.setWeekly(last - '0');
+            continue;
+        }
+        if (head.substr(0, 3) == "END")
+            return {};
+        table.setSkip(i, !line.empty() && (line[0] == 'S' || line[0] == 's'));
+        table.setDate(i, column(line, 3, 10));
+        table.setTime(i, column(line, 15, 4));
+        table.setMessage(i, column(line, 21, 60));
+    }
+    return {};
+}
+
+ReadResult readSkedFile(const std::string& path, SkedTable& table) {
+    std::error_code error;
+    // Refusing anything but a regular file keeps a FIFO or a device from blocking the program.
+    if (!std::filesystem::is_regular_file(path, error))
+        return {ReadStatus::CannotOpen, 0, {}};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {ReadStatus::CannotOpen, 0, {}};
+    std::string bytes(static_cast<std::size_t>(kMaxBytesRead), '\0');
+    in.read(bytes.data(), kMaxBytesRead);
+    if (in.bad())
+        return {ReadStatus::CannotOpen, 0, {}};
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return readSked(bytes, table);
+}
+
+std::string skedFileText(const SkedTable& table) {
+    std::string text;
+    for (int i = 0; i < SkedTable::kRows && !table.isEmpty(i); ++i)
+        text += rowLine(table.row(i)) + "\r\n";
+    text += "WeeklyIncr: " + std::to_string(table.weekly()) + "\r\n";
+    text += "end\r\n";
+    return text;
+}
+
+std::string encodeSkedFile(std::string_view utf8Text) {
+    // Bytes that happen to form valid UTF-8 would be read back as UTF-8, so such a text is
+    // written as UTF-8 in the first place; plain ASCII is the same either way.
+    auto cp1252 = utf8ToCp1252(utf8Text);
+    if (cp1252 && (*cp1252 == utf8Text || !isValidUtf8(*cp1252)))
+        return *cp1252;
+    return std::string(utf8Text);
+}
+
+WriteResult writeSkedFile(const std::string& path, const SkedTable& table) {
+    return writeFileAtomically(path, encodeSkedFile(skedFileText(table)));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "SkedTable.h"
+
+#include <string>
+#include <string_view>
+
+// The schedule file: row lines (skip flag in column 1, date from column 3, time from column 15,
+// message from column 21), then "WeeklyIncr: " and the weekly switch, then "end".
+
+enum class ReadStatus {
+    Ok,            // an end line, or 40 lines read
+    CannotOpen,    // missing, not a regular file, or unreadable
+    EndedEarly,    // the lines ran out before an end line and before the 40th line
+    BadWeeklyLine, // a weekly line whose last character is not 0, 1 or 2
+};
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Ok;
+    int line = 0;     // 1-based line of the failure (0 when the file could not be opened)
+    std::string text; // that line as read, when there is one
+    bool ok() const { return status == ReadStatus::Ok; }
+};
+
+struct WriteResult {
+    bool ok = true;
+    std::string error; // what failed, for the user
+};
+
+// Fills slots from slot 0 on and may set the weekly switch; it does not blank anything first.
+// Rows read before a failure stay in the table.
+ReadResult readSked(std::string_view fileBytes, SkedTable& table);
+ReadResult readSkedFile(const std::string& path, SkedTable& table);
+
+// The file's lines as UTF-8, each ended by CR LF.
+std::string skedFileText(const SkedTable& table);
+// The bytes to store: Windows-1252 when every character fits, otherwise UTF-8.
+std::string encodeSkedFile(std::string_view utf8Text);
+// Writes the table atomically: a failure leaves the previous file as it was.
+WriteResult writeSkedFile(const std::string& path, const SkedTable& table);

@@ -1,0 +1,84 @@
+#include "SkedTable.h"
+
+#include "Text.h"
+
+namespace {
+
+std::string fieldText(std::string_view text, std::size_t limit) {
+    std::string out = leftCodePoints(text, limit);
+    for (char& c : out) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return out;
+}
+
+} // namespace
+
+void SkedTable::setDate(int index, std::string_view date) {
+    SkedEntry& entry = slot(index);
+    std::string text = fieldText(date, kDateLimit);
+    if (text == entry.date)
+        return;
+    entry.date = std::move(text);
+    if (isBlank(entry.date))
+        entry.skip = false;
+    changed(index);
+}
+
+void SkedTable::setTime(int index, std::string_view time) {
+    SkedEntry& entry = slot(index);
+    std::string text = fieldText(time, kTimeLimit);
+    if (text == entry.time)
+        return;
+    entry.time = std::move(text);
+    changed(index);
+}
+
+void SkedTable::setMessage(int index, std::string_view message) {
+    SkedEntry& entry = slot(index);
+    std::string text = fieldText(message, kMessageLimit);
+    if (text == entry.message)
+        return;
+    entry.message = std::move(text);
+    changed(index);
+}
+
+void SkedTable::setSkip(int index, bool skip) {
+    SkedEntry& entry = slot(index);
+    if (entry.skip == skip)
+        return;
+    entry.skip = skip;
+    changed(index);
+}
+
+void SkedTable::setWeekly(int weekly) {
+    if (weekly_ == weekly)
+        return;
+    weekly_ = weekly;
+    changed(kWeeklyChanged);
+}
+
+bool SkedTable::isEmpty(int index) const { return isBlank(row(index).date); }
+
+void SkedTable::blank(int first, int last) {
+    for (int i = first; i <= last; ++i) {
+        if (slot(i) == SkedEntry{})
+            continue;
+        slot(i) = SkedEntry{};
+        changed(i);
+    }
+}
+
+std::optional<int> SkedTable::firstActiveRow() const {
+    for (int i = 0; i < kRows; ++i) {
+        if (!row(i).skip)
+            return i;
+    }
+    return std::nullopt;
+}
+
+void SkedTable::changed(int index) const {
+    if (listener_)
+        listener_(index);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "SkedEntry.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+// The 40 skeds plus the hidden spare slot 40, and the weekly switch. Every change is reported
+// to one listener so that the table window always shows what the table holds.
+class SkedTable {
+public:
+    static constexpr int kRows = 40;
+    static constexpr int kSpare = 40;
+    static constexpr int kSlots = 41;
+    static constexpr std::size_t kDateLimit = 10;
+    static constexpr std::size_t kTimeLimit = 4;
+    static constexpr std::size_t kMessageLimit = 60;
+    // The slot number passed to the listener when the weekly switch changed.
+    static constexpr int kWeeklyChanged = -1;
+
+    using Listener = std::function<void(int slot)>;
+
+    const SkedEntry& row(int slot) const { return rows_.at(static_cast<std::size_t>(slot)); }
+    int weekly() const { return weekly_; }
+
+    // Texts are cut to their field's limit; a line break becomes a blank because no field may
+    // span two lines of the schedule file. A date that becomes blank clears the row's skip.
+    void setDate(int slot, std::string_view date);
+    void setTime(int slot, std::string_view time);
+    void setMessage(int slot, std::string_view message);
+    void setSkip(int slot, bool skip);
+    void setWeekly(int weekly);
+
+    // An empty row is one whose date is blank.
+    bool isEmpty(int slot) const;
+    // Blanks slots first..last inclusive: texts empty, skip clear.
+    void blank(int first, int last);
+    // The lowest slot 0..39 whose skip is clear.
+    std::optional<int> firstActiveRow() const;
+
+    void setListener(Listener listener) { listener_ = std::move(listener); }
+
+private:
+    SkedEntry& slot(int index) { return rows_.at(static_cast<std::size_t>(index)); }
+    void changed(int index) const;
+
+    std::array<SkedEntry, kSlots> rows_{};
+    int weekly_ = 0;
+    Listener listener_;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Text helpers for the core. Text is UTF-8; field limits and file columns count code points.
+
+// Removes blanks (spaces) at both ends; other white space is content.
+std::string trimBlanks(std::string_view text);
+bool isBlank(std::string_view text);
+std::string upperAscii(std::string_view text);
+
+std::size_t codePointCount(std::string_view utf8);
+// Up to `count` code points starting at code point `start` (0-based); empty past the end.
+std::string midCodePoints(std::string_view utf8, std::size_t start, std::size_t count);
+std::string leftCodePoints(std::string_view utf8, std::size_t count);
+// Appends blanks until the text is `width` code points long.
+std::string padRight(std::string_view utf8, std::size_t width);
+
+bool isValidUtf8(std::string_view bytes);
+std::string cp1252ToUtf8(std::string_view bytes);
+// The Windows-1252 bytes of a UTF-8 text, or nothing when a character does not fit the code page.
+std::optional<std::string> utf8ToCp1252(std::string_view utf8);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "BasicModule.h"
+#include "Clock.h"
+#include "Dialogs.h"
+#include "SettingsStore.h"
+
+class SkedForm;
+class frmSkeds;
+
+// Hands out the program's single windows, creating each hidden on first touch.
+class Forms {
+public:
+    virtual ~Forms() = default;
+    virtual SkedForm& main() = 0;
+    virtual frmSkeds& skeds() = 0;
+    // Ends the program at once; other windows go without their own closing steps.
+    virtual void endProgram() = 0;
+
+protected:
+    Forms() = default;
+    Forms(const Forms&) = default;
+    Forms& operator=(const Forms&) = default;
+};
+
+// What every window receives from Program: the outside services, the program-wide values and
+// the other windows.
+struct Context {
+    Clock& clock;
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    BasicModule& basic;
+    Forms& forms;
+};

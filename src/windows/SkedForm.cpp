@@ -1,0 +1,311 @@
+#include "SkedForm.h"
+
+#include "LeadingNumber.h"
+#include "SettingsKeys.h"
+#include "SkedFile.h"
+#include "SkedName.h"
+#include "Text.h"
+#include "Twips.h"
+#include "frmSkeds.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int kDesignedTop = 300;
+constexpr int kDesignedLeft = 1200;
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// A stored position in twips: its leading number rounded; outside 0..13000 it falls back.
+int positionFromText(const QString& text, int fallback) {
+    const auto value = roundToInt32(LeadingNumber(text.toStdString()));
+    if (!value || *value < 0 || *value > 13000)
+        return fallback;
+    return *value;
+}
+
+// A position to store: outside 5..13000 (a minimised window reports far below 5) stores 300.
+int positionToStore(int twips) { return twips < 5 || twips > 13000 ? 300 : twips; }
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+SkedForm::SkedForm(Context& context) : context_(context) {
+    setObjectName(QStringLiteral("SkedForm"));
+    setWindowTitle(QStringLiteral(" Tockmere  by Ovix"));
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(grey);
+    setFixedSize(twipsToPixels(4716), twipsToPixels(1296));
+    move(twipsToPixels(kDesignedLeft), twipsToPixels(kDesignedTop));
+    normalPos_ = pos();
+    createControls();
+    createMenu();
+}
+
+void SkedForm::createControls() {
+    // The dummy button comes first so the initial focus rests on it, below the visible area.
+    CMD2 = makeButton(this, "CMD2", QStringLiteral("dummy"), twipsRect(1932, 1296, 732, 252));
+    Command1 =
+        makeButton(this, "Command1", QStringLiteral("Set Alarm"), twipsRect(225, 24, 1296, 372));
+    lblAlarmDate = makeLabel(this, "lblAlarmDate", QStringLiteral("Alarm Date"),
+                             twipsRect(255, 495, 1200, 255));
+    Label1 =
+        makeLabel(this, "Label1", QStringLiteral("Alarm Time"), twipsRect(240, 855, 1275, 210));
+    Command3 = makeButton(this, "Command3", QStringLiteral("Stop"), twipsRect(405, 600, 885, 372));
+    Command3->hide();
+    lblWhatTime = makeLabel(this, "lblWhatTime", QStringLiteral("UTC Time"),
+                            twipsRect(3315, 75, 870, 195));
+    lblTime =
+        makeLabel(this, "lblTime", QStringLiteral("00:00:00"), twipsRect(2850, 360, 1830, 375));
+    QFont clockFont = lblTime->font();
+    clockFont.setPointSize(18);
+    clockFont.setBold(true);
+    lblTime->setFont(clockFont);
+
+    // The message runs on to the right as far as the window allows.
+    lblNum = makeLabel(this, "lblNum", QStringLiteral("0"), twipsRect(2895, 855, 150, 240));
+    lblNum->setMinimumWidth(twipsToPixels(150));
+    lblNum->setMaximumWidth(twipsToPixels(4716 - 2895));
+    QPalette blue = lblNum->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    lblNum->setPalette(blue);
+
+    CMD2->setFocus();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(1000);
+}
+
+void SkedForm::createMenu() {
+    mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
+    mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
+    auto entry = [this](const char* name, const QString& caption, bool checkable, bool checked) {
+        QAction* action = mnuPopUp->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(checkable);
+        action->setChecked(checked);
+        return action;
+    };
+    mnuHelp = entry("mnuHelp", QStringLiteral("Help"), false, false);
+    mUTCtime = entry("mUTCtime", QStringLiteral("UTC time"), true, true);
+    moffset = entry("moffset", QStringLiteral("Set UTC offset"), false, false);
+    mChangeLabel = entry("mChangeLabel", QStringLiteral("Change Offset Label"), false, false);
+    mnuSilent = entry("mnuSilent", QStringLiteral("Silent Alarm"), true, true);
+    mnuMinimize = entry("mnuMinimize", QStringLiteral("Alarm Set Minimized"), true, false);
+    mAlarmPopUp = entry("mAlarmPopUp", QStringLiteral("Alarm Msg PopUp"), true, true);
+    mCloseButton = entry("mCloseButton", QStringLiteral("Alarm Close Button"), true, true);
+    mnuSoundAlarm = entry("mnuSoundAlarm", QStringLiteral("Test Alarm"), false, false);
+    mdownTimer = entry("mdownTimer", QStringLiteral("Count Down Timer"), false, false);
+    mUpTimer = entry("mUpTimer", QStringLiteral("Stop Watch Timer"), false, false);
+    mnuContinuous = entry("mnuContinuous", QStringLiteral("Continuous Alarm"), true, false);
+    mnuAbout = entry("mnuAbout", QStringLiteral("About"), false, false);
+}
+
+QString SkedForm::readSetting(QLatin1String key, const QString& fallback) const {
+    return context_.settings.read(SettingsKeys::kApplication, SettingsKeys::kSection, key,
+                                  fallback);
+}
+
+bool SkedForm::readSwitch(QLatin1String key, QLatin1String fallback) const {
+    return readSetting(key, fallback) == SettingsKeys::kTrue;
+}
+
+void SkedForm::Form_Load() {
+    BasicModule& basic = context_.basic;
+    basic.AlarmIndex = 0;
+    Label1->setText(QString());
+    restorePosition();
+    restoreSwitches();
+    lblWhatTime->setText(readSetting(SettingsKeys::kUtcLabel, QStringLiteral("UTC Time")));
+    // A stored offset the program could not have written reads as 0.
+    basic.UtcOffset =
+        hourOffsetFromText(readSetting(SettingsKeys::kUtcOffset, QStringLiteral("0")).toStdString())
+            .value_or(0);
+    basic.SkedFile = readSetting(SettingsKeys::kPlannexFile, QStringLiteral("skeds.dat"));
+    checkUtcOffset();
+    loadSchedule();
+}
+
+void SkedForm::restorePosition() {
+    const int top = positionFromText(
+        readSetting(SettingsKeys::kPositionTop, QString::number(pixelsToTwips(y()))), 300);
+    const int left = positionFromText(
+        readSetting(SettingsKeys::kPositionLeft, QString::number(pixelsToTwips(x()))), 1200);
+    move(twipsToPixels(left), twipsToPixels(top));
+    normalPos_ = pos();
+}
+
+void SkedForm::restoreSwitches() {
+    using namespace SettingsKeys;
+    mnuMinimize->setChecked(readSwitch(kMinimize, kFalse));
+    mnuSilent->setChecked(readSwitch(kSilent, kTrue));
+    mAlarmPopUp->setChecked(readSwitch(kAlarmPopUp, kTrue));
+    mCloseButton->setChecked(readSwitch(kAlarmCloseButton, kTrue));
+    mUTCtime->setChecked(readSwitch(kUseUtc, kTrue));
+    mnuContinuous->setChecked(readSwitch(kContinuous, kFalse));
+    updateSwitchCaptions();
+}
+
+void SkedForm::updateSwitchCaptions() {
+    mAlarmPopUp->setText(mAlarmPopUp->isChecked() ? QStringLiteral("Alarm Msg PopUp")
+                                                  : QStringLiteral("No Alarm Msg PopUp"));
+    mCloseButton->setText(mCloseButton->isChecked() ? QStringLiteral("Alarm Close Button")
+                                                    : QStringLiteral("No Alarm Close Button"));
+}
+
+QString SkedForm::SysTimeText() const {
+    return context_.clock.utcNow().time().toString(QStringLiteral("HH:mm"));
+}
+
+void SkedForm::checkUtcOffset() {
+    BasicModule& basic = context_.basic;
+    const int localHour = context_.clock.localNow().time().hour();
+    const int utcHour = SysTimeText().left(2).toInt();
+    int diff = utcHour - localHour;
+    if (diff < -12)
+        diff += 24;
+    else if (diff > 12)
+        diff -= 24;
+    if (diff == basic.UtcOffset)
+        return;
+    basic.SysUtcOffset = diff;
+    context_.dialogs.message(QStringLiteral("System UTC offset %1 hours does not \r\n"
+                                            "match the setting in Tockmere %2 hours.")
+                                 .arg(diff)
+                                 .arg(basic.UtcOffset),
+                             Dialogs::Buttons::Ok, false, QStringLiteral(" Check UTC offset"));
+    SysOffset();
+}
+
+void SkedForm::SysOffset() {
+    BasicModule& basic = context_.basic;
+    const QString offered = QString::number(basic.SysUtcOffset);
+    const QString answer = context_.dialogs.prompt(
+        QStringLiteral("<Enter> or <OK> selects the %1 hr. system UTC offset.\r\n\r\n"
+                       "Or enter a new UTC hour offset.")
+            .arg(offered),
+        QString(), offered);
+    if (answer.isEmpty())
+        return;
+    // An offset beyond a day is refused like an empty answer.
+    const auto offset = hourOffsetFromText(answer.toStdString());
+    if (!offset)
+        return;
+    basic.UtcOffset = *offset;
+    context_.settings.save(SettingsKeys::kApplication, SettingsKeys::kSection,
+                           SettingsKeys::kUtcOffset, QString::number(*offset));
+}
+
+void SkedForm::loadSchedule() {
+    BasicModule& basic = context_.basic;
+    if (isBlank(basic.SkedFile.toStdString()))
+        basic.SkedFile = basic.programDir + QDir::separator() + QStringLiteral("skeds.dat");
+    frmSkeds& skeds = context_.forms.skeds();
+    skeds.Label8->setText(basic.SkedFile);
+    if (const auto name = skedNameFrom(basic.SkedFile.toStdString()))
+        basic.SkedName = fromStd(*name);
+    if (!readSkedFile(basic.SkedFile.toStdString(), skeds.table()).ok()) {
+        initialUse();
+        return;
+    }
+    basic.SkedLoadedAtStart = true;
+    Timer1->start();
+    lblTime->setText(context_.clock.localNow().time().toString(QStringLiteral("HH:mm:ss")));
+    // With every row done the Done state is armed, so a fired sked never fires twice.
+    arm(skeds.table().firstActiveRow().value_or(SkedTable::kSpare));
+}
+
+void SkedForm::initialUse() {
+    context_.dialogs.message(QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
+                             Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
+    lblNum->setText(QStringLiteral("0"));
+}
+
+void SkedForm::ShowArmedRow(int slot) {
+    const SkedEntry& row = context_.forms.skeds().table().row(slot);
+    Label1->setText(fromStd(formatTimeText(row.time)));
+    lblAlarmDate->setText(fromStd(row.date));
+    lblNum->setText(fromStd(leftCodePoints(row.message, 30)));
+    lblNum->adjustSize();
+}
+
+void SkedForm::arm(int slot) {
+    context_.basic.AlarmIndex = static_cast<std::int16_t>(slot);
+    ShowArmedRow(slot);
+}
+
+void SkedForm::SetAlarmCaption() {
+    const int index = context_.basic.AlarmIndex;
+    if (index == SkedTable::kSpare) {
+        setWindowTitle(QStringLiteral("done"));
+        return;
+    }
+    setWindowTitle(fromStd(formatTimeText(context_.forms.skeds().table().row(index).time)));
+}
+
+void SkedForm::Form_Resize() {
+    if (isMinimized())
+        SetAlarmCaption();
+    else
+        setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
+}
+
+void SkedForm::Form_Unload() {
+    const QPoint place = isMinimized() ? normalPos_ : pos();
+    auto save = [this](QLatin1String key, const QString& text) {
+        context_.settings.save(SettingsKeys::kApplication, SettingsKeys::kSection, key, text);
+    };
+    save(SettingsKeys::kPositionTop, QString::number(positionToStore(pixelsToTwips(place.y()))));
+    save(SettingsKeys::kPositionLeft, QString::number(positionToStore(pixelsToTwips(place.x()))));
+    save(SettingsKeys::kPlannexFile, context_.basic.SkedFile);
+    context_.forms.skeds().Label8->setText(context_.basic.SkedFile);
+    context_.forms.endProgram();
+}
+
+void SkedForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void SkedForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void SkedForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!isMinimized())
+        normalPos_ = pos();
+}
+
+void SkedForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}

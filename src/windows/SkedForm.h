@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Context.h"
+
+#include <QPoint>
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+// The main clock window. Creating it and calling Form_Load runs the start-up sequence; closing
+// it stores the window's place and the schedule path and ends the program.
+class SkedForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SkedForm(Context& context);
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_Resize();
+
+    // The offer of the system's UTC offset found at start-up.
+    void SysOffset();
+    // The UTC time of the system clock as hh:mm.
+    QString SysTimeText() const;
+    // While minimised the caption shows the next alarm time, or "done".
+    void SetAlarmCaption();
+    void ShowArmedRow(int slot);
+    void arm(int slot);
+
+    QPushButton* Command1 = nullptr;
+    QLabel* lblAlarmDate = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLabel* lblWhatTime = nullptr;
+    QLabel* lblTime = nullptr;
+    QLabel* lblNum = nullptr;
+    QPushButton* CMD2 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer3 = nullptr;
+
+    QMenu* mnuPopUp = nullptr;
+    QAction* mnuHelp = nullptr;
+    QAction* mUTCtime = nullptr;
+    QAction* moffset = nullptr;
+    QAction* mChangeLabel = nullptr;
+    QAction* mnuSilent = nullptr;
+    QAction* mnuMinimize = nullptr;
+    QAction* mAlarmPopUp = nullptr;
+    QAction* mCloseButton = nullptr;
+    QAction* mnuSoundAlarm = nullptr;
+    QAction* mdownTimer = nullptr;
+    QAction* mUpTimer = nullptr;
+    QAction* mnuContinuous = nullptr;
+    QAction* mnuAbout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    QString readSetting(QLatin1String key, const QString& fallback) const;
+    bool readSwitch(QLatin1String key, QLatin1String fallback) const;
+    void restorePosition();
+    void restoreSwitches();
+    void updateSwitchCaptions();
+    void checkUtcOffset();
+    void loadSchedule();
+    void initialUse();
+
+    Context& context_;
+    // The last place the window had in its normal state, kept for a close while minimised.
+    QPoint normalPos_;
+};
