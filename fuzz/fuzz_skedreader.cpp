@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string written = encodeSkedFile(skedFileText(table));
     SkedTable again;
-    // A full table's weekly line is never read back, so the second table starts from the same switch.
+    // A full table's weekly line is never read back, so the second table starts from the same
+    // switch.
     again.setWeekly(table.weekly());
     if (!readSked(written, again).ok())
         std::abort();

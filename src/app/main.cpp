@@ -19,8 +19,9 @@ bool hasDisplay() {
 
 int main(int argc, char* argv[]) {
     if (!hasDisplay()) {
-        std::fprintf(stderr, "tockmere: no display found (DISPLAY is not set); on a machine "
-                             "without one, start it as: xvfb-run -a %s\n",
+        std::fprintf(stderr,
+                     "tockmere: no display found (DISPLAY is not set); on a machine "
+                     "without one, start it as: xvfb-run -a %s\n",
                      argv[0]);
         return 1;
     }

@@ -1,5 +1,9 @@
 #include "QtClock.h"
 
-QDateTime QtClock::localNow() const { return QDateTime::currentDateTime(); }
+QDateTime QtClock::localNow() const {
+    return QDateTime::currentDateTime();
+}
 
-QDateTime QtClock::utcNow() const { return QDateTime::currentDateTimeUtc(); }
+QDateTime QtClock::utcNow() const {
+    return QDateTime::currentDateTimeUtc();
+}

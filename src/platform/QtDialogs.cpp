@@ -48,8 +48,7 @@ Dialogs::Answer QtDialogs::message(const QString& text, Buttons buttons, bool ex
     }
 }
 
-QString QtDialogs::prompt(const QString& prompt, const QString& title,
-                          const QString& defaultText) {
+QString QtDialogs::prompt(const QString& prompt, const QString& title, const QString& defaultText) {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(shownTitle(title));
     dialog.setLabelText(shownText(prompt));

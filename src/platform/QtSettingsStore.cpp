@@ -5,7 +5,9 @@
 
 namespace {
 
-QString fullKey(const QString& section, const QString& key) { return section + u'/' + key; }
+QString fullKey(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
 
 QSettings open(const QString& application) {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tockmere"),

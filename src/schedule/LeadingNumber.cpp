@@ -54,9 +54,13 @@ template <typename Int> std::optional<Int> roundToInt(double value) {
 
 } // namespace
 
-std::optional<std::int32_t> roundToInt32(double value) { return roundToInt<std::int32_t>(value); }
+std::optional<std::int32_t> roundToInt32(double value) {
+    return roundToInt<std::int32_t>(value);
+}
 
-std::optional<std::int16_t> roundToInt16(double value) { return roundToInt<std::int16_t>(value); }
+std::optional<std::int16_t> roundToInt16(double value) {
+    return roundToInt<std::int16_t>(value);
+}
 
 std::string formatTimeText(std::string_view timeText) {
     if (timeText.empty() || timeText.find_first_not_of("0123456789") != std::string_view::npos)

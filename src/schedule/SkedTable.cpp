@@ -59,7 +59,9 @@ void SkedTable::setWeekly(int weekly) {
     changed(kWeeklyChanged);
 }
 
-bool SkedTable::isEmpty(int index) const { return isBlank(row(index).date); }
+bool SkedTable::isEmpty(int index) const {
+    return isBlank(row(index).date);
+}
 
 void SkedTable::blank(int first, int last) {
     for (int i = first; i <= last; ++i) {

@@ -13,7 +13,9 @@ constexpr std::array<char32_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -54,7 +56,9 @@ std::string trimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 std::string upperAscii(std::string_view text) {
     std::string out(text);

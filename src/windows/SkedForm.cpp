@@ -20,7 +20,9 @@ namespace {
 constexpr int kDesignedTop = 300;
 constexpr int kDesignedLeft = 1200;
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // A stored position in twips: its leading number rounded; outside 0..13000 it falls back.
 int positionFromText(const QString& text, int fallback) {
@@ -31,7 +33,9 @@ int positionFromText(const QString& text, int fallback) {
 }
 
 // A position to store: outside 5..13000 (a minimised window reports far below 5) stores 300.
-int positionToStore(int twips) { return twips < 5 || twips > 13000 ? 300 : twips; }
+int positionToStore(int twips) {
+    return twips < 5 || twips > 13000 ? 300 : twips;
+}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* label = new QLabel(caption, parent);
@@ -40,8 +44,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRe
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        QRect geometry) {
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
@@ -57,6 +60,10 @@ SkedForm::SkedForm(Context& context) : context_(context) {
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(grey);
+    // The layout was designed for an 8-point face; the clock label sets its own size.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     setFixedSize(twipsToPixels(4716), twipsToPixels(1296));
     move(twipsToPixels(kDesignedLeft), twipsToPixels(kDesignedTop));
     normalPos_ = pos();
@@ -75,8 +82,8 @@ void SkedForm::createControls() {
         makeLabel(this, "Label1", QStringLiteral("Alarm Time"), twipsRect(240, 855, 1275, 210));
     Command3 = makeButton(this, "Command3", QStringLiteral("Stop"), twipsRect(405, 600, 885, 372));
     Command3->hide();
-    lblWhatTime = makeLabel(this, "lblWhatTime", QStringLiteral("UTC Time"),
-                            twipsRect(3315, 75, 870, 195));
+    lblWhatTime =
+        makeLabel(this, "lblWhatTime", QStringLiteral("UTC Time"), twipsRect(3315, 75, 870, 195));
     lblTime =
         makeLabel(this, "lblTime", QStringLiteral("00:00:00"), twipsRect(2850, 360, 1830, 375));
     QFont clockFont = lblTime->font();
@@ -242,8 +249,9 @@ void SkedForm::loadSchedule() {
 }
 
 void SkedForm::initialUse() {
-    context_.dialogs.message(QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
-                             Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
+    context_.dialogs.message(
+        QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
+        Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
     lblNum->setText(QStringLiteral("0"));
 }
 

@@ -95,8 +95,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer");
         QTest::newRow("OK with the default") << true << QString() << "5";
-        QTest::newRow("OK with a new text") << true << "-3" << "-3";
-        QTest::newRow("Cancel") << false << "7" << "";
+        QTest::newRow("OK with a new text") << true << "-3"
+                                            << "-3";
+        QTest::newRow("Cancel") << false << "7"
+                                << "";
     }
     void promptAnswersTheTypedText() {
         QFETCH(bool, accept);

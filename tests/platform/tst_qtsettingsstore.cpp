@@ -32,13 +32,19 @@ private slots:
     void savedTextsComeBackExactly_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
-        QTest::newRow("switch") << "Silent" << "FALSE";
-        QTest::newRow("key with a blank") << "UTC offset" << "-5";
-        QTest::newRow("label with blanks") << "UTC Label" << " My  Time ";
-        QTest::newRow("path with commas") << "Plannex file" << "/home/op/a,b,c/skeds.dat";
+        QTest::newRow("switch") << "Silent"
+                                << "FALSE";
+        QTest::newRow("key with a blank") << "UTC offset"
+                                          << "-5";
+        QTest::newRow("label with blanks") << "UTC Label"
+                                           << " My  Time ";
+        QTest::newRow("path with commas") << "Plannex file"
+                                          << "/home/op/a,b,c/skeds.dat";
         QTest::newRow("non-ASCII") << "UTC Label" << QString::fromUtf8("Zeit – MEZ");
-        QTest::newRow("empty text") << "UTC Label" << "";
-        QTest::newRow("looks like a number") << "PositionTop" << "0300";
+        QTest::newRow("empty text") << "UTC Label"
+                                    << "";
+        QTest::newRow("looks like a number") << "PositionTop"
+                                             << "0300";
     }
     void savedTextsComeBackExactly() {
         QFETCH(QString, key);
@@ -53,8 +59,8 @@ private slots:
 
     void storedInTheUsersConfigFolder() {
         QtSettingsStore store;
-        store.save(QStringLiteral("Tockmere"), QStringLiteral("Options"), QStringLiteral("Minimize"),
-                   QStringLiteral("TRUE"));
+        store.save(QStringLiteral("Tockmere"), QStringLiteral("Options"),
+                   QStringLiteral("Minimize"), QStringLiteral("TRUE"));
         QFile ini(iniPath());
         QVERIFY(ini.open(QIODevice::ReadOnly));
         const QByteArray text = ini.readAll();
@@ -68,8 +74,8 @@ private slots:
         ini.write("\n[Junk]\nlist=a, b,c\n");
         ini.close();
         QtSettingsStore store;
-        QCOMPARE(store.read(QStringLiteral("Tockmere"), QStringLiteral("Junk"), QStringLiteral("list"),
-                            QString()),
+        QCOMPARE(store.read(QStringLiteral("Tockmere"), QStringLiteral("Junk"),
+                            QStringLiteral("list"), QString()),
                  QStringLiteral("a,b,c"));
     }
 };

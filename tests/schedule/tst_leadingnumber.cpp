@@ -102,15 +102,24 @@ private slots:
     void timeText_data() {
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("four digits") << "1430" << "14:30";
-        QTest::newRow("three digits padded") << "930" << "09:30";
-        QTest::newRow("minutes keep two digits") << "0005" << "00:05";
-        QTest::newRow("one digit") << "5" << "00:05";
-        QTest::newRow("midnight") << "0000" << "00:00";
-        QTest::newRow("empty stays empty") << "" << "";
-        QTest::newRow("not a number") << "ab" << "ab";
-        QTest::newRow("blank inside") << "14 3" << "14 3";
-        QTest::newRow("colon already") << "14:3" << "14:3";
+        QTest::newRow("four digits") << "1430"
+                                     << "14:30";
+        QTest::newRow("three digits padded") << "930"
+                                             << "09:30";
+        QTest::newRow("minutes keep two digits") << "0005"
+                                                 << "00:05";
+        QTest::newRow("one digit") << "5"
+                                   << "00:05";
+        QTest::newRow("midnight") << "0000"
+                                  << "00:00";
+        QTest::newRow("empty stays empty") << ""
+                                           << "";
+        QTest::newRow("not a number") << "ab"
+                                      << "ab";
+        QTest::newRow("blank inside") << "14 3"
+                                      << "14 3";
+        QTest::newRow("colon already") << "14:3"
+                                       << "14:3";
     }
     void timeText() {
         QFETCH(QString, time);

@@ -17,9 +17,8 @@ namespace {
 // One slot as "flag|date|time|message", flag S or blank.
 QString describe(const SkedEntry& row) {
     return QStringLiteral("%1|%2|%3|%4")
-        .arg(row.skip ? QStringLiteral("S") : QStringLiteral(" "),
-             QString::fromStdString(row.date), QString::fromStdString(row.time),
-             QString::fromStdString(row.message));
+        .arg(row.skip ? QStringLiteral("S") : QStringLiteral(" "), QString::fromStdString(row.date),
+             QString::fromStdString(row.time), QString::fromStdString(row.message));
 }
 
 QStringList describeRows(const SkedTable& table, int count) {
@@ -86,9 +85,8 @@ private slots:
             << QByteArray("  12/05/26    1430  " + QByteArray(60, 'm') + QByteArray(20, 'x') +
                           "\r\nend\r\n")
             << ok << 0 << 0 << QStringList{" |12/05/26|1430|" + QString(60, u'm')};
-        QTest::newRow("lower-case s skips")
-            << QByteArray("s 12/05/26    1430  A\r\nend\r\n") << ok << 0 << 0
-            << QStringList{"S|12/05/26|1430|A"};
+        QTest::newRow("lower-case s skips") << QByteArray("s 12/05/26    1430  A\r\nend\r\n") << ok
+                                            << 0 << 0 << QStringList{"S|12/05/26|1430|A"};
         QTest::newRow("any other flag is active")
             << QByteArray("x 12/05/26    1430  A\r\nend\r\n") << ok << 0 << 0
             << QStringList{" |12/05/26|1430|A"};
@@ -96,13 +94,12 @@ private slots:
             << QByteArray("   5/1/26      930    hello  \r\nend\r\n") << ok << 0 << 0
             << QStringList{" |5/1/26|930|hello"};
         QTest::newRow("columns past the line end are empty")
-            << QByteArray("S 12/05/26\r\nend\r\n") << ok << 0 << 0
-            << QStringList{"S|12/05/26||"};
+            << QByteArray("S 12/05/26\r\nend\r\n") << ok << 0 << 0 << QStringList{"S|12/05/26||"};
         QTest::newRow("columns 13, 14, 19, 20 ignored")
             << QByteArray("  1234567890XY1234XYmsg\r\nend\r\n") << ok << 0 << 0
             << QStringList{" |1234567890|1234|msg"};
-        QTest::newRow("weekly 2 is stored") << QByteArray("WeeklyIncr: 2\r\nend\r\n") << ok << 0
-                                            << 2 << QStringList{};
+        QTest::newRow("weekly 2 is stored")
+            << QByteArray("WeeklyIncr: 2\r\nend\r\n") << ok << 0 << 2 << QStringList{};
         QTest::newRow("weekly 3 fails, rows kept")
             << QByteArray("  12/05/26    1430  A\r\nWeeklyIncr: 3\r\nend\r\n") << badWeekly << 2
             << 0 << QStringList{" |12/05/26|1430|A"};
@@ -127,9 +124,9 @@ private slots:
         QTest::newRow("UTF-8 counts characters")
             << QByteArray("  12/05/26    1430  \xE6\x97\xA5\xE6\x9C\xAC QSO\r\nend\r\n") << ok << 0
             << 0 << QStringList{QString::fromUtf8(" |12/05/26|1430|日本 QSO")};
-        QTest::newRow("UTF-8 date columns") << QByteArray("  \xC3\xA9\xC3\xA9/05/26xx  1430  A\r\nend")
-                                            << ok << 0 << 0
-                                            << QStringList{QString::fromUtf8(" |éé/05/26xx|1430|A")};
+        QTest::newRow("UTF-8 date columns")
+            << QByteArray("  \xC3\xA9\xC3\xA9/05/26xx  1430  A\r\nend") << ok << 0 << 0
+            << QStringList{QString::fromUtf8(" |éé/05/26xx|1430|A")};
         QTest::newRow("byte order mark skipped")
             << QByteArray("\xEF\xBB\xBFWeeklyIncr: 1\r\nend\r\n") << ok << 0 << 1 << QStringList{};
     }
@@ -152,15 +149,24 @@ private slots:
     void skedName_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name"); // "-": none found, the caller keeps its name
-        QTest::newRow("bare default name") << "skeds.dat" << "-";
-        QTest::newRow("folder and file") << "/home/op/skeds.dat" << "skeds.dat";
-        QTest::newRow("backslash folder") << "C:\\data\\net.dat" << "net.dat";
-        QTest::newRow("drive root, backslash at 3") << "C:\\skeds.dat" << "-";
-        QTest::newRow("separator at position 4") << "abc/x.dat" << "-";
-        QTest::newRow("separator at position 5") << "abcd/x.dat" << "x.dat";
-        QTest::newRow("root folder") << "/skeds.dat" << "-";
-        QTest::newRow("last separator wins") << "/a/b\\c/d.dat" << "d.dat";
-        QTest::newRow("trailing separator") << "/home/op/" << "";
+        QTest::newRow("bare default name") << "skeds.dat"
+                                           << "-";
+        QTest::newRow("folder and file") << "/home/op/skeds.dat"
+                                         << "skeds.dat";
+        QTest::newRow("backslash folder") << "C:\\data\\net.dat"
+                                          << "net.dat";
+        QTest::newRow("drive root, backslash at 3") << "C:\\skeds.dat"
+                                                    << "-";
+        QTest::newRow("separator at position 4") << "abc/x.dat"
+                                                 << "-";
+        QTest::newRow("separator at position 5") << "abcd/x.dat"
+                                                 << "x.dat";
+        QTest::newRow("root folder") << "/skeds.dat"
+                                     << "-";
+        QTest::newRow("last separator wins") << "/a/b\\c/d.dat"
+                                             << "d.dat";
+        QTest::newRow("trailing separator") << "/home/op/"
+                                            << "";
         QTest::newRow("characters, not bytes") << QString::fromUtf8("éé/x") << "-";
     }
     void skedName() {
@@ -201,19 +207,21 @@ private slots:
                           "  12/06/26    930   DL1ABC\r\n"
                           "  12/07/2026  2200  \r\n"
                           "WeeklyIncr: 1\r\nend\r\n");
-        QTest::newRow("empty table") << QStringList{} << 0
-                                     << QByteArray("WeeklyIncr: 0\r\nend\r\n");
+        QTest::newRow("empty table")
+            << QStringList{} << 0 << QByteArray("WeeklyIncr: 0\r\nend\r\n");
         QTest::newRow("stops at the first empty row")
             << QStringList{" |a|1|x", " |b|2|y", " ||3|z", " |d|4|w", " |e|5|v"} << 0
-            << QByteArray("  a           1     x\r\n  b           2     y\r\nWeeklyIncr: 0\r\nend\r\n");
-        QTest::newRow("weekly 2 written back") << QStringList{} << 2
-                                               << QByteArray("WeeklyIncr: 2\r\nend\r\n");
+            << QByteArray(
+                   "  a           1     x\r\n  b           2     y\r\nWeeklyIncr: 0\r\nend\r\n");
+        QTest::newRow("weekly 2 written back")
+            << QStringList{} << 2 << QByteArray("WeeklyIncr: 2\r\nend\r\n");
         QTest::newRow("cp1252 when every character fits")
             << QStringList{QString::fromUtf8(" |12/05/26|1430|café €")} << 0
             << QByteArray("  12/05/26    1430  caf\xE9 \x80\r\nWeeklyIncr: 0\r\nend\r\n");
         QTest::newRow("UTF-8 when one does not")
             << QStringList{QString::fromUtf8(" |12/05/26|1430|café 日")} << 0
-            << QByteArray("  12/05/26    1430  caf\xC3\xA9 \xE6\x97\xA5\r\nWeeklyIncr: 0\r\nend\r\n");
+            << QByteArray(
+                   "  12/05/26    1430  caf\xC3\xA9 \xE6\x97\xA5\r\nWeeklyIncr: 0\r\nend\r\n");
         QTest::newRow("UTF-8 when cp1252 bytes would read as UTF-8")
             << QStringList{QString::fromUtf8(" |12/05/26|1430|Ã©")} << 0
             << QByteArray("  12/05/26    1430  \xC3\x83\xC2\xA9\r\nWeeklyIncr: 0\r\nend\r\n");
@@ -335,8 +343,8 @@ private slots:
         QByteArray longLines;
         for (int i = 0; i < 50; ++i)
             longLines += "S 12/05/26    1430  " + QByteArray(100000, 'z') + "\r\n";
-        QTest::newRow("lines of 100 000 characters") << longLines
-                                                     << static_cast<int>(ReadStatus::Ok);
+        QTest::newRow("lines of 100 000 characters")
+            << longLines << static_cast<int>(ReadStatus::Ok);
         QTest::newRow("invalid UTF-8 everywhere")
             << QByteArray(1024 * 1024, '\xC3') << static_cast<int>(ReadStatus::EndedEarly);
         QTest::newRow("NUL bytes") << QByteArray("  12/05/26\0\0  1430  a\0b\r\nend\r\n", 30)

@@ -15,10 +15,10 @@ private slots:
         QTest::newRow("ascii") << "abcdef" << 2 << 3 << "cde";
         QTest::newRow("past the end") << "abc" << 5 << 3 << "";
         QTest::newRow("runs off the end") << "abcd" << 2 << 10 << "cd";
-        QTest::newRow("accents count once") << QString::fromUtf8("éèêë") << 1 << 2
-                                            << QString::fromUtf8("èê");
-        QTest::newRow("four-byte characters") << QString::fromUtf8("a😀b😀c") << 1 << 3
-                                              << QString::fromUtf8("😀b😀");
+        QTest::newRow("accents count once")
+            << QString::fromUtf8("éèêë") << 1 << 2 << QString::fromUtf8("èê");
+        QTest::newRow("four-byte characters")
+            << QString::fromUtf8("a😀b😀c") << 1 << 3 << QString::fromUtf8("😀b😀");
     }
     void midCodePoints() {
         QFETCH(QString, text);
@@ -67,8 +67,8 @@ private slots:
         QTest::addColumn<QByteArray>("cp1252");
         QTest::addColumn<QString>("text");
         QTest::newRow("latin-1 range") << QByteArray("caf\xE9 \xFC") << QString::fromUtf8("café ü");
-        QTest::newRow("euro and quotes") << QByteArray("\x80 \x93x\x94")
-                                         << QString::fromUtf8("€ “x”");
+        QTest::newRow("euro and quotes")
+            << QByteArray("\x80 \x93x\x94") << QString::fromUtf8("€ “x”");
         QTest::newRow("undefined byte kept") << QByteArray("\x81") << QString(QChar(0x81));
         QTest::newRow("ascii") << QByteArray("W1AW 1430") << QStringLiteral("W1AW 1430");
     }

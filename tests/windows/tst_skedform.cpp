@@ -17,7 +17,8 @@
 
 namespace {
 
-const QString kInitialUseText = QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP");
+const QString kInitialUseText =
+    QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP");
 
 // A program with fake services around a temporary folder that serves as program directory.
 struct Rig {
@@ -115,8 +116,8 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, on);
         Rig rig;
-        for (const char* key : {"Minimize", "Silent", "AlarmPopUp", "AlarmCloseButton", "Use UTC",
-                                "Continuous"})
+        for (const char* key :
+             {"Minimize", "Silent", "AlarmPopUp", "AlarmCloseButton", "Use UTC", "Continuous"})
             rig.settings.setOption(QLatin1String(key), stored);
         rig.form().Form_Load();
         SkedForm& form = rig.form();
@@ -133,15 +134,22 @@ private slots:
         QTest::addColumn<QString>("top");  // empty: absent
         QTest::addColumn<QString>("left"); // empty: absent
         QTest::addColumn<QPoint>("pixels");
-        QTest::newRow("absent keeps the designed place") << "" << "" << QPoint(80, 20);
-        QTest::newRow("13000 is used") << "13000" << "13000" << QPoint(867, 867);
-        QTest::newRow("13001 falls back") << "13001" << "13001" << QPoint(80, 20);
-        QTest::newRow("negative falls back") << "-1" << "-1" << QPoint(80, 20);
-        QTest::newRow("zero is used") << "0" << "0" << QPoint(0, 0);
-        QTest::newRow("text reads as 0") << "abc" << "top" << QPoint(0, 0);
-        QTest::newRow("leading number, half to even") << "1502.5px" << "3000.5" << QPoint(200, 100);
-        QTest::newRow("beyond 32 bits falls back") << "99999999999" << "-99999999999"
-                                                   << QPoint(80, 20);
+        QTest::newRow("absent keeps the designed place") << ""
+                                                         << "" << QPoint(80, 20);
+        QTest::newRow("13000 is used") << "13000"
+                                       << "13000" << QPoint(867, 867);
+        QTest::newRow("13001 falls back") << "13001"
+                                          << "13001" << QPoint(80, 20);
+        QTest::newRow("negative falls back") << "-1"
+                                             << "-1" << QPoint(80, 20);
+        QTest::newRow("zero is used") << "0"
+                                      << "0" << QPoint(0, 0);
+        QTest::newRow("text reads as 0") << "abc"
+                                         << "top" << QPoint(0, 0);
+        QTest::newRow("leading number, half to even") << "1502.5px"
+                                                      << "3000.5" << QPoint(200, 100);
+        QTest::newRow("beyond 32 bits falls back") << "99999999999"
+                                                   << "-99999999999" << QPoint(80, 20);
     }
     void restoredPosition() {
         QFETCH(QString, top);
@@ -161,25 +169,34 @@ private slots:
         QTest::addColumn<int>("localOffsetHours");
         QTest::addColumn<QString>("stored"); // "UTC offset"; empty: absent
         QTest::addColumn<QString>("answer");
-        QTest::addColumn<int>("diff");     // 99: no message
-        QTest::addColumn<int>("offset");   // UtcOffset after start-up
+        QTest::addColumn<int>("diff");      // 99: no message
+        QTest::addColumn<int>("offset");    // UtcOffset after start-up
         QTest::addColumn<QString>("saved"); // empty: nothing stored
 
-        QTest::newRow("zone agrees: no message") << QTime(14, 30) << -5 << "5" << "" << 99 << 5 << "";
-        QTest::newRow("UTC machine, offset 0") << QTime(14, 30) << 0 << "" << "" << 99 << 0 << "";
-        QTest::newRow("OK takes the system value") << QTime(14, 30) << -5 << "0" << "5" << 5 << 5
-                                                   << "5";
-        QTest::newRow("Cancel keeps the old") << QTime(14, 30) << -5 << "0" << "" << 5 << 0 << "";
-        QTest::newRow("typed half rounds to even") << QTime(14, 30) << -5 << "0" << "5.5" << 5 << 6
-                                                   << "6";
-        QTest::newRow("typed text reads 0") << QTime(14, 30) << -5 << "3" << "abc" << 5 << 0 << "0";
-        QTest::newRow("beyond a day refused") << QTime(14, 30) << -5 << "0" << "30" << 5 << 0 << "";
-        QTest::newRow("east of Greenwich") << QTime(14, 30) << 1 << "0" << "-1" << -1 << -1 << "-1";
-        QTest::newRow("wraps below -12") << QTime(2, 0) << -5 << "0" << "" << 5 << 0 << "";
-        QTest::newRow("wraps above 12") << QTime(20, 0) << 10 << "0" << "" << -10 << 0 << "";
-        QTest::newRow("12 stays 12") << QTime(12, 0) << -12 << "0" << "" << 12 << 0 << "";
-        QTest::newRow("stored offset beyond a day reads 0") << QTime(14, 30) << 0 << "99" << ""
-                                                             << 99 << 0 << "";
+        QTest::newRow("zone agrees: no message") << QTime(14, 30) << -5 << "5"
+                                                 << "" << 99 << 5 << "";
+        QTest::newRow("UTC machine, offset 0") << QTime(14, 30) << 0 << ""
+                                               << "" << 99 << 0 << "";
+        QTest::newRow("OK takes the system value") << QTime(14, 30) << -5 << "0"
+                                                   << "5" << 5 << 5 << "5";
+        QTest::newRow("Cancel keeps the old") << QTime(14, 30) << -5 << "0"
+                                              << "" << 5 << 0 << "";
+        QTest::newRow("typed half rounds to even") << QTime(14, 30) << -5 << "0"
+                                                   << "5.5" << 5 << 6 << "6";
+        QTest::newRow("typed text reads 0") << QTime(14, 30) << -5 << "3"
+                                            << "abc" << 5 << 0 << "0";
+        QTest::newRow("beyond a day refused") << QTime(14, 30) << -5 << "0"
+                                              << "30" << 5 << 0 << "";
+        QTest::newRow("east of Greenwich") << QTime(14, 30) << 1 << "0"
+                                           << "-1" << -1 << -1 << "-1";
+        QTest::newRow("wraps below -12") << QTime(2, 0) << -5 << "0"
+                                         << "" << 5 << 0 << "";
+        QTest::newRow("wraps above 12") << QTime(20, 0) << 10 << "0"
+                                        << "" << -10 << 0 << "";
+        QTest::newRow("12 stays 12") << QTime(12, 0) << -12 << "0"
+                                     << "" << 12 << 0 << "";
+        QTest::newRow("stored offset beyond a day reads 0") << QTime(14, 30) << 0 << "99"
+                                                            << "" << 99 << 0 << "";
     }
     void offsetCheck() {
         QFETCH(QTime, utc);
@@ -198,8 +215,8 @@ private slots:
         rig.form().Form_Load();
 
         const QList<FakeDialogs::Shown>& shown = rig.dialogs.shown;
-        const int storedOffset = static_cast<int>(
-            hourOffsetFromText(stored.toStdString()).value_or(0));
+        const int storedOffset =
+            static_cast<int>(hourOffsetFromText(stored.toStdString()).value_or(0));
         if (diff == 99) {
             QCOMPARE(shown.size(), 1); // only the initial-use message
         } else {
@@ -265,10 +282,10 @@ private slots:
     void failedReadKeepsRowsAndEndsInInitialUse_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("rowsKept");
-        QTest::newRow("no end line") << QByteArray("  12/05/26    1430  A\r\n  12/06/26    1430  B\r\n")
-                                     << 2;
-        QTest::newRow("weekly digit 5") << QByteArray("  12/05/26    1430  A\r\nWeeklyIncr: 5\r\nend\r\n")
-                                        << 1;
+        QTest::newRow("no end line")
+            << QByteArray("  12/05/26    1430  A\r\n  12/06/26    1430  B\r\n") << 2;
+        QTest::newRow("weekly digit 5")
+            << QByteArray("  12/05/26    1430  A\r\nWeeklyIncr: 5\r\nend\r\n") << 1;
     }
     void failedReadKeepsRowsAndEndsInInitialUse() {
         QFETCH(QByteArray, file);
@@ -299,9 +316,9 @@ private slots:
     void junkInEveryKey() {
         Rig rig;
         const QString junk = QString::fromUtf8("\x01junk ☃ ,;[]=\\");
-        for (const char* key : {"PositionTop", "PositionLeft", "Minimize", "Silent", "AlarmPopUp",
-                                "AlarmCloseButton", "Continuous", "Use UTC", "UTC Label",
-                                "UTC offset", "Plannex file"})
+        for (const char* key :
+             {"PositionTop", "PositionLeft", "Minimize", "Silent", "AlarmPopUp", "AlarmCloseButton",
+              "Continuous", "Use UTC", "UTC Label", "UTC offset", "Plannex file"})
             rig.settings.setOption(QLatin1String(key), junk);
         rig.form().Form_Load();
         QCOMPARE(rig.form().pos(), QPoint(0, 0));
@@ -347,9 +364,12 @@ private slots:
         QTest::addColumn<bool>("minimised");
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
-        QTest::newRow("normal place") << QPoint(100, 200) << false << "3000" << "1500";
-        QTest::newRow("near the corner falls back") << QPoint(0, 0) << false << "300" << "300";
-        QTest::newRow("far away falls back") << QPoint(900, 900) << false << "300" << "300";
+        QTest::newRow("normal place") << QPoint(100, 200) << false << "3000"
+                                      << "1500";
+        QTest::newRow("near the corner falls back") << QPoint(0, 0) << false << "300"
+                                                    << "300";
+        QTest::newRow("far away falls back") << QPoint(900, 900) << false << "300"
+                                             << "300";
         QTest::newRow("minimised keeps its normal place") << QPoint(100, 200) << true << "3000"
                                                           << "1500";
     }
