@@ -35,7 +35,7 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return failure("cannot create a file beside " + path, errno);
+        return failure("cannot create a new file in its folder", errno);
 
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     struct stat old {};
@@ -46,17 +46,17 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
         const int error = errno;
         ::close(fd);
         ::unlink(temp.c_str());
-        return failure("cannot write " + path, error);
+        return failure("cannot write the file", error);
     }
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
-        return failure("cannot write " + path, error);
+        return failure("cannot write the file", error);
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
-        return failure("cannot replace " + path, error);
+        return failure("cannot replace the old file", error);
     }
     return {};
 }

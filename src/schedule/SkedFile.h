@@ -24,7 +24,7 @@ struct ReadResult {
 
 struct WriteResult {
     bool ok = true;
-    std::string error; // what failed, for the user
+    std::string error; // what failed and why, for the user (the caller names the file)
 };
 
 // Fills slots from slot 0 on and may set the weekly switch; it does not blank anything first.

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -100,6 +101,7 @@ void SkedForm::createControls() {
     lblNum->setPalette(blue);
 
     CMD2->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &SkedForm::Command1_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -268,6 +270,24 @@ void SkedForm::arm(int slot) {
     ShowArmedRow(slot);
 }
 
+void SkedForm::ArmFromTable() {
+    arm(context_.forms.skeds().table().firstActiveRow().value_or(SkedTable::kSpare));
+    if (!Timer1->isActive())
+        Timer1->start();
+    setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
+}
+
+void SkedForm::Command1_Click() {
+    frmSkeds& skeds = context_.forms.skeds();
+    skeds.Check1->setChecked(false);
+    skeds.show();
+    setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
+    if (mnuMinimize->isChecked())
+        showMinimized();
+    if (skeds.isMinimized())
+        skeds.showNormal();
+}
+
 void SkedForm::SetAlarmCaption() {
     const int index = context_.basic.AlarmIndex;
     if (index == SkedTable::kSpare) {
@@ -292,7 +312,9 @@ void SkedForm::Form_Unload() {
     save(SettingsKeys::kPositionTop, QString::number(positionToStore(pixelsToTwips(place.y()))));
     save(SettingsKeys::kPositionLeft, QString::number(positionToStore(pixelsToTwips(place.x()))));
     save(SettingsKeys::kPlannexFile, context_.basic.SkedFile);
-    context_.forms.skeds().Label8->setText(context_.basic.SkedFile);
+    frmSkeds& skeds = context_.forms.skeds();
+    skeds.Label8->setText(context_.basic.SkedFile);
+    skeds.storeLayout();
     context_.forms.endProgram();
 }
 

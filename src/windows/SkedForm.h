@@ -31,6 +31,11 @@ public:
     void SetAlarmCaption();
     void ShowArmedRow(int slot);
     void arm(int slot);
+    // Arms the table's first active row (the Done state when every row is skipped), makes sure
+    // the clock runs and shows the file's name in the caption.
+    void ArmFromTable();
+    // "Set Alarm": shows the table window at page 1.
+    void Command1_Click();
 
     QPushButton* Command1 = nullptr;
     QLabel* lblAlarmDate = nullptr;

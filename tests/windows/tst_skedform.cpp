@@ -1,8 +1,5 @@
-#include "FakeClock.h"
-#include "FakeDialogs.h"
-#include "FakeSettings.h"
 #include "LeadingNumber.h"
-#include "Program.h"
+#include "ProgramRig.h"
 #include "SkedForm.h"
 #include "frmSkeds.h"
 
@@ -20,23 +17,8 @@ namespace {
 const QString kInitialUseText =
     QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP");
 
-// A program with fake services around a temporary folder that serves as program directory.
-struct Rig {
-    QTemporaryDir dir;
-    FakeClock clock;
-    FakeSettings settings;
-    FakeDialogs dialogs;
-    Program program{clock, settings, dialogs, dir.path()};
-
+struct Rig : ProgramRig {
     SkedForm& form() { return program.main(); }
-    BasicModule& basic() { return program.basic(); }
-    QString path(const QString& name) const { return dir.filePath(name); }
-    void writeSchedule(const QByteArray& bytes, const QString& name = QStringLiteral("skeds.dat")) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        settings.setOption(QStringLiteral("Plannex file"), path(name));
-    }
 };
 
 } // namespace
@@ -391,8 +373,13 @@ private slots:
         QCOMPARE(rig.settings.option(QStringLiteral("PositionTop")), top);
         QCOMPARE(rig.settings.option(QStringLiteral("PositionLeft")), left);
         QCOMPARE(rig.settings.option(QStringLiteral("Plannex file")), rig.path("skeds.dat"));
-        // Nothing else is written at shutdown: switches are stored when they change.
-        QCOMPARE(rig.settings.values.size(), 3);
+        // Switches are stored when they change, so shutdown writes only these three options,
+        // and the table window's layout.
+        const QStringList keys = rig.settings.values.keys();
+        QCOMPARE(keys.filter(QStringLiteral("Tockmere/Options/")).size(), 3);
+        QCOMPARE(keys.filter(QStringLiteral("Tockmere/frmSkeds/")),
+                 (QStringList{"Tockmere/frmSkeds/Height", "Tockmere/frmSkeds/Left",
+                              "Tockmere/frmSkeds/Top", "Tockmere/frmSkeds/Width"}));
     }
 };
 

@@ -1,0 +1,87 @@
+#include "DateEntry.h"
+
+#include "Text.h"
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int twoDigits(std::string_view text, std::size_t at) {
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+std::string padded(int value) {
+    std::string text = std::to_string(value);
+    return text.size() < 2 ? "0" + text : text;
+}
+
+} // namespace
+
+std::optional<std::string> weeklyStep(std::string_view previous) {
+    if (previous.size() != 8 || previous[2] != '/' || previous[5] != '/')
+        return std::nullopt;
+    for (std::size_t at : {0u, 1u, 3u, 4u, 6u, 7u}) {
+        if (!isDigit(previous[at]))
+            return std::nullopt;
+    }
+    const int month = twoDigits(previous, 0);
+    const int day = twoDigits(previous, 3);
+    int year = twoDigits(previous, 6);
+    if (month < 1 || month > 12 || day < 1 || day > 31)
+        return std::nullopt;
+
+    const std::string_view mm = previous.substr(0, 2);
+    const bool thirtyDays = mm == "04" || mm == "06" || mm == "09" || mm == "11";
+    int d = day + 7;
+    bool monthCarry = false;
+    bool yearCarry = false;
+    if (thirtyDays && d >= 31) {
+        d -= 30;
+        monthCarry = true;
+    }
+    if (mm == "12" && d >= 32) {
+        d -= 31;
+        monthCarry = yearCarry = true;
+    }
+    if (!thirtyDays && mm != "02" && d >= 32) {
+        d -= 31;
+        monthCarry = true;
+    }
+    if (mm == "02") {
+        const int length = year % 4 == 0 ? 29 : 28;
+        if (d > length) {
+            d -= length;
+            monthCarry = true;
+        }
+    }
+    const int newMonth = monthCarry ? (month == 12 ? 1 : month + 1) : month;
+    if (yearCarry)
+        year = (year + 1) % 100;
+    return padded(newMonth) + "/" + padded(d) + "/" + padded(year);
+}
+
+void dateFocusRule(SkedTable& table, int slot, const std::string& today) {
+    if (!isBlank(table.row(slot).date))
+        return;
+    table.setDate(slot, slot == 0 ? today : table.row(slot - 1).date);
+}
+
+void dateClickRule(SkedTable& table, int slot, const std::string& today) {
+    if (slot == 0) {
+        if (isBlank(table.row(0).date))
+            table.setDate(0, today);
+        return;
+    }
+    const SkedEntry& above = table.row(slot - 1);
+    if (table.weekly() == 1) {
+        // A date above that is no mm/dd/yy date gives no step, and the row stays as it was.
+        if (const auto stepped = weeklyStep(above.date)) {
+            table.setTime(slot, above.time);
+            table.setDate(slot, *stepped);
+        }
+        return;
+    }
+    table.setDate(slot, above.date);
+}
