@@ -1,16 +1,19 @@
 #include "Program.h"
 
 #include "SkedForm.h"
+#include "frmAlarm.h"
 #include "frmSkeds.h"
 
 #include <QCoreApplication>
 
-Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, QString programDir)
-    : context_{clock, settings, dialogs, basic_, *this} {
+Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
+                 QString programDir)
+    : context_{clock, settings, dialogs, sound, basic_, *this} {
     basic_.programDir = std::move(programDir);
 }
 
 Program::~Program() {
+    delete alarm_;
     delete skeds_;
     delete main_;
 }
@@ -32,9 +35,16 @@ frmSkeds& Program::skeds() {
     return *skeds_;
 }
 
+frmAlarm& Program::alarm() {
+    if (!alarm_)
+        alarm_ = new frmAlarm(context_);
+    return *alarm_;
+}
+
 void Program::endProgram() {
     ended_ = true;
     // The other windows go without their closing steps, so none of them can refuse.
+    delete alarm_;
     delete skeds_;
     if (main_)
         main_->hide();

@@ -7,13 +7,15 @@
 #include <QString>
 
 class SkedForm;
+class frmAlarm;
 class frmSkeds;
 
 // Owns the program-wide values and the windows, and hands the services to every window.
 // Each window is created hidden on first touch and created afresh after it was destroyed.
 class Program final : public Forms {
 public:
-    Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, QString programDir);
+    Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
+            QString programDir);
     ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -23,6 +25,7 @@ public:
 
     SkedForm& main() override;
     frmSkeds& skeds() override;
+    frmAlarm& alarm() override;
     void endProgram() override;
 
     BasicModule& basic() { return basic_; }
@@ -33,5 +36,6 @@ private:
     Context context_;
     QPointer<SkedForm> main_;
     QPointer<frmSkeds> skeds_;
+    QPointer<frmAlarm> alarm_;
     bool ended_ = false;
 };

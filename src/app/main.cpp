@@ -2,6 +2,7 @@
 #include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtSettingsStore.h"
+#include "QtSound.h"
 
 #include <QApplication>
 
@@ -33,7 +34,8 @@ int main(int argc, char* argv[]) {
     QtClock clock;
     QtSettingsStore settings;
     QtDialogs dialogs;
-    Program program(clock, settings, dialogs, QCoreApplication::applicationDirPath());
+    QtSound sound;
+    Program program(clock, settings, dialogs, sound, QCoreApplication::applicationDirPath());
     program.start();
     return QApplication::exec();
 }

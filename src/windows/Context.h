@@ -4,8 +4,10 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "SettingsStore.h"
+#include "Sound.h"
 
 class SkedForm;
+class frmAlarm;
 class frmSkeds;
 
 // Hands out the program's single windows, creating each hidden on first touch.
@@ -14,6 +16,7 @@ public:
     virtual ~Forms() = default;
     virtual SkedForm& main() = 0;
     virtual frmSkeds& skeds() = 0;
+    virtual frmAlarm& alarm() = 0;
     // Ends the program at once; other windows go without their own closing steps.
     virtual void endProgram() = 0;
 
@@ -29,6 +32,7 @@ struct Context {
     Clock& clock;
     SettingsStore& settings;
     Dialogs& dialogs;
+    Sound& sound;
     BasicModule& basic;
     Forms& forms;
 };

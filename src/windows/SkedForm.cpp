@@ -6,9 +6,11 @@
 #include "SkedName.h"
 #include "Text.h"
 #include "Twips.h"
+#include "frmAlarm.h"
 #include "frmSkeds.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QCheckBox>
 #include <QLabel>
@@ -102,10 +104,16 @@ void SkedForm::createControls() {
 
     CMD2->setFocus();
     connect(Command1, &QPushButton::clicked, this, &SkedForm::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &SkedForm::Command3_Click);
 
+    // Timer1 ticks twice a second, each tick aimed a few milliseconds past a half-second of the
+    // wall clock, so the shown second turns with the true one.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &SkedForm::Timer1_Timer);
+    aimTimer1();
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(1000);
@@ -244,7 +252,7 @@ void SkedForm::loadSchedule() {
         return;
     }
     basic.SkedLoadedAtStart = true;
-    Timer1->start();
+    aimTimer1();
     lblTime->setText(context_.clock.localNow().time().toString(QStringLiteral("HH:mm:ss")));
     // With every row done the Done state is armed, so a fired sked never fires twice.
     arm(skeds.table().firstActiveRow().value_or(SkedTable::kSpare));
@@ -273,7 +281,7 @@ void SkedForm::arm(int slot) {
 void SkedForm::ArmFromTable() {
     arm(context_.forms.skeds().table().firstActiveRow().value_or(SkedTable::kSpare));
     if (!Timer1->isActive())
-        Timer1->start();
+        aimTimer1();
     setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
 }
 
@@ -286,6 +294,118 @@ void SkedForm::Command1_Click() {
         showMinimized();
     if (skeds.isMinimized())
         skeds.showNormal();
+}
+
+void SkedForm::Command3_Click() {
+    Command3->hide();
+    PlaySound(QStringLiteral("stop.wav"), Sound::Mode::Once);
+}
+
+void SkedForm::PlaySound(const QString& fileName, Sound::Mode mode) {
+    // By full path: the program never changes its current directory, so a relative schedule
+    // path keeps naming the same file.
+    context_.sound.play(context_.basic.programDir + u'/' + fileName, mode);
+}
+
+void SkedForm::aimTimer1() {
+    constexpr int kPastBoundaryMs = 3;
+    const int msec = context_.clock.localNow().time().msec();
+    Timer1->start(500 - msec % 500 + kPastBoundaryMs);
+}
+
+void SkedForm::Timer1_Timer() {
+    // Aimed afresh from the wall clock every time, so a stepped clock or a resume from suspend
+    // is followed within a second.
+    aimTimer1();
+    if (inTick_)
+        return;
+    inTick_ = true;
+    showTimeLabels();
+    const QDateTime now = context_.clock.localNow();
+    const ShownValues shown =
+        shownValues({now.date().year(), now.date().month(), now.date().day()},
+                    {now.time().hour(), now.time().minute(), now.time().second()},
+                    mUTCtime->isChecked(), context_.basic.UtcOffset);
+    const QString shownTime = fromStd(shown.ShownTime);
+    if (lblTime->text() != shownTime) {
+        QCoreApplication::processEvents();
+        if (isMinimized()) {
+            SetAlarmCaption();
+        } else {
+            lblTime->setText(shownTime);
+            context_.forms.skeds().Label9->setText(shownTime);
+        }
+        dueTest(shown);
+    }
+    inTick_ = false;
+}
+
+void SkedForm::showTimeLabels() {
+    BasicModule& basic = context_.basic;
+    if (basic.TimeLabelsDone)
+        return;
+    basic.TimeLabelsDone = true;
+    const bool utc = mUTCtime->isChecked();
+    // In UTC mode the first tick keeps the label the user named; later ticks write the base.
+    if (!(utc && restoredLabel_))
+        lblWhatTime->setText(utc ? QStringLiteral("UTC Time") : QStringLiteral("Local Time"));
+    restoredLabel_ = false;
+    context_.forms.skeds().Label1->setText(utc ? QStringLiteral("UTC Date")
+                                               : QStringLiteral("Local Date"));
+}
+
+void SkedForm::dueTest(const ShownValues& shown) {
+    BasicModule& basic = context_.basic;
+    const SkedEntry& row = context_.forms.skeds().table().row(basic.AlarmIndex);
+    if (isBlank(row.date) || isBlank(row.time)) {
+        lblNum->setText(QStringLiteral("Done"));
+        basic.AlarmIndex = SkedTable::kSpare;
+    }
+    if (basic.AlarmIndex == SkedTable::kSpare) {
+        setWindowTitle(QStringLiteral(" Tockmere  by Ovix"));
+        lblNum->setText(QStringLiteral("Done"));
+        lblNum->adjustSize();
+        lblAlarmDate->setText(QString());
+        return;
+    }
+    if (isDue(row, shown))
+        fire(shown);
+}
+
+void SkedForm::fire(const ShownValues& shown) {
+    BasicModule& basic = context_.basic;
+    SkedTable& table = context_.forms.skeds().table();
+    const int index = basic.AlarmIndex;
+    const QString title = QStringLiteral(" Alarm at ") + fromStd(shown.ShownTime);
+    const QString text = QStringLiteral("\r\n") + fromStd(table.row(index).message);
+    table.setSkip(index, true);
+    setWindowTitle(QStringLiteral("Alarm Set   ") + basic.SkedName);
+    // The spare row 40 is never skipped, so the search always arms a row.
+    for (int next = index + 1; next <= SkedTable::kSpare; ++next) {
+        if (!table.row(next).skip) {
+            arm(next);
+            break;
+        }
+    }
+    if (!mnuSilent->isChecked()) {
+        if (mnuContinuous->isChecked()) {
+            PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Loop);
+            Command3->show();
+        } else {
+            PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Once);
+        }
+    }
+    if (mAlarmPopUp->isChecked())
+        showAlarmWindow(title, text);
+}
+
+void SkedForm::showAlarmWindow(const QString& title, const QString& text) {
+    frmAlarm& alarm = context_.forms.alarm();
+    alarm.setWindowTitle(title);
+    alarm.setAlarmText(text);
+    alarm.show();
+    alarm.raise();
+    QCoreApplication::processEvents();
 }
 
 void SkedForm::SetAlarmCaption() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Context.h"
+#include "Sound.h"
+#include "TimeBase.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -36,6 +38,13 @@ public:
     void ArmFromTable();
     // "Set Alarm": shows the table window at page 1.
     void Command1_Click();
+    // "Stop": ends a looping alarm with the stop sound.
+    void Command3_Click();
+    // The clock tick: shows the time in the chosen time base once per displayed second and
+    // fires the armed sked when it is due.
+    void Timer1_Timer();
+    // Plays a wave file from the program directory.
+    void PlaySound(const QString& fileName, Sound::Mode mode);
 
     QPushButton* Command1 = nullptr;
     QLabel* lblAlarmDate = nullptr;
@@ -80,8 +89,17 @@ private:
     void checkUtcOffset();
     void loadSchedule();
     void initialUse();
+    void aimTimer1();
+    void showTimeLabels();
+    void dueTest(const ShownValues& shown);
+    void fire(const ShownValues& shown);
+    void showAlarmWindow(const QString& title, const QString& text);
 
     Context& context_;
     // The last place the window had in its normal state, kept for a close while minimised.
     QPoint normalPos_;
+    // A tick that yields to pending events must not be entered by the next one.
+    bool inTick_ = false;
+    // Until the first tick, the time-base label shows the label restored from the settings.
+    bool restoredLabel_ = true;
 };

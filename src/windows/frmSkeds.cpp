@@ -104,16 +104,16 @@ void frmSkeds::createControls(QWidget* client) {
         createRow(client, slot);
     Label5 = label(client, "Label5", QString(), twipsRect(315, 5820, 7300, 240));
     Label7 = label(client, "Label7", QStringLiteral("Upper Right-X    disabled"),
-                   twipsRect(120, 6060, 1080, 420));
+                   twipsRect(60, 6060, 1260, 420));
     Label7->setWordWrap(true);
-    cmdDone = button(client, "cmdDone", QStringLiteral("Done"), twipsRect(1300, 6090, 1300, 372));
+    cmdDone = button(client, "cmdDone", QStringLiteral("Done"), twipsRect(1380, 6090, 1250, 372));
     reOrder =
-        button(client, "reOrder", QStringLiteral("Re-order"), twipsRect(2890, 6090, 1300, 372));
+        button(client, "reOrder", QStringLiteral("Re-order"), twipsRect(2790, 6090, 1250, 372));
     reOrder->setToolTip(QStringLiteral(" Click to re-order dates amd times, verify the results "));
     Command2 =
-        button(client, "Command2", QStringLiteral("Printout"), twipsRect(4480, 6090, 1300, 372));
+        button(client, "Command2", QStringLiteral("Printout"), twipsRect(4200, 6090, 1250, 372));
     Command1 =
-        button(client, "Command1", QStringLiteral("Clear Table"), twipsRect(6070, 6090, 1300, 372));
+        button(client, "Command1", QStringLiteral("Clear Table"), twipsRect(5610, 6090, 1250, 372));
     Label6 = label(client, "Label6", QString(), twipsRect(315, 6600, 7300, 255));
 
     connect(cmdDone, &QPushButton::clicked, this, &frmSkeds::cmdDone_Click);

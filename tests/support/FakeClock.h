@@ -6,7 +6,7 @@
 // of seconds, as on a machine whose zone has no daylight-saving change.
 class FakeClock final : public Clock {
 public:
-    explicit FakeClock(QDateTime utc = QDateTime(QDate(2026, 12, 5), QTime(14, 30), Qt::UTC),
+    explicit FakeClock(QDateTime utc = QDateTime(QDate(2026, 12, 5), QTime(9, 0), Qt::UTC),
                        int localOffsetSeconds = 0)
         : utc_(std::move(utc)), offset_(localOffsetSeconds) {}
 

@@ -3,6 +3,7 @@
 #include "FakeClock.h"
 #include "FakeDialogs.h"
 #include "FakeSettings.h"
+#include "FakeSound.h"
 #include "Program.h"
 
 #include <QFile>
@@ -15,7 +16,8 @@ struct ProgramRig {
     FakeClock clock;
     FakeSettings settings;
     FakeDialogs dialogs;
-    Program program{clock, settings, dialogs, dir.path()};
+    FakeSound sound;
+    Program program{clock, settings, dialogs, sound, dir.path()};
 
     BasicModule& basic() { return program.basic(); }
     QString path(const QString& name) const { return dir.filePath(name); }

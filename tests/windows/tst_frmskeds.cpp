@@ -252,11 +252,11 @@ private slots:
         if (skipped != QList<int>{-1}) {
             for (int i = 0; i < 6; ++i) {
                 const QByteArray message = "sked " + QByteArray::number(i + 1);
-                rig.table().setDate(i, "12/0" + std::to_string(i + 1) + "/26");
+                rig.table().setDate(i, "12/1" + std::to_string(i + 1) + "/26");
                 rig.table().setTime(i, "1200");
                 rig.table().setMessage(i, message.toStdString());
                 rig.table().setSkip(i, skipped.contains(i));
-                expected += (skipped.contains(i) ? "S " : "  ") + QByteArray("12/0") +
+                expected += (skipped.contains(i) ? "S " : "  ") + QByteArray("12/1") +
                             QByteArray::number(i + 1) + "/26    1200  " + message + "\r\n";
             }
         }

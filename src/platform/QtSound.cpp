@@ -1,0 +1,31 @@
+#include "QtSound.h"
+
+#include <QAudioDevice>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+// The effect, and with it the audio backend, is created at the first sound, not at start-up.
+QtSound::QtSound() = default;
+
+QtSound::~QtSound() = default;
+
+QSoundEffect& QtSound::effect() {
+    if (!effect_)
+        effect_ = std::make_unique<QSoundEffect>();
+    return *effect_;
+}
+
+void QtSound::play(const QString& path, Mode mode) {
+    if (effect_)
+        effect_->stop();
+    if (!QFileInfo(path).isFile() || QMediaDevices::audioOutputs().isEmpty())
+        return;
+    QSoundEffect& sound = effect();
+    const QUrl source = QUrl::fromLocalFile(path);
+    if (sound.source() != source)
+        sound.setSource(source);
+    sound.setLoopCount(mode == Mode::Loop ? QSoundEffect::Infinite : 1);
+    sound.play();
+}

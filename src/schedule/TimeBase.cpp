@@ -1,0 +1,104 @@
+#include "TimeBase.h"
+
+#include "Text.h"
+
+#include <charconv>
+
+namespace {
+
+std::string twoDigits(int value) {
+    std::string text = std::to_string(value);
+    return text.size() < 2 ? "0" + text : text;
+}
+
+std::optional<int> number(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
+    if (text.size() < minDigits || text.size() > maxDigits)
+        return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month) {
+    static constexpr int kLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : kLengths[month - 1];
+}
+
+CivilDate addDays(CivilDate date, int days) {
+    if (days > 0) {
+        if (++date.day > daysInMonth(date.year, date.month)) {
+            date.day = 1;
+            if (++date.month > 12) {
+                date.month = 1;
+                ++date.year;
+            }
+        }
+    } else if (days < 0) {
+        if (--date.day < 1) {
+            if (--date.month < 1) {
+                date.month = 12;
+                --date.year;
+            }
+            date.day = daysInMonth(date.year, date.month);
+        }
+    }
+    return date;
+}
+
+ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, int utcOffset) {
+    int hour = localTime.hour + (utcMode ? utcOffset : 0);
+    CivilDate date = localDate;
+    if (hour < 0) {
+        hour += 24;
+        date = addDays(date, -1);
+    }
+    if (hour >= 24) {
+        hour -= 24;
+        date = addDays(date, 1);
+    }
+    const std::string hh = twoDigits(hour);
+    const std::string mm = twoDigits(localTime.minute);
+    return {hh + ":" + mm + ":" + twoDigits(localTime.second), hh + mm, date};
+}
+
+std::optional<CivilDate> readSkedDate(std::string_view raw) {
+    const std::string trimmed = trimBlanks(raw);
+    const std::string_view text = trimmed;
+    const auto firstSlash = text.find('/');
+    const auto secondSlash =
+        text.find('/', firstSlash == std::string_view::npos ? 0 : firstSlash + 1);
+    if (firstSlash == std::string_view::npos || secondSlash == std::string_view::npos)
+        return std::nullopt;
+    const auto month = number(text.substr(0, firstSlash), 1, 2);
+    const auto day = number(text.substr(firstSlash + 1, secondSlash - firstSlash - 1), 1, 2);
+    const std::string_view yearText = text.substr(secondSlash + 1);
+    auto year = number(yearText, 2, 4);
+    if (!month || !day || !year || yearText.size() == 3)
+        return std::nullopt;
+    if (yearText.size() == 2)
+        *year += *year < 30 ? 2000 : 1900;
+    if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month))
+        return std::nullopt;
+    return CivilDate{*year, *month, *day};
+}
+
+std::string comparableTime(const std::string& time) {
+    const bool shortDigits = !time.empty() && time.size() < 4 &&
+                             time.find_first_not_of("0123456789") == std::string::npos;
+    return shortDigits ? std::string(4 - time.size(), '0') + time : time;
+}
+
+bool isDue(const SkedEntry& row, const ShownValues& shown) {
+    const auto date = readSkedDate(row.date);
+    if (!date || *date < shown.ShownDate)
+        return true;
+    return *date == shown.ShownDate && shown.ShownHHMM >= comparableTime(row.time);
+}

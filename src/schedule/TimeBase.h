@@ -1,0 +1,49 @@
+#pragma once
+
+#include "SkedEntry.h"
+
+#include <compare>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct CivilDate {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    auto operator<=>(const CivilDate&) const = default;
+};
+
+struct CivilTime {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+bool isLeapYear(int year);
+int daysInMonth(int year, int month);
+// The calendar day `days` (-1 or +1) away, across month and year ends.
+CivilDate addDays(CivilDate date, int days);
+
+// What one clock tick shows, in the chosen time base.
+struct ShownValues {
+    std::string ShownTime; // hh:mm:ss
+    std::string ShownHHMM; // hhmm
+    CivilDate ShownDate;
+};
+
+// Local time as it stands, or in UTC mode shifted by `utcOffset` hours (-24..24), the date moving
+// by one calendar day when the hour leaves 0..23.
+ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, int utcOffset);
+
+// A sked date as month/day/year; two-digit years 00..29 are 2000..2029, 30..99 are 1930..1999.
+// Nothing when the text is no real calendar date.
+std::optional<CivilDate> readSkedDate(std::string_view text);
+
+// The time text as the due test compares it: one to three digits are padded with leading zeros, so
+// 930 falls due at 09:30 as the main window shows it; any other text stays as stored.
+std::string comparableTime(const std::string& time);
+
+// Whether a row with a date and a time is due at the shown date and time. A date that cannot be
+// read makes the row due at once.
+bool isDue(const SkedEntry& row, const ShownValues& shown);
