@@ -3,13 +3,14 @@
 #include "AtomicFile.h"
 #include "Text.h"
 
-#include <fstream>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
 // The reader never needs more than 40 lines, so a huge file is read only this far.
-constexpr std::streamsize kMaxBytesRead = 64 * 1024 * 1024;
+constexpr std::uintmax_t kMaxBytesRead = 64 * 1024 * 1024;
 
 // Splits off the next line; CR LF, LF and a lone CR all end a line. False when no line is left.
 bool nextLine(std::string_view& rest, std::string_view& line) {
@@ -76,11 +77,13 @@ ReadResult readSkedFile(const std::string& path, SkedTable& table) {
     // Refusing anything but a regular file keeps a FIFO or a device from blocking the program.
     if (!std::filesystem::is_regular_file(path, error))
         return {ReadStatus::CannotOpen, 0, {}};
+    const auto size = std::filesystem::file_size(path, error);
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (error || !in)
         return {ReadStatus::CannotOpen, 0, {}};
-    std::string bytes(static_cast<std::size_t>(kMaxBytesRead), '\0');
-    in.read(bytes.data(), kMaxBytesRead);
+    std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxBytesRead)),
+                      '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
         return {ReadStatus::CannotOpen, 0, {}};
     bytes.resize(static_cast<std::size_t>(in.gcount()));

@@ -308,20 +308,26 @@ void SkedForm::PlaySound(const QString& fileName, Sound::Mode mode) {
 }
 
 void SkedForm::aimTimer1() {
-    constexpr int kPastBoundaryMs = 3;
-    const int msec = context_.clock.localNow().time().msec();
-    Timer1->start(500 - msec % 500 + kPastBoundaryMs);
+    aimTimer1(context_.clock.localNow());
+}
+
+void SkedForm::aimTimer1(const QDateTime& now) {
+    // Aimed at the half-second itself: a timer never fires early, and the event loop's
+    // millisecond rounding already puts the tick one or two milliseconds past it.
+    const int msec = now.time().msec();
+    Timer1->start(500 - msec % 500);
 }
 
 void SkedForm::Timer1_Timer() {
-    // Aimed afresh from the wall clock every time, so a stepped clock or a resume from suspend
-    // is followed within a second.
-    aimTimer1();
+    // One reading of the clock serves the whole tick, so time and date always agree. The next
+    // tick is aimed afresh from it, so a stepped clock or a resume from suspend is followed
+    // within a second.
+    const QDateTime now = context_.clock.localNow();
+    aimTimer1(now);
     if (inTick_)
         return;
     inTick_ = true;
     showTimeLabels();
-    const QDateTime now = context_.clock.localNow();
     const ShownValues shown =
         shownValues({now.date().year(), now.date().month(), now.date().day()},
                     {now.time().hour(), now.time().minute(), now.time().second()},
@@ -333,6 +339,9 @@ void SkedForm::Timer1_Timer() {
             SetAlarmCaption();
         } else {
             lblTime->setText(shownTime);
+            // Drawn at once rather than at the next pass of the event loop: the new second
+            // reaches the screen within a millisecond or two of the true one.
+            lblTime->repaint();
             context_.forms.skeds().Label9->setText(shownTime);
         }
         dueTest(shown);

@@ -90,6 +90,7 @@ private:
     void loadSchedule();
     void initialUse();
     void aimTimer1();
+    void aimTimer1(const QDateTime& now);
     void showTimeLabels();
     void dueTest(const ShownValues& shown);
     void fire(const ShownValues& shown);

