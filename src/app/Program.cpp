@@ -3,6 +3,7 @@
 #include "SkedForm.h"
 #include "frmAlarm.h"
 #include "frmSkeds.h"
+#include "frmStopWatch.h"
 
 #include <QCoreApplication>
 
@@ -13,6 +14,7 @@ Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound&
 }
 
 Program::~Program() {
+    delete stopWatch_;
     delete alarm_;
     delete skeds_;
     delete main_;
@@ -41,9 +43,16 @@ frmAlarm& Program::alarm() {
     return *alarm_;
 }
 
+frmStopWatch& Program::stopWatch() {
+    if (!stopWatch_)
+        stopWatch_ = new frmStopWatch;
+    return *stopWatch_;
+}
+
 void Program::endProgram() {
     ended_ = true;
     // The other windows go without their closing steps, so none of them can refuse.
+    delete stopWatch_;
     delete alarm_;
     delete skeds_;
     if (main_)

@@ -9,6 +9,7 @@
 class SkedForm;
 class frmAlarm;
 class frmSkeds;
+class frmStopWatch;
 
 // Owns the program-wide values and the windows, and hands the services to every window.
 // Each window is created hidden on first touch and created afresh after it was destroyed.
@@ -26,6 +27,7 @@ public:
     SkedForm& main() override;
     frmSkeds& skeds() override;
     frmAlarm& alarm() override;
+    frmStopWatch& stopWatch() override;
     void endProgram() override;
 
     BasicModule& basic() { return basic_; }
@@ -37,5 +39,6 @@ private:
     QPointer<SkedForm> main_;
     QPointer<frmSkeds> skeds_;
     QPointer<frmAlarm> alarm_;
+    QPointer<frmStopWatch> stopWatch_;
     bool ended_ = false;
 };

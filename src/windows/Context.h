@@ -9,6 +9,7 @@
 class SkedForm;
 class frmAlarm;
 class frmSkeds;
+class frmStopWatch;
 
 // Hands out the program's single windows, creating each hidden on first touch.
 class Forms {
@@ -17,6 +18,7 @@ public:
     virtual SkedForm& main() = 0;
     virtual frmSkeds& skeds() = 0;
     virtual frmAlarm& alarm() = 0;
+    virtual frmStopWatch& stopWatch() = 0;
     // Ends the program at once; other windows go without their own closing steps.
     virtual void endProgram() = 0;
 

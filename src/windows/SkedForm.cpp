@@ -7,11 +7,17 @@
 #include "Text.h"
 #include "Twips.h"
 #include "frmAlarm.h"
+#include "QuickHelp.h"
+#include "Timers.h"
 #include "frmSkeds.h"
+#include "frmStopWatch.h"
+#include "mAbout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -102,6 +108,12 @@ void SkedForm::createControls() {
     blue.setColor(QPalette::WindowText, Qt::blue);
     lblNum->setPalette(blue);
 
+    // Only the background, the time-base label and the clock open the menu.
+    for (QLabel* label : {Label1, lblAlarmDate, lblNum})
+        label->setAttribute(Qt::WA_NoMousePropagation);
+    lblWhatTime->installEventFilter(this);
+    lblTime->installEventFilter(this);
+
     CMD2->setFocus();
     connect(Command1, &QPushButton::clicked, this, &SkedForm::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &SkedForm::Command3_Click);
@@ -117,6 +129,7 @@ void SkedForm::createControls() {
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(1000);
+    connect(Timer3, &QTimer::timeout, this, &SkedForm::Timer3_Timer);
 }
 
 void SkedForm::createMenu() {
@@ -142,6 +155,179 @@ void SkedForm::createMenu() {
     mUpTimer = entry("mUpTimer", QStringLiteral("Stop Watch Timer"), false, false);
     mnuContinuous = entry("mnuContinuous", QStringLiteral("Continuous Alarm"), true, false);
     mnuAbout = entry("mnuAbout", QStringLiteral("About"), false, false);
+
+    using namespace SettingsKeys;
+    const std::pair<QAction*, QLatin1String> switches[] = {{mnuSilent, kSilent},
+                                                           {mnuMinimize, kMinimize},
+                                                           {mAlarmPopUp, kAlarmPopUp},
+                                                           {mCloseButton, kAlarmCloseButton},
+                                                           {mnuContinuous, kContinuous}};
+    for (const auto& [action, key] : switches) {
+        connect(action, &QAction::triggered, this,
+                [this, action = action, key = key] { switchChanged(action, key); });
+    }
+    connect(mUTCtime, &QAction::triggered, this, &SkedForm::timeBaseChanged);
+    connect(mnuHelp, &QAction::triggered, this, &SkedForm::mnuHelp_Click);
+    connect(moffset, &QAction::triggered, this, &SkedForm::moffset_Click);
+    connect(mChangeLabel, &QAction::triggered, this, &SkedForm::mChangeLabel_Click);
+    connect(mnuSoundAlarm, &QAction::triggered, this, &SkedForm::mnuSoundAlarm_Click);
+    connect(mdownTimer, &QAction::triggered, this, &SkedForm::mdownTimer_Click);
+    connect(mUpTimer, &QAction::triggered, this, &SkedForm::mUpTimer_Click);
+    connect(mnuAbout, &QAction::triggered, this, &SkedForm::mnuAbout_Click);
+}
+
+void SkedForm::saveOption(QLatin1String key, const QString& text) {
+    context_.settings.save(SettingsKeys::kApplication, SettingsKeys::kSection, key, text);
+}
+
+// The menu has already flipped the check mark when this runs.
+void SkedForm::switchChanged(QAction* action, QLatin1String key) {
+    updateSwitchCaptions();
+    saveOption(key, action->isChecked() ? SettingsKeys::kTrue : SettingsKeys::kFalse);
+}
+
+void SkedForm::timeBaseChanged() {
+    context_.basic.TimeLabelsDone = false;
+    restoredLabel_ = false;
+    const bool utc = mUTCtime->isChecked();
+    lblWhatTime->setText(utc ? QStringLiteral("UTC Time") : QStringLiteral("Local Time"));
+    context_.forms.skeds().Label1->setText(utc ? QStringLiteral("UTC Date")
+                                               : QStringLiteral("Local Date"));
+    saveOption(SettingsKeys::kUseUtc, utc ? SettingsKeys::kTrue : SettingsKeys::kFalse);
+}
+
+void SkedForm::moffset_Click() {
+    const QString answer =
+        context_.dialogs.prompt(QStringLiteral("Enter the UTC hour offset"), QString(),
+                                QString::number(context_.basic.UtcOffset));
+    if (answer.isEmpty())
+        return;
+    // An offset beyond a day is refused like an empty answer.
+    const auto offset = hourOffsetFromText(answer.toStdString());
+    if (!offset)
+        return;
+    context_.basic.UtcOffset = *offset;
+    saveOption(SettingsKeys::kUtcOffset, QString::number(*offset));
+}
+
+void SkedForm::mChangeLabel_Click() {
+    const QString answer =
+        context_.dialogs.prompt(QStringLiteral("Enter text for time offset: UTC PST etc."),
+                                QStringLiteral("Time label..."), QStringLiteral("UTC Time"));
+    if (answer.isEmpty())
+        return;
+    lblWhatTime->setText(answer);
+    saveOption(SettingsKeys::kUtcLabel, answer);
+}
+
+void SkedForm::mnuSoundAlarm_Click() {
+    PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Once);
+}
+
+void SkedForm::mnuHelp_Click() {
+    context_.dialogs.message(
+        fromStd(quickHelpText(context_.basic.UtcOffset, mUTCtime->isChecked())),
+        Dialogs::Buttons::Ok, false, QStringLiteral(" Tockmere Quick Help"));
+}
+
+void SkedForm::mnuAbout_Click() {
+    const QScreen* screen = this->screen();
+    mAbout about(y(), screen ? screen->geometry().width() : 1024);
+    about.exec();
+}
+
+void SkedForm::mUpTimer_Click() {
+    frmStopWatch& stopWatch = context_.forms.stopWatch();
+    stopWatch.show();
+    stopWatch.raise();
+    stopWatch.activateWindow();
+}
+
+void SkedForm::Form_MouseDown(Qt::MouseButton button, const QPoint& globalPos) {
+    if (button == Qt::RightButton)
+        mnuPopUp->popup(globalPos);
+}
+
+bool SkedForm::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == lblWhatTime || watched == lblTime) &&
+        event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        Form_MouseDown(press->button(), press->globalPosition().toPoint());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SkedForm::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown(event->button(), event->globalPosition().toPoint());
+}
+
+void SkedForm::mdownTimer_Click() {
+    const QString answer = context_.dialogs.prompt(
+        QStringLiteral("Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\n"
+                       "Enter 0 to clear."),
+        QStringLiteral("Count Down Timer"), QString());
+    if (answer.isEmpty())
+        return;
+    if (answer == u"0") {
+        setWindowTitle(QStringLiteral(" Tockmere  by Ovix"));
+        Label1->setText(QString());
+        Timer3->stop();
+        restartClock();
+        return;
+    }
+    // A count that does not fit 32 bits is refused like an empty answer; a running countdown
+    // goes on.
+    const auto seconds = roundToInt32(LeadingNumber(answer.toStdString()));
+    if (!seconds)
+        return;
+    BasicModule& basic = context_.basic;
+    basic.CountdownSeconds = *seconds;
+    setWindowTitle(QStringLiteral(" Count Down Timer"));
+    SetLabel(basic.CountdownSeconds, 0);
+    Timer1->stop();
+    QDateTime start = context_.clock.localNow();
+    start.setTime(QTime(start.time().hour(), start.time().minute(), start.time().second()));
+    basic.CountdownStart = start;
+    Timer3->start();
+    QCoreApplication::processEvents();
+}
+
+void SkedForm::Timer3_Timer() {
+    BasicModule& basic = context_.basic;
+    SetLabel(basic.CountdownSeconds, 0);
+    const qint64 elapsed = basic.CountdownStart.secsTo(context_.clock.localNow());
+    if (elapsed <= basic.CountdownSeconds) {
+        SetLabel(basic.CountdownSeconds, elapsed);
+        return;
+    }
+    // Stopped before the message waits, so no later tick reports the same end.
+    Timer3->stop();
+    if (mnuSilent->isChecked())
+        context_.dialogs.message(QStringLiteral("Done countdown..."), Dialogs::Buttons::Ok, true,
+                                 QStringLiteral(" Timer"));
+    else
+        soundTheAlarm();
+    setWindowTitle(QStringLiteral(" Tockmere  by Ovix"));
+    restartClock();
+}
+
+void SkedForm::SetLabel(std::int64_t m, std::int64_t C) {
+    lblTime->setText(fromStd(remainingText(m - C)));
+}
+
+void SkedForm::restartClock() {
+    if (!Timer1->isActive())
+        aimTimer1();
+}
+
+void SkedForm::soundTheAlarm() {
+    if (mnuContinuous->isChecked()) {
+        PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Loop);
+        Command3->show();
+    } else {
+        PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Once);
+    }
 }
 
 QString SkedForm::readSetting(QLatin1String key, const QString& fallback) const {
@@ -280,8 +466,7 @@ void SkedForm::arm(int slot) {
 
 void SkedForm::ArmFromTable() {
     arm(context_.forms.skeds().table().firstActiveRow().value_or(SkedTable::kSpare));
-    if (!Timer1->isActive())
-        aimTimer1();
+    restartClock();
     setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
 }
 
@@ -396,14 +581,8 @@ void SkedForm::fire(const ShownValues& shown) {
             break;
         }
     }
-    if (!mnuSilent->isChecked()) {
-        if (mnuContinuous->isChecked()) {
-            PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Loop);
-            Command3->show();
-        } else {
-            PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Once);
-        }
-    }
+    if (!mnuSilent->isChecked())
+        soundTheAlarm();
     if (mAlarmPopUp->isChecked())
         showAlarmWindow(title, text);
 }

@@ -46,6 +46,28 @@ public:
     // Plays a wave file from the program directory.
     void PlaySound(const QString& fileName, Sound::Mode mode);
 
+    // The pop-up menu opens on a right button press over the window, lblWhatTime or lblTime.
+    void Form_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
+    // Switches: each click flips the check mark and stores the new state at once.
+    void mnuSilent_Click() { mnuSilent->trigger(); }
+    void mnuMinimize_Click() { mnuMinimize->trigger(); }
+    void mAlarmPopUp_Click() { mAlarmPopUp->trigger(); }
+    void mCloseButton_Click() { mCloseButton->trigger(); }
+    void mnuContinuous_Click() { mnuContinuous->trigger(); }
+    void mUTCtime_Click() { mUTCtime->trigger(); }
+    void moffset_Click();
+    void mChangeLabel_Click();
+    void mnuSoundAlarm_Click();
+    void mnuHelp_Click();
+    void mnuAbout_Click();
+    void mUpTimer_Click();
+
+    // The countdown: started, restarted or cleared from the menu; it holds the clock tick.
+    void mdownTimer_Click();
+    void Timer3_Timer();
+    // Shows the time left of a count of m seconds after C seconds.
+    void SetLabel(std::int64_t m, std::int64_t C);
+
     QPushButton* Command1 = nullptr;
     QLabel* lblAlarmDate = nullptr;
     QLabel* Label1 = nullptr;
@@ -73,6 +95,8 @@ public:
     QAction* mnuAbout = nullptr;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -86,6 +110,11 @@ private:
     void restorePosition();
     void restoreSwitches();
     void updateSwitchCaptions();
+    void switchChanged(QAction* action, QLatin1String key);
+    void timeBaseChanged();
+    void saveOption(QLatin1String key, const QString& text);
+    void soundTheAlarm();
+    void restartClock();
     void checkUtcOffset();
     void loadSchedule();
     void initialUse();

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The quick help of the main window's menu, adapted to the hour offset and the time base; lines
+// joined with CR LF.
+std::string quickHelpText(int utcOffset, bool utcMode);

@@ -1,0 +1,23 @@
+#include "Timers.h"
+
+std::string twoDigitText(std::int64_t value) {
+    std::string text = std::to_string(value);
+    return text.size() < 2 ? "0" + text : text;
+}
+
+std::string remainingText(std::int64_t seconds) {
+    if (seconds < 0)
+        seconds = 0;
+    return twoDigitText(seconds / 60) + ":" + twoDigitText(seconds % 60);
+}
+
+void StopwatchCount::tick() {
+    if (++seconds == 60) {
+        seconds = 0;
+        ++minutes;
+    }
+    if (minutes == 60) {
+        minutes = 0;
+        ++hours;
+    }
+}
