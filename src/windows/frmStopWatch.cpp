@@ -12,6 +12,7 @@ QLabel* digits(QWidget* parent, const char* name, const QString& text, QRect geo
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
     QFont font(QStringLiteral("Sans Serif"));
     font.setPointSize(18);
     font.setBold(true);

@@ -300,6 +300,21 @@ private slots:
         QCOMPARE(rig.form().Timer1->interval(), interval);
     }
 
+    void steppedClockIsFollowedAtTheNextTick_data() {
+        QTest::addColumn<QTime>("after");
+        QTest::newRow("stepped back an hour") << QTime(13, 30, 0, 250);
+        QTest::newRow("resumed from suspend hours later") << QTime(20, 5, 9, 900);
+    }
+    void steppedClockIsFollowedAtTheNextTick() {
+        QFETCH(QTime, after);
+        Rig rig;
+        rig.at(QTime(14, 30, 0));
+        rig.clock.setUtc(QDateTime(QDate(2026, 12, 5), after, Qt::UTC));
+        rig.form().Timer1_Timer();
+        QCOMPARE(rig.form().lblTime->text(), after.toString(QStringLiteral("HH:mm:ss")));
+        QCOMPARE(rig.form().Timer1->interval(), 500 - after.msec() % 500);
+    }
+
     void noTickRunsInsideAnother() {
         Rig rig;
         rig.form().mnuSilent->setChecked(false);
