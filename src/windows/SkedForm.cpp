@@ -108,6 +108,15 @@ void SkedForm::createControls() {
     blue.setColor(QPalette::WindowText, Qt::blue);
     lblNum->setPalette(blue);
 
+    // What a screen reader says for the controls whose caption is a value or nothing.
+    CMD2->setAccessibleName(QStringLiteral("Unused"));
+    lblAlarmDate->setAccessibleName(QStringLiteral("Next sked date"));
+    Label1->setAccessibleName(QStringLiteral("Next sked time"));
+    Command3->setAccessibleName(QStringLiteral("Stop the alarm sound"));
+    lblWhatTime->setAccessibleName(QStringLiteral("Time base"));
+    lblTime->setAccessibleName(QStringLiteral("Clock"));
+    lblNum->setAccessibleName(QStringLiteral("Next sked message"));
+
     // Only the background, the time-base label and the clock open the menu.
     for (QLabel* label : {Label1, lblAlarmDate, lblNum})
         label->setAttribute(Qt::WA_NoMousePropagation);

@@ -58,6 +58,7 @@ frmSkeds::frmSkeds(Context& context) : context_(context) {
     setObjectName(QStringLiteral("frmSkeds"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
+    client->setAccessibleName(QStringLiteral("Schedule table"));
     setCentralWidget(client);
     QFont small = font();
     small.setPointSize(8);
@@ -115,6 +116,11 @@ void frmSkeds::createControls(QWidget* client) {
     Command1 =
         button(client, "Command1", QStringLiteral("Clear Table"), twipsRect(5610, 6090, 1250, 372));
     Label6 = label(client, "Label6", QString(), twipsRect(315, 6600, 7300, 255));
+    Label9->setAccessibleName(QStringLiteral("Clock"));
+    Label8->setAccessibleName(QStringLiteral("Schedule file"));
+    Check1->setAccessibleName(QStringLiteral("Show skeds 21 to 40"));
+    for (QLabel* hint : {Label5, Label6, Label7})
+        hint->setAccessibleName(QStringLiteral("Hint"));
 
     connect(cmdDone, &QPushButton::clicked, this, &frmSkeds::cmdDone_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSkeds::Command1_Click);
@@ -137,6 +143,11 @@ void frmSkeds::createRow(QWidget* client, int slot) {
                            twipsRect(1995, top - 15, 732, 288));
     SkedWith[slot] = named(new QLineEdit(client), indexed("SkedWith", slot),
                            twipsRect(2970, top - 15, 4572, 288));
+    const QString sked = QStringLiteral("Sked %1 ").arg(slot + 1);
+    Skip[slot]->setAccessibleName(sked + QStringLiteral("skip"));
+    SkedDate[slot]->setAccessibleName(sked + QStringLiteral("date"));
+    SkedTime[slot]->setAccessibleName(sked + QStringLiteral("time"));
+    SkedWith[slot]->setAccessibleName(sked + QStringLiteral("message"));
     SkedDate[slot]->setMaxLength(int(SkedTable::kDateLimit));
     SkedTime[slot]->setMaxLength(int(SkedTable::kTimeLimit));
     SkedWith[slot]->setMaxLength(int(SkedTable::kMessageLimit));

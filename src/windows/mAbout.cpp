@@ -18,6 +18,7 @@ mAbout::mAbout(int mainTop, int screenWidth) {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(banner());
+    Image1->setAccessibleName(QStringLiteral("Tockmere banner"));
     Image1->setGeometry(twipsToPixels(60), twipsToPixels(30), 294, 60);
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
