@@ -4,10 +4,12 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config dpkg-dev
     qt6-base-dev qt6-multimedia-dev
-    fonts-dejavu-core xvfb xauth
+    fonts-dejavu-core xvfb xauth tzdata
     clang libclang-rt-14-dev
+    xdotool x11-utils imagemagick desktop-file-utils
+    pulseaudio pulseaudio-utils
 )
 
 missing=()
