@@ -13,35 +13,34 @@ std::string fieldText(std::string_view text, std::size_t limit) {
     return out;
 }
 
+// Stores the field's text; true when that changed it.
+bool assign(std::string& field, std::string_view text, std::size_t limit) {
+    std::string cut = fieldText(text, limit);
+    if (cut == field)
+        return false;
+    field = std::move(cut);
+    return true;
+}
+
 } // namespace
 
 void SkedTable::setDate(int index, std::string_view date) {
     SkedEntry& entry = slot(index);
-    std::string text = fieldText(date, kDateLimit);
-    if (text == entry.date)
+    if (!assign(entry.date, date, kDateLimit))
         return;
-    entry.date = std::move(text);
     if (isBlank(entry.date))
         entry.skip = false;
     changed(index);
 }
 
 void SkedTable::setTime(int index, std::string_view time) {
-    SkedEntry& entry = slot(index);
-    std::string text = fieldText(time, kTimeLimit);
-    if (text == entry.time)
-        return;
-    entry.time = std::move(text);
-    changed(index);
+    if (assign(slot(index).time, time, kTimeLimit))
+        changed(index);
 }
 
 void SkedTable::setMessage(int index, std::string_view message) {
-    SkedEntry& entry = slot(index);
-    std::string text = fieldText(message, kMessageLimit);
-    if (text == entry.message)
-        return;
-    entry.message = std::move(text);
-    changed(index);
+    if (assign(slot(index).message, message, kMessageLimit))
+        changed(index);
 }
 
 void SkedTable::setSkip(int index, bool skip) {

@@ -4,6 +4,7 @@
 #include "SettingsKeys.h"
 #include "SkedFile.h"
 #include "SkedName.h"
+#include "Controls.h"
 #include "Text.h"
 #include "Twips.h"
 #include "frmAlarm.h"
@@ -29,10 +30,6 @@ namespace {
 constexpr int kDesignedTop = 300;
 constexpr int kDesignedLeft = 1200;
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A stored position in twips: its leading number rounded; outside 0..13000 it falls back.
 int positionFromText(const QString& text, int fallback) {
     const auto value = roundToInt32(LeadingNumber(text.toStdString()));
@@ -44,20 +41,6 @@ int positionFromText(const QString& text, int fallback) {
 // A position to store: outside 5..13000 (a minimised window reports far below 5) stores 300.
 int positionToStore(int twips) {
     return twips < 5 || twips > 13000 ? 300 : twips;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "frmSkeds.h"
 
+#include "Controls.h"
 #include "DateEntry.h"
 #include "SkedFile.h"
 #include "SkedForm.h"
@@ -28,24 +29,6 @@ int rowTop(int slot) {
     if (slot == SkedTable::kSpare)
         return kSpareRowTop;
     return kFirstRowTop + kRowPitch * (slot % frmSkeds::kPageRows);
-}
-
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-template <typename Widget> Widget* named(Widget* widget, const QString& name, QRect geometry) {
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    return named(new QLabel(caption, parent), QLatin1String(name), geometry);
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    return named(new QPushButton(caption, parent), QLatin1String(name), geometry);
 }
 
 QString indexed(const char* name, int slot) {
@@ -89,33 +72,36 @@ void frmSkeds::createMenu() {
 }
 
 void frmSkeds::createControls(QWidget* client) {
-    Label9 = label(client, "Label9", QString(), twipsRect(315, 60, 1100, 255));
-    Label8 = label(client, "Label8", QString(), twipsRect(1500, 60, 6100, 255));
-    WeeklyCheck = named(new QCheckBox(QStringLiteral("Weekly Increment"), client),
-                        QStringLiteral("WeeklyCheck"), twipsRect(315, 360, 2400, 255));
-    Check1 = named(new QCheckBox(QStringLiteral("Skeds 1 to 20  "), client),
-                   QStringLiteral("Check1"), twipsRect(5400, 360, 2100, 255));
-    Label4 = label(client, "Label4", QStringLiteral("Skip"), twipsRect(240, 660, 420, 220));
-    Label1 = label(client, "Label1", QStringLiteral("UTC Date"), twipsRect(675, 660, 1092, 220));
-    Label2 = label(client, "Label2", QStringLiteral("Sked Time"), twipsRect(1995, 660, 900, 220));
-    Label3 =
-        label(client, "Label3", QStringLiteral("Sked Message"), twipsRect(2970, 660, 2000, 220));
+    Label9 = makeLabel(client, "Label9", QString(), twipsRect(315, 60, 1100, 255));
+    Label8 = makeLabel(client, "Label8", QString(), twipsRect(1500, 60, 6100, 255));
+    WeeklyCheck = placed(new QCheckBox(QStringLiteral("Weekly Increment"), client),
+                         QStringLiteral("WeeklyCheck"), twipsRect(315, 360, 2400, 255));
+    Check1 = placed(new QCheckBox(QStringLiteral("Skeds 1 to 20  "), client),
+                    QStringLiteral("Check1"), twipsRect(5400, 360, 2100, 255));
+    Label4 = makeLabel(client, "Label4", QStringLiteral("Skip"), twipsRect(240, 660, 420, 220));
+    Label1 =
+        makeLabel(client, "Label1", QStringLiteral("UTC Date"), twipsRect(675, 660, 1092, 220));
+    Label2 =
+        makeLabel(client, "Label2", QStringLiteral("Sked Time"), twipsRect(1995, 660, 900, 220));
+    Label3 = makeLabel(client, "Label3", QStringLiteral("Sked Message"),
+                       twipsRect(2970, 660, 2000, 220));
     // Created row by row, so the keyboard order runs along each row and down the page.
     for (int slot = 0; slot < SkedTable::kSlots; ++slot)
         createRow(client, slot);
-    Label5 = label(client, "Label5", QString(), twipsRect(315, 5820, 7300, 240));
-    Label7 = label(client, "Label7", QStringLiteral("Upper Right-X    disabled"),
-                   twipsRect(60, 6060, 1260, 420));
+    Label5 = makeLabel(client, "Label5", QString(), twipsRect(315, 5820, 7300, 240));
+    Label7 = makeLabel(client, "Label7", QStringLiteral("Upper Right-X    disabled"),
+                       twipsRect(60, 6060, 1260, 420));
     Label7->setWordWrap(true);
-    cmdDone = button(client, "cmdDone", QStringLiteral("Done"), twipsRect(1380, 6090, 1250, 372));
+    cmdDone =
+        makeButton(client, "cmdDone", QStringLiteral("Done"), twipsRect(1380, 6090, 1250, 372));
     reOrder =
-        button(client, "reOrder", QStringLiteral("Re-order"), twipsRect(2790, 6090, 1250, 372));
+        makeButton(client, "reOrder", QStringLiteral("Re-order"), twipsRect(2790, 6090, 1250, 372));
     reOrder->setToolTip(QStringLiteral(" Click to re-order dates amd times, verify the results "));
-    Command2 =
-        button(client, "Command2", QStringLiteral("Printout"), twipsRect(4200, 6090, 1250, 372));
-    Command1 =
-        button(client, "Command1", QStringLiteral("Clear Table"), twipsRect(5610, 6090, 1250, 372));
-    Label6 = label(client, "Label6", QString(), twipsRect(315, 6600, 7300, 255));
+    Command2 = makeButton(client, "Command2", QStringLiteral("Printout"),
+                          twipsRect(4200, 6090, 1250, 372));
+    Command1 = makeButton(client, "Command1", QStringLiteral("Clear Table"),
+                          twipsRect(5610, 6090, 1250, 372));
+    Label6 = makeLabel(client, "Label6", QString(), twipsRect(315, 6600, 7300, 255));
     Label9->setAccessibleName(QStringLiteral("Clock"));
     Label8->setAccessibleName(QStringLiteral("Schedule file"));
     Check1->setAccessibleName(QStringLiteral("Show skeds 21 to 40"));
@@ -134,15 +120,15 @@ void frmSkeds::createControls(QWidget* client) {
 
 void frmSkeds::createRow(QWidget* client, int slot) {
     const int top = rowTop(slot);
-    Skip[slot] = named(
+    Skip[slot] = placed(
         new QCheckBox(slot == SkedTable::kSpare ? QStringLiteral("dummy") : QString(), client),
         indexed("Skip", slot), twipsRect(315, top, 252, 252));
-    SkedDate[slot] = named(new QLineEdit(client), indexed("SkedDate", slot),
-                           twipsRect(675, top - 15, 1092, 288));
-    SkedTime[slot] = named(new QLineEdit(client), indexed("SkedTime", slot),
-                           twipsRect(1995, top - 15, 732, 288));
-    SkedWith[slot] = named(new QLineEdit(client), indexed("SkedWith", slot),
-                           twipsRect(2970, top - 15, 4572, 288));
+    SkedDate[slot] = placed(new QLineEdit(client), indexed("SkedDate", slot),
+                            twipsRect(675, top - 15, 1092, 288));
+    SkedTime[slot] = placed(new QLineEdit(client), indexed("SkedTime", slot),
+                            twipsRect(1995, top - 15, 732, 288));
+    SkedWith[slot] = placed(new QLineEdit(client), indexed("SkedWith", slot),
+                            twipsRect(2970, top - 15, 4572, 288));
     const QString sked = QStringLiteral("Sked %1 ").arg(slot + 1);
     Skip[slot]->setAccessibleName(sked + QStringLiteral("skip"));
     SkedDate[slot]->setAccessibleName(sked + QStringLiteral("date"));

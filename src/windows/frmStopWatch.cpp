@@ -1,5 +1,6 @@
 #include "frmStopWatch.h"
 
+#include "Controls.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -9,9 +10,7 @@
 namespace {
 
 QLabel* digits(QWidget* parent, const char* name, const QString& text, QRect geometry, bool red) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    QLabel* label = makeLabel(parent, name, text, geometry);
     label->setAlignment(Qt::AlignCenter);
     QFont font(QStringLiteral("Sans Serif"));
     font.setPointSize(18);
@@ -21,13 +20,6 @@ QLabel* digits(QWidget* parent, const char* name, const QString& text, QRect geo
     colours.setColor(QPalette::WindowText, red ? Qt::red : Qt::black);
     label->setPalette(colours);
     return label;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* push = new QPushButton(text, parent);
-    push->setObjectName(QLatin1String(name));
-    push->setGeometry(geometry);
-    return push;
 }
 
 QString text(std::int64_t value) {
@@ -56,8 +48,9 @@ frmStopWatch::frmStopWatch() {
     Label3->setAccessibleName(QStringLiteral("Seconds"));
     Label4->setAccessibleName(QStringLiteral("Separator"));
     Label6->setAccessibleName(QStringLiteral("Separator"));
-    btnStart = button(this, "btnStart", QStringLiteral("Start"), twipsRect(324, 768, 1248, 432));
-    btnExit = button(this, "btnExit", QStringLiteral("Exit"), twipsRect(2196, 768, 648, 432));
+    btnStart =
+        makeButton(this, "btnStart", QStringLiteral("Start"), twipsRect(324, 768, 1248, 432));
+    btnExit = makeButton(this, "btnExit", QStringLiteral("Exit"), twipsRect(2196, 768, 648, 432));
 
     tmrTime = new QTimer(this);
     tmrTime->setObjectName(QStringLiteral("tmrTime"));

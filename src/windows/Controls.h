@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+
+#include <string>
+
+// Controls placed at their designed geometry and named after their control names, so that tests
+// and screen readers can find them.
+template <typename Widget>
+Widget* placed(Widget* widget, const QString& name, const QRect& geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption,
+                         const QRect& geometry) {
+    return placed(new QLabel(caption, parent), QLatin1String(name), geometry);
+}
+
+inline QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                               const QRect& geometry) {
+    return placed(new QPushButton(caption, parent), QLatin1String(name), geometry);
+}
+
+inline QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
