@@ -116,6 +116,12 @@ ReadResult loadSkedFile(const std::string& path, SkedTable& table) {
     return result;
 }
 
+bool holdsData(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) &&
+           std::filesystem::file_size(path, error) > 0 && !error;
+}
+
 std::string skedFileText(const SkedTable& table) {
     std::string text;
     for (int i = 0; i < SkedTable::kRows && !table.isEmpty(i); ++i)

@@ -38,6 +38,10 @@ ReadResult readSkedFile(const std::string& path, SkedTable& table);
 // leaves the table as it was, so nothing is lost to a file the user cannot even open.
 ReadResult loadSkedFile(const std::string& path, SkedTable& table);
 
+// Whether writing `path` would replace something the user has: a file that is there and not
+// empty.
+bool holdsData(const std::string& path);
+
 // The file's lines as UTF-8, each ended by CR LF.
 std::string skedFileText(const SkedTable& table);
 // The bytes to store: Windows-1252 when every character fits, otherwise UTF-8.

@@ -1,10 +1,13 @@
 #include "frmSkeds.h"
 
 #include "DateEntry.h"
+#include "Reorder.h"
 #include "SkedFile.h"
 #include "SkedForm.h"
+#include "SkedName.h"
 #include "SettingsKeys.h"
 #include "Resizer.h"
+#include "Text.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -85,6 +88,8 @@ void frmSkeds::createMenu() {
     mSaveSked = item("mSaveSked", QStringLiteral("Save Sked file"));
     mLoadSkeds = item("mLoadSkeds", QStringLiteral("Load Sked file"));
     mWinHelp = item("mWinHelp", QStringLiteral("Help"));
+    connect(mSaveSked, &QAction::triggered, this, &frmSkeds::mSaveSked_Click);
+    connect(mLoadSkeds, &QAction::triggered, this, &frmSkeds::mLoadSkeds_Click);
 }
 
 void frmSkeds::createControls(QWidget* client) {
@@ -117,6 +122,7 @@ void frmSkeds::createControls(QWidget* client) {
     Label6 = label(client, "Label6", QString(), twipsRect(315, 6600, 7300, 255));
 
     connect(cmdDone, &QPushButton::clicked, this, &frmSkeds::cmdDone_Click);
+    connect(reOrder, &QPushButton::clicked, this, &frmSkeds::reOrder_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSkeds::Command1_Click);
     connect(Check1, &QCheckBox::toggled, this, &frmSkeds::Check1_Click);
     connect(WeeklyCheck, &QCheckBox::clicked, this, [this](bool checked) {
@@ -241,6 +247,106 @@ void frmSkeds::Command1_Click() {
                                             "time and alarm comment. When you click the date\r\n"
                                             "for the next sked, the previous date is propagated."),
                              Dialogs::Buttons::Ok, false, QStringLiteral(" Auto date fill"));
+}
+
+void frmSkeds::reOrder_Click() {
+    const QString file = context_.basic.SkedFile;
+    const ReorderResult result = reorderSkeds(table_, file.toStdString());
+    switch (result.status) {
+    case ReorderResult::Status::Reordered:
+    case ReorderResult::Status::NothingToSort:
+        return;
+    case ReorderResult::Status::MissingTime:
+        context_.dialogs.message(
+            QStringLiteral("Both Date and Time must be filled in. Re-order failed."),
+            Dialogs::Buttons::Ok, false, QString());
+        table_.setDate(result.slot, "");
+        return;
+    case ReorderResult::Status::Malformed: {
+        const SkedEntry& row = table_.row(result.slot);
+        context_.dialogs.message(
+            QStringLiteral("Sked %1 has the date \"%2\" and the time \"%3\".\r\n"
+                           "Dates must be real dates as mm/dd/yy and times four digits hhmm.\r\n"
+                           "Re-order failed.")
+                .arg(result.slot + 1)
+                .arg(fromStd(row.date), fromStd(row.time)),
+            Dialogs::Buttons::Ok, false, QString());
+        return;
+    }
+    case ReorderResult::Status::WriteFailed:
+        warn(
+            QStringLiteral("The re-ordered schedule could not be saved to\r\n%1\r\n\r\n(%2)\r\n\r\n"
+                           "The table and the file are as they were.")
+                .arg(file, fromStd(result.error)),
+            QStringLiteral(" Re-order failed"));
+        return;
+    case ReorderResult::Status::ReadBackFailed:
+        warn(QStringLiteral("The re-ordered schedule was saved to\r\n%1\r\nbut could not be read "
+                            "back (%2).\r\n\r\nThe table is as it was.")
+                 .arg(file, fromStd(result.error)),
+             QStringLiteral(" Re-order failed"));
+        return;
+    }
+}
+
+void frmSkeds::mLoadSkeds_Click() {
+    BasicModule& basic = context_.basic;
+    const QString chosen =
+        context_.dialogs.openFile(QStringLiteral(" Load Tockmere datafile..."),
+                                  QStringLiteral("Sked files (*.dat)|*.dat"), basic.SkedFile);
+    if (chosen.isEmpty()) {
+        Label8->setText(basic.SkedFile);
+        return;
+    }
+    if (isBlank(chosen.toStdString()))
+        return;
+    const ReadResult read = loadSkedFile(chosen.toStdString(), table_);
+    if (read.status == ReadStatus::CannotOpen) {
+        // Pointing the program at a file it cannot read would let the next Done replace it.
+        warn(QStringLiteral("The schedule file\r\n%1\r\ncould not be read (%2).\r\n\r\n"
+                            "The table and the current file are as they were.")
+                 .arg(chosen, fromStd(read.error)),
+             QStringLiteral(" Schedule not loaded"));
+        return;
+    }
+    basic.SkedName.clear();
+    basic.SkedFile = chosen;
+    if (const auto name = skedNameFrom(chosen.toStdString()))
+        basic.SkedName = fromStd(*name);
+    basic.AlarmIndex = 0;
+    Check1->setChecked(false);
+    Label8->setText(basic.SkedFile);
+}
+
+void frmSkeds::mSaveSked_Click() {
+    BasicModule& basic = context_.basic;
+    const QString chosen = context_.dialogs.saveFile(
+        QStringLiteral(" Save Skeds datafile as..."),
+        QStringLiteral("Tockmere sked files (*.dat)|*.dat"), basic.SkedFile);
+    const std::string path = chosen.toStdString();
+    if (isBlank(path) || isExtensionOnlyName(path))
+        return;
+    // The current file changes only once the table is in the new one, so a declined or failed
+    // save never sends the next Done to that file.
+    if (holdsData(path) &&
+        context_.dialogs.message(chosen + QStringLiteral(" exists - overwrite it ?"),
+                                 Dialogs::Buttons::YesNo, false,
+                                 QStringLiteral(" File exists...")) != Dialogs::Answer::Yes)
+        return;
+    const WriteResult written = writeSkedFile(path, table_);
+    if (!written.ok) {
+        warn(QStringLiteral("The schedule could not be saved to\r\n%1\r\n\r\n(%2)")
+                 .arg(chosen, fromStd(written.error)),
+             QStringLiteral(" Schedule not saved"));
+        return;
+    }
+    basic.SkedFile = chosen;
+    Label8->setText(basic.SkedFile);
+    Check1->setChecked(false);
+}
+
+void frmSkeds::warn(const QString& text, const QString& title) {
+    context_.dialogs.message(text, Dialogs::Buttons::Ok, true, title);
 }
 
 std::string frmSkeds::today() const {

@@ -30,6 +30,10 @@ public:
 
     void cmdDone_Click();
     void Command1_Click();
+    // Puts the filled rows into date and time order and saves them to the schedule file.
+    void reOrder_Click();
+    void mLoadSkeds_Click();
+    void mSaveSked_Click();
     // Shows the page that `Check1` names; runs whenever its value changes.
     void Check1_Click();
     void SkedDate_GotFocus(int slot);
@@ -75,6 +79,8 @@ private:
     void showSlot(int slot);
     void setRowVisible(int slot, bool visible);
     std::string today() const;
+    // A box with OK only and the exclamation mark, for what went wrong with a file.
+    void warn(const QString& text, const QString& title);
 
     Context& context_;
     SkedTable table_;

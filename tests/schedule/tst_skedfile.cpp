@@ -176,6 +176,24 @@ private slots:
         QCOMPARE(found ? QString::fromStdString(*found) : QStringLiteral("-"), name);
     }
 
+    void extensionOnlyNames_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("extensionOnly");
+        QTest::newRow("after a slash") << "/home/op/.dat" << true;
+        QTest::newRow("after a backslash, upper case") << "C:\\data\\.DAT" << true;
+        QTest::newRow("mixed case") << "/home/op/.dAt" << true;
+        QTest::newRow("no separator") << ".dat" << false;
+        QTest::newRow("a name before the extension") << "/home/op/x.dat" << false;
+        QTest::newRow("another extension") << "/home/op/.txt" << false;
+        QTest::newRow("more after the extension") << "/home/op/.data" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void extensionOnlyNames() {
+        QFETCH(QString, path);
+        QFETCH(bool, extensionOnly);
+        QCOMPARE(isExtensionOnlyName(path.toStdString()), extensionOnly);
+    }
+
     void fullTableNeverReadsItsWeeklyLine() {
         std::string file;
         for (int i = 0; i < 40; ++i)
