@@ -11,6 +11,7 @@
 #include "Program.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
+#include "QtPrinter.h"
 #include "QtSettingsStore.h"
 #include "QtSound.h"
 #include "SkedForm.h"
@@ -128,7 +129,9 @@ int main(int argc, char* argv[]) {
     QtSettingsStore settings;
     QtDialogs dialogs;
     QtSound sound;
-    Program program(clock, settings, dialogs, sound, QCoreApplication::applicationDirPath());
+    QtPrinter printer;
+    Program program(clock, settings, dialogs, sound, printer,
+                    QCoreApplication::applicationDirPath());
     PaintTimer real(program.main().lblTime);
     program.start();
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev
-    fonts-dejavu-core xvfb xauth
+    fonts-dejavu-core xvfb xauth poppler-utils
     clang libclang-rt-14-dev
 )
 

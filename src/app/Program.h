@@ -14,7 +14,7 @@ class frmSkeds;
 // Each window is created hidden on first touch and created afresh after it was destroyed.
 class Program final : public Forms {
 public:
-    Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
+    Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound, Printer& printer,
             QString programDir);
     ~Program() override;
     Program(const Program&) = delete;

@@ -1,6 +1,7 @@
 #include "Program.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
+#include "QtPrinter.h"
 #include "QtSettingsStore.h"
 #include "QtSound.h"
 
@@ -35,7 +36,9 @@ int main(int argc, char* argv[]) {
     QtSettingsStore settings;
     QtDialogs dialogs;
     QtSound sound;
-    Program program(clock, settings, dialogs, sound, QCoreApplication::applicationDirPath());
+    QtPrinter printer;
+    Program program(clock, settings, dialogs, sound, printer,
+                    QCoreApplication::applicationDirPath());
     program.start();
     return QApplication::exec();
 }

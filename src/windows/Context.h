@@ -3,6 +3,7 @@
 #include "BasicModule.h"
 #include "Clock.h"
 #include "Dialogs.h"
+#include "Printer.h"
 #include "SettingsStore.h"
 #include "Sound.h"
 
@@ -33,6 +34,7 @@ struct Context {
     SettingsStore& settings;
     Dialogs& dialogs;
     Sound& sound;
+    Printer& printer;
     BasicModule& basic;
     Forms& forms;
 };

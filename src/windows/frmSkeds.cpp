@@ -1,6 +1,7 @@
 #include "frmSkeds.h"
 
 #include "DateEntry.h"
+#include "Printout.h"
 #include "Reorder.h"
 #include "SkedFile.h"
 #include "SkedForm.h"
@@ -12,6 +13,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -53,6 +56,17 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 
 QString indexed(const char* name, int slot) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(slot);
+}
+
+QList<Printer::Line> toPrinterLines(const std::vector<PrintLine>& lines) {
+    QList<Printer::Line> out;
+    for (const PrintLine& line : lines) {
+        Printer::Line texts;
+        for (const PlacedText& text : line)
+            texts.append({text.column, fromStd(text.text)});
+        out.append(texts);
+    }
+    return out;
 }
 
 } // namespace
@@ -123,6 +137,7 @@ void frmSkeds::createControls(QWidget* client) {
 
     connect(cmdDone, &QPushButton::clicked, this, &frmSkeds::cmdDone_Click);
     connect(reOrder, &QPushButton::clicked, this, &frmSkeds::reOrder_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmSkeds::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSkeds::Command1_Click);
     connect(Check1, &QCheckBox::toggled, this, &frmSkeds::Check1_Click);
     connect(WeeklyCheck, &QCheckBox::clicked, this, [this](bool checked) {
@@ -343,6 +358,49 @@ void frmSkeds::mSaveSked_Click() {
     basic.SkedFile = chosen;
     Label8->setText(basic.SkedFile);
     Check1->setChecked(false);
+}
+
+void frmSkeds::Command2_Click() {
+    if (context_.dialogs.message(
+            QStringLiteral(" Do you want to print the schedule?"), Dialogs::Buttons::OkCancel,
+            false, QStringLiteral(" Line print the schedule?")) != Dialogs::Answer::Ok)
+        return;
+    const QList<Printer::Line> lines =
+        toPrinterLines(printoutLines(table_, context_.basic.SkedFile.toStdString(),
+                                     context_.forms.main().mUTCtime->isChecked()));
+    const Printer::Result printed =
+        context_.printer.print(lines, QStringLiteral("Tockmere schedule"));
+    if (!printed.ok)
+        offerPdf(lines, printed.error);
+}
+
+void frmSkeds::offerPdf(const QList<Printer::Line>& lines, const QString& why) {
+    if (context_.dialogs.message(
+            QStringLiteral("The schedule could not be printed (%1).\r\n\r\n"
+                           "Do you want to save the printout as a PDF file instead?")
+                .arg(why),
+            Dialogs::Buttons::YesNo, true,
+            QStringLiteral(" Printout failed")) != Dialogs::Answer::Yes)
+        return;
+    const QFileInfo skedFile(context_.basic.SkedFile);
+    const QString proposed =
+        skedFile.absoluteDir().filePath(skedFile.completeBaseName() + QStringLiteral(".pdf"));
+    const QString chosen =
+        context_.dialogs.saveFile(QStringLiteral(" Save the printout as..."),
+                                  QStringLiteral("PDF files (*.pdf)|*.pdf"), proposed);
+    if (isBlank(chosen.toStdString()))
+        return;
+    if (holdsData(chosen.toStdString()) &&
+        context_.dialogs.message(chosen + QStringLiteral(" exists - overwrite it ?"),
+                                 Dialogs::Buttons::YesNo, false,
+                                 QStringLiteral(" File exists...")) != Dialogs::Answer::Yes)
+        return;
+    const Printer::Result saved =
+        context_.printer.saveAsPdf(lines, QStringLiteral("Tockmere schedule"), chosen);
+    if (!saved.ok)
+        warn(QStringLiteral("The printout could not be saved to\r\n%1\r\n\r\n(%2)")
+                 .arg(chosen, saved.error),
+             QStringLiteral(" Printout not saved"));
 }
 
 void frmSkeds::warn(const QString& text, const QString& title) {

@@ -34,6 +34,8 @@ public:
     void reOrder_Click();
     void mLoadSkeds_Click();
     void mSaveSked_Click();
+    // "Printout": the schedule as a plain list on the default printer, or as a PDF file.
+    void Command2_Click();
     // Shows the page that `Check1` names; runs whenever its value changes.
     void Check1_Click();
     void SkedDate_GotFocus(int slot);
@@ -81,6 +83,7 @@ private:
     std::string today() const;
     // A box with OK only and the exclamation mark, for what went wrong with a file.
     void warn(const QString& text, const QString& title);
+    void offerPdf(const QList<Printer::Line>& lines, const QString& why);
 
     Context& context_;
     SkedTable table_;

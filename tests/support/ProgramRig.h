@@ -2,6 +2,7 @@
 
 #include "FakeClock.h"
 #include "FakeDialogs.h"
+#include "FakePrinter.h"
 #include "FakeSettings.h"
 #include "FakeSound.h"
 #include "Program.h"
@@ -17,7 +18,8 @@ struct ProgramRig {
     FakeSettings settings;
     FakeDialogs dialogs;
     FakeSound sound;
-    Program program{clock, settings, dialogs, sound, dir.path()};
+    FakePrinter printer;
+    Program program{clock, settings, dialogs, sound, printer, dir.path()};
 
     BasicModule& basic() { return program.basic(); }
     QString path(const QString& name) const { return dir.filePath(name); }

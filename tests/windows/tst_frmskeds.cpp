@@ -3,6 +3,7 @@
 #include "frmSkeds.h"
 
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -726,6 +727,115 @@ private slots:
         QCOMPARE(rig.skeds().Label8->text(), oldFile);
         QVERIFY(QFileInfo(target).isDir());
         QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files), QStringList{"skeds.dat"});
+    }
+
+    void printout_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<bool>("utc");
+        QTest::newRow("Cancel prints nothing") << false << true;
+        QTest::newRow("UTC") << true << true;
+        QTest::newRow("local time") << true << false;
+    }
+    void printout() {
+        QFETCH(bool, confirm);
+        QFETCH(bool, utc);
+        Rig rig;
+        rig.open();
+        rig.form().mUTCtime->setChecked(utc);
+        rig.table().setDate(3, "Done");
+        const QStringList before = describeRows(rig.table());
+        rig.dialogs.answers.enqueue(confirm ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
+        QTest::mouseClick(rig.skeds().Command2, Qt::LeftButton);
+
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QCOMPARE(rig.dialogs.shown[0].text, QStringLiteral(" Do you want to print the schedule?"));
+        QCOMPARE(rig.dialogs.shown[0].title, QStringLiteral(" Line print the schedule?"));
+        QCOMPARE(rig.dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
+        QCOMPARE(rig.printer.printed.size(), confirm ? 1 : 0);
+        QCOMPARE(describeRows(rig.table()), before);
+        if (!confirm)
+            return;
+        QCOMPARE(rig.printer.printed[0].title, QStringLiteral("Tockmere schedule"));
+        QCOMPARE(FakePrinter::paper(rig.printer.printed[0].lines),
+                 (QStringList{"", "         Scheduled Alarms   File: " + rig.basic().SkedFile, "",
+                              utc ? " Dates and Times are UTC" : " Dates and Times are Local", "",
+                              " 12/01/26    0800    done", "", " 12/05/26    1430    W1AW net", "",
+                              " 12/06/26    0930    DL1ABC", ""}));
+        QVERIFY(rig.printer.pdfs.isEmpty());
+    }
+
+    void failedPrintoutOffersAPdf_data() {
+        QTest::addColumn<bool>("wantPdf");
+        QTest::addColumn<QString>("chosen"); // in the rig's folder; "" Cancel
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("overwrite"); // -1: not asked
+        QTest::addColumn<bool>("pdfFails");
+        QTest::addColumn<bool>("saved");
+        using A = Dialogs::Answer;
+        QTest::newRow("No PDF") << false << "" << false << -1 << false << false;
+        QTest::newRow("PDF dialog cancelled") << true << "" << false << -1 << false << false;
+        QTest::newRow("new PDF") << true << "list.pdf" << false << -1 << false << true;
+        QTest::newRow("PDF over a file: Yes")
+            << true << "list.pdf" << true << int(A::Yes) << false << true;
+        QTest::newRow("PDF over a file: No")
+            << true << "list.pdf" << true << int(A::No) << false << false;
+        QTest::newRow("PDF cannot be written") << true << "list.pdf" << false << -1 << true << true;
+    }
+    void failedPrintoutOffersAPdf() {
+        QFETCH(bool, wantPdf);
+        QFETCH(QString, chosen);
+        QFETCH(bool, exists);
+        QFETCH(int, overwrite);
+        QFETCH(bool, pdfFails);
+        QFETCH(bool, saved);
+        Rig rig;
+        rig.open();
+        const QString path = chosen.isEmpty() ? QString() : rig.path(chosen);
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        rig.printer.printResult = {false, QStringLiteral("no printer is set up on this computer")};
+        if (pdfFails)
+            rig.printer.pdfResult = {false, QStringLiteral("Permission denied")};
+        rig.dialogs.answers << Dialogs::Answer::Ok
+                            << (wantPdf ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        if (overwrite >= 0)
+            rig.dialogs.answers << Dialogs::Answer(overwrite);
+        rig.dialogs.fileAnswers << path;
+        const QStringList before = describeRows(rig.table());
+        rig.skeds().Command2_Click();
+
+        const QList<FakeDialogs::Shown>& shown = rig.dialogs.shown;
+        QCOMPARE(shown[1].title, QStringLiteral(" Printout failed"));
+        QCOMPARE(shown[1].text, QStringLiteral("The schedule could not be printed (no printer is "
+                                               "set up on this computer).\r\n\r\nDo you want to "
+                                               "save the printout as a PDF file instead?"));
+        QCOMPARE(shown[1].buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(shown.size(), !wantPdf ? 2 : 3 + (overwrite >= 0 ? 1 : 0) + (pdfFails ? 1 : 0));
+        if (wantPdf) {
+            QCOMPARE(shown[2].fileDialog, FakeDialogs::FileDialog::Save);
+            QCOMPARE(shown[2].title, QStringLiteral(" Save the printout as..."));
+            QCOMPARE(shown[2].filter, QStringLiteral("PDF files (*.pdf)|*.pdf"));
+            QCOMPARE(shown[2].defaultText, rig.path(QStringLiteral("skeds.pdf")));
+        }
+        if (overwrite >= 0) {
+            QCOMPARE(shown[3].text, path + QStringLiteral(" exists - overwrite it ?"));
+            QCOMPARE(shown[3].title, QStringLiteral(" File exists..."));
+        }
+        if (pdfFails) {
+            QCOMPARE(shown.last().title, QStringLiteral(" Printout not saved"));
+            QVERIFY(shown.last().text.contains(path));
+            QVERIFY(shown.last().text.contains(QStringLiteral("Permission denied")));
+        }
+        QCOMPARE(rig.printer.pdfs.size(), saved ? 1 : 0);
+        if (saved) {
+            QCOMPARE(rig.printer.pdfs[0].path, path);
+            QCOMPARE(rig.printer.pdfs[0].lines, rig.printer.printed[0].lines);
+        }
+        QCOMPARE(describeRows(rig.table()), before);
+        QCOMPARE(rig.readFile(), kThreeRows);
     }
 };
 
