@@ -11,6 +11,7 @@
 #include "Program.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
+#include "QtHelpViewer.h"
 #include "QtPrinter.h"
 #include "QtSettingsStore.h"
 #include "QtSound.h"
@@ -130,7 +131,8 @@ int main(int argc, char* argv[]) {
     QtDialogs dialogs;
     QtSound sound;
     QtPrinter printer;
-    Program program(clock, settings, dialogs, sound, printer,
+    QtHelpViewer help;
+    Program program(clock, settings, dialogs, sound, printer, help,
                     QCoreApplication::applicationDirPath());
     PaintTimer real(program.main().lblTime);
     program.start();

@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 
 Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
-                 Printer& printer, QString programDir)
-    : context_{clock, settings, dialogs, sound, printer, basic_, *this} {
+                 Printer& printer, HelpViewer& help, QString programDir)
+    : context_{clock, settings, dialogs, sound, printer, help, basic_, *this} {
     basic_.programDir = std::move(programDir);
 }
 

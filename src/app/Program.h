@@ -15,7 +15,7 @@ class frmSkeds;
 class Program final : public Forms {
 public:
     Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound, Printer& printer,
-            QString programDir);
+            HelpViewer& help, QString programDir);
     ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -3,6 +3,7 @@
 #include "BasicModule.h"
 #include "Clock.h"
 #include "Dialogs.h"
+#include "HelpViewer.h"
 #include "Printer.h"
 #include "SettingsStore.h"
 #include "Sound.h"
@@ -35,6 +36,7 @@ struct Context {
     Dialogs& dialogs;
     Sound& sound;
     Printer& printer;
+    HelpViewer& help;
     BasicModule& basic;
     Forms& forms;
 };

@@ -104,6 +104,7 @@ void frmSkeds::createMenu() {
     mWinHelp = item("mWinHelp", QStringLiteral("Help"));
     connect(mSaveSked, &QAction::triggered, this, &frmSkeds::mSaveSked_Click);
     connect(mLoadSkeds, &QAction::triggered, this, &frmSkeds::mLoadSkeds_Click);
+    connect(mWinHelp, &QAction::triggered, this, &frmSkeds::mWinHelp_Click);
 }
 
 void frmSkeds::createControls(QWidget* client) {
@@ -401,6 +402,13 @@ void frmSkeds::offerPdf(const QList<Printer::Line>& lines, const QString& why) {
         warn(QStringLiteral("The printout could not be saved to\r\n%1\r\n\r\n(%2)")
                  .arg(chosen, saved.error),
              QStringLiteral(" Printout not saved"));
+}
+
+void frmSkeds::mWinHelp_Click() {
+    const QString path = QDir(context_.basic.programDir).filePath(QStringLiteral("Tockmere.HLP"));
+    if (!context_.help.showContents(path))
+        warn(QStringLiteral("The help file\r\n%1\r\ncould not be opened.").arg(path),
+             QStringLiteral(" Help not found"));
 }
 
 void frmSkeds::warn(const QString& text, const QString& title) {

@@ -36,6 +36,8 @@ public:
     void mSaveSked_Click();
     // "Printout": the schedule as a plain list on the default printer, or as a PDF file.
     void Command2_Click();
+    // "Help": the help document beside the program, in a window that does not block this one.
+    void mWinHelp_Click();
     // Shows the page that `Check1` names; runs whenever its value changes.
     void Check1_Click();
     void SkedDate_GotFocus(int slot);

@@ -2,6 +2,7 @@
 
 #include "FakeClock.h"
 #include "FakeDialogs.h"
+#include "FakeHelpViewer.h"
 #include "FakePrinter.h"
 #include "FakeSettings.h"
 #include "FakeSound.h"
@@ -19,7 +20,8 @@ struct ProgramRig {
     FakeDialogs dialogs;
     FakeSound sound;
     FakePrinter printer;
-    Program program{clock, settings, dialogs, sound, printer, dir.path()};
+    FakeHelpViewer help;
+    Program program{clock, settings, dialogs, sound, printer, help, dir.path()};
 
     BasicModule& basic() { return program.basic(); }
     QString path(const QString& name) const { return dir.filePath(name); }

@@ -837,6 +837,27 @@ private slots:
         QCOMPARE(describeRows(rig.table()), before);
         QCOMPARE(rig.readFile(), kThreeRows);
     }
+
+    void helpOpensTheDocumentBesideTheProgram_data() {
+        QTest::addColumn<bool>("found");
+        QTest::newRow("shown") << true;
+        QTest::newRow("missing") << false;
+    }
+    void helpOpensTheDocumentBesideTheProgram() {
+        QFETCH(bool, found);
+        Rig rig;
+        rig.open();
+        rig.help.found = found;
+        rig.skeds().mWinHelp->trigger();
+        QCOMPARE(rig.help.shown, QStringList{rig.path(QStringLiteral("Tockmere.HLP"))});
+        QCOMPARE(rig.dialogs.shown.size(), found ? 0 : 1);
+        if (!found) {
+            QCOMPARE(rig.dialogs.shown[0].title, QStringLiteral(" Help not found"));
+            QVERIFY(rig.dialogs.shown[0].text.contains(rig.path(QStringLiteral("Tockmere.HLP"))));
+        }
+        QVERIFY(rig.skeds().isVisible());
+        QVERIFY(rig.skeds().isEnabled());
+    }
 };
 
 QTEST_MAIN(TestFrmSkeds)
