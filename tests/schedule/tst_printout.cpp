@@ -104,27 +104,6 @@ private slots:
         QCOMPARE(paper(printoutLines(table, "f", true)).value(5), line);
     }
 
-    void headings_data() {
-        QTest::addColumn<bool>("utc");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("fourth");
-        QTest::newRow("UTC") << true << "/home/op/skeds.dat"
-                             << "         Scheduled Alarms   File: /home/op/skeds.dat"
-                             << " Dates and Times are UTC";
-        QTest::newRow("local") << false << "skeds.dat"
-                               << "         Scheduled Alarms   File: skeds.dat"
-                               << " Dates and Times are Local";
-    }
-    void headings() {
-        QFETCH(bool, utc);
-        QFETCH(QString, file);
-        QFETCH(QString, second);
-        QFETCH(QString, fourth);
-        const QStringList lines = paper(printoutLines(SkedTable{}, file.toStdString(), utc));
-        QCOMPARE(lines.mid(0, 5), (QStringList{"", second, "", fourth, ""}));
-    }
-
     void doneEndsTheList_data() {
         QTest::addColumn<QString>("date5"); // the date of sked 5 below four filled skeds
         QTest::addColumn<int>("rowLines");  // skeds printed
