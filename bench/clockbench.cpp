@@ -11,6 +11,8 @@
 #include "Program.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
+#include "QtHelpViewer.h"
+#include "QtPrinter.h"
 #include "QtSettingsStore.h"
 #include "QtSound.h"
 #include "SkedForm.h"
@@ -128,7 +130,10 @@ int main(int argc, char* argv[]) {
     QtSettingsStore settings;
     QtDialogs dialogs;
     QtSound sound;
-    Program program(clock, settings, dialogs, sound, QCoreApplication::applicationDirPath());
+    QtPrinter printer;
+    QtHelpViewer help;
+    Program program(clock, settings, dialogs, sound, printer, help,
+                    QCoreApplication::applicationDirPath());
     PaintTimer real(program.main().lblTime);
     program.start();
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config dpkg-dev
     qt6-base-dev qt6-multimedia-dev
-    fonts-dejavu-core xvfb xauth tzdata
+    fonts-dejavu-core xvfb xauth tzdata poppler-utils
     clang libclang-rt-14-dev
     xdotool x11-utils imagemagick desktop-file-utils
     pulseaudio pulseaudio-utils

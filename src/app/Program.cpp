@@ -8,8 +8,8 @@
 #include <QCoreApplication>
 
 Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
-                 QString programDir)
-    : context_{clock, settings, dialogs, sound, basic_, *this} {
+                 Printer& printer, HelpViewer& help, QString programDir)
+    : context_{clock, settings, dialogs, sound, printer, help, basic_, *this} {
     basic_.programDir = std::move(programDir);
 }
 

@@ -15,8 +15,8 @@ class frmStopWatch;
 // Each window is created hidden on first touch and created afresh after it was destroyed.
 class Program final : public Forms {
 public:
-    Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
-            QString programDir);
+    Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound, Printer& printer,
+            HelpViewer& help, QString programDir);
     ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

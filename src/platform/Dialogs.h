@@ -3,7 +3,8 @@
 #include <QString>
 
 // Everything the program asks of the user goes through here. Texts join lines with CR LF.
-// An empty title stands for the application's title, "Tockmere".
+// An empty title stands for the application's title, "Tockmere". File filters are written as
+// pairs of description and pattern joined by "|": "Sked files (*.dat)|*.dat".
 class Dialogs {
 public:
     enum class Buttons { Ok, OkCancel, YesNo };
@@ -16,4 +17,12 @@ public:
     // Asks for one line of text; Cancel answers an empty text.
     virtual QString prompt(const QString& prompt, const QString& title,
                            const QString& defaultText) = 0;
+    // Asks for a file to read, starting at `startPath`; a name that does not exist may be given.
+    // Cancel answers an empty text.
+    virtual QString openFile(const QString& title, const QString& filter,
+                             const QString& startPath) = 0;
+    // Asks for a file to write, proposing `proposedPath`. It does not ask before overwriting:
+    // the program asks that itself. Cancel answers an empty text.
+    virtual QString saveFile(const QString& title, const QString& filter,
+                             const QString& proposedPath) = 0;
 };

@@ -1,6 +1,8 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -27,6 +29,26 @@ QMessageBox::StandardButtons standardButtons(Dialogs::Buttons buttons) {
         break;
     }
     return QMessageBox::Ok;
+}
+
+// Qt's own dialog rather than the desktop's, so it looks the same everywhere and a test can
+// answer it.
+QString askFile(QFileDialog::AcceptMode mode, const QString& title, const QString& filter,
+                const QString& path) {
+    QFileDialog dialog(QApplication::activeWindow(), shownTitle(title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(QtDialogs::nameFilters(filter));
+    if (!path.isEmpty()) {
+        const QFileInfo file(path);
+        dialog.setDirectory(file.absolutePath());
+        dialog.selectFile(file.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 } // namespace
@@ -56,4 +78,26 @@ QString QtDialogs::prompt(const QString& prompt, const QString& title, const QSt
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& startPath) {
+    return askFile(QFileDialog::AcceptOpen, title, filter, startPath);
+}
+
+QString QtDialogs::saveFile(const QString& title, const QString& filter,
+                            const QString& proposedPath) {
+    return askFile(QFileDialog::AcceptSave, title, filter, proposedPath);
+}
+
+QStringList QtDialogs::nameFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
+        // Qt reads the patterns from the parentheses at the end of a filter.
+        const QString suffix = QStringLiteral("(") + patterns + QStringLiteral(")");
+        filters << (description.endsWith(suffix) ? description : description + u' ' + suffix);
+    }
+    return filters;
 }

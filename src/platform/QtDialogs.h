@@ -2,6 +2,8 @@
 
 #include "Dialogs.h"
 
+#include <QStringList>
+
 class QWidget;
 
 class QtDialogs final : public Dialogs {
@@ -10,4 +12,11 @@ public:
                    const QString& title) override;
     QString prompt(const QString& prompt, const QString& title,
                    const QString& defaultText) override;
+    QString openFile(const QString& title, const QString& filter,
+                     const QString& startPath) override;
+    QString saveFile(const QString& title, const QString& filter,
+                     const QString& proposedPath) override;
+
+    // "Sked files (*.dat)|*.dat" as Qt's name filters: "Sked files (*.dat)".
+    static QStringList nameFilters(const QString& filter);
 };

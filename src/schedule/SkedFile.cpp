@@ -4,8 +4,11 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 namespace {
 
@@ -28,6 +31,10 @@ bool nextLine(std::string_view& rest, std::string_view& line) {
         skip = 2;
     rest.remove_prefix(end + skip);
     return true;
+}
+
+ReadResult cannotOpen(std::string why) {
+    return {ReadStatus::CannotOpen, 0, {}, std::move(why)};
 }
 
 std::string column(std::string_view line, std::size_t first, std::size_t width) {
@@ -53,12 +60,12 @@ ReadResult readSked(std::string_view fileBytes, SkedTable& table) {
     for (int i = 0; i < SkedTable::kRows; ++i) {
         std::string_view line;
         if (!nextLine(rest, line))
-            return {ReadStatus::EndedEarly, i + 1, {}};
+            return {ReadStatus::EndedEarly, i + 1, {}, {}};
         const std::string head = upperAscii(line.substr(0, 4));
         if (head == "WEEK") {
             const char last = line.back();
             if (last < '0' || last > '2')
-                return {ReadStatus::BadWeeklyLine, i + 1, std::string(line)};
+                return {ReadStatus::BadWeeklyLine, i + 1, std::string(line), {}};
             table.setWeekly(last - '0');
             continue;
         }
@@ -74,20 +81,45 @@ ReadResult readSked(std::string_view fileBytes, SkedTable& table) {
 
 ReadResult readSkedFile(const std::string& path, SkedTable& table) {
     std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return {ReadStatus::Missing, 0, {}, {}};
     // Refusing anything but a regular file keeps a FIFO or a device from blocking the program.
-    if (!std::filesystem::is_regular_file(path, error))
-        return {ReadStatus::CannotOpen, 0, {}};
+    if (status.type() == std::filesystem::file_type::directory)
+        return cannotOpen("it is a folder");
+    if (error)
+        return cannotOpen(error.message());
+    if (status.type() != std::filesystem::file_type::regular)
+        return cannotOpen("it is not a plain file");
     const auto size = std::filesystem::file_size(path, error);
+    if (error)
+        return cannotOpen(error.message());
     std::ifstream in(path, std::ios::binary);
-    if (error || !in)
-        return {ReadStatus::CannotOpen, 0, {}};
+    if (!in)
+        return cannotOpen(std::strerror(errno));
     std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxBytesRead)),
                       '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
-        return {ReadStatus::CannotOpen, 0, {}};
+        return cannotOpen("it cannot be read");
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return readSked(bytes, table);
+}
+
+ReadResult loadSkedFile(const std::string& path, SkedTable& table) {
+    SkedTable loaded = table;
+    loaded.setListener(nullptr);
+    loaded.blank(0, SkedTable::kRows - 1);
+    const ReadResult result = readSkedFile(path, loaded);
+    if (result.status != ReadStatus::CannotOpen)
+        table.copyFrom(loaded);
+    return result;
+}
+
+bool holdsData(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) &&
+           std::filesystem::file_size(path, error) > 0 && !error;
 }
 
 std::string skedFileText(const SkedTable& table) {

@@ -10,15 +10,17 @@
 
 enum class ReadStatus {
     Ok,            // an end line, or 40 lines read
-    CannotOpen,    // missing, not a regular file, or unreadable
+    Missing,       // there is no file of that name
+    CannotOpen,    // not a regular file, or unreadable
     EndedEarly,    // the lines ran out before an end line and before the 40th line
     BadWeeklyLine, // a weekly line whose last character is not 0, 1 or 2
 };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Ok;
-    int line = 0;     // 1-based line of the failure (0 when the file could not be opened)
-    std::string text; // that line as read, when there is one
+    int line = 0;      // 1-based line of the failure (0 when the file could not be opened)
+    std::string text;  // that line as read, when there is one
+    std::string error; // why a file that is there could not be read, for the user
     bool ok() const { return status == ReadStatus::Ok; }
 };
 
@@ -31,6 +33,14 @@ struct WriteResult {
 // Rows read before a failure stay in the table.
 ReadResult readSked(std::string_view fileBytes, SkedTable& table);
 ReadResult readSkedFile(const std::string& path, SkedTable& table);
+// Loading another file: slots 0 to 39 are blanked and filled from the file, which may also set
+// the weekly switch. A missing file leaves them blank; a file that is there but cannot be read
+// leaves the table as it was, so nothing is lost to a file the user cannot even open.
+ReadResult loadSkedFile(const std::string& path, SkedTable& table);
+
+// Whether writing `path` would replace something the user has: a file that is there and not
+// empty.
+bool holdsData(const std::string& path);
 
 // The file's lines as UTF-8, each ended by CR LF.
 std::string skedFileText(const SkedTable& table);

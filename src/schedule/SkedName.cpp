@@ -11,3 +11,10 @@ std::optional<std::string> skedNameFrom(std::string_view skedFile) {
         return std::nullopt;
     return std::string(skedFile.substr(separator + 1));
 }
+
+bool isExtensionOnlyName(std::string_view path) {
+    if (path.size() < 5)
+        return false;
+    const std::string last = upperAscii(path.substr(path.size() - 5));
+    return last == "\\.DAT" || last == "/.DAT";
+}

@@ -71,6 +71,16 @@ void SkedTable::blank(int first, int last) {
     }
 }
 
+void SkedTable::copyFrom(const SkedTable& other) {
+    for (int i = 0; i < kSlots; ++i) {
+        if (slot(i) == other.row(i))
+            continue;
+        slot(i) = other.row(i);
+        changed(i);
+    }
+    setWeekly(other.weekly());
+}
+
 std::optional<int> SkedTable::firstActiveRow() const {
     for (int i = 0; i < kRows; ++i) {
         if (!row(i).skip)

@@ -37,6 +37,9 @@ public:
     bool isEmpty(int slot) const;
     // Blanks slots first..last inclusive: texts empty, skip clear.
     void blank(int first, int last);
+    // Takes over every slot and the weekly switch of `other`, exactly as they stand; only what
+    // differs is reported to the listener.
+    void copyFrom(const SkedTable& other);
     // The lowest slot 0..39 whose skip is clear.
     std::optional<int> firstActiveRow() const;
 

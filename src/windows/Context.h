@@ -3,6 +3,8 @@
 #include "BasicModule.h"
 #include "Clock.h"
 #include "Dialogs.h"
+#include "HelpViewer.h"
+#include "Printer.h"
 #include "SettingsStore.h"
 #include "Sound.h"
 
@@ -35,6 +37,8 @@ struct Context {
     SettingsStore& settings;
     Dialogs& dialogs;
     Sound& sound;
+    Printer& printer;
+    HelpViewer& help;
     BasicModule& basic;
     Forms& forms;
 };

@@ -2,14 +2,20 @@
 
 #include "Controls.h"
 #include "DateEntry.h"
+#include "Printout.h"
+#include "Reorder.h"
 #include "SkedFile.h"
 #include "SkedForm.h"
+#include "SkedName.h"
 #include "SettingsKeys.h"
 #include "Resizer.h"
+#include "Text.h"
 #include "Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -33,6 +39,17 @@ int rowTop(int slot) {
 
 QString indexed(const char* name, int slot) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(slot);
+}
+
+QList<Printer::Line> toPrinterLines(const std::vector<PrintLine>& lines) {
+    QList<Printer::Line> out;
+    for (const PrintLine& line : lines) {
+        Printer::Line texts;
+        for (const PlacedText& text : line)
+            texts.append({text.column, fromStd(text.text)});
+        out.append(texts);
+    }
+    return out;
 }
 
 } // namespace
@@ -69,6 +86,9 @@ void frmSkeds::createMenu() {
     mSaveSked = item("mSaveSked", QStringLiteral("Save Sked file"));
     mLoadSkeds = item("mLoadSkeds", QStringLiteral("Load Sked file"));
     mWinHelp = item("mWinHelp", QStringLiteral("Help"));
+    connect(mSaveSked, &QAction::triggered, this, &frmSkeds::mSaveSked_Click);
+    connect(mLoadSkeds, &QAction::triggered, this, &frmSkeds::mLoadSkeds_Click);
+    connect(mWinHelp, &QAction::triggered, this, &frmSkeds::mWinHelp_Click);
 }
 
 void frmSkeds::createControls(QWidget* client) {
@@ -109,6 +129,8 @@ void frmSkeds::createControls(QWidget* client) {
         hint->setAccessibleName(QStringLiteral("Hint"));
 
     connect(cmdDone, &QPushButton::clicked, this, &frmSkeds::cmdDone_Click);
+    connect(reOrder, &QPushButton::clicked, this, &frmSkeds::reOrder_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmSkeds::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSkeds::Command1_Click);
     connect(Check1, &QCheckBox::toggled, this, &frmSkeds::Check1_Click);
     connect(WeeklyCheck, &QCheckBox::clicked, this, [this](bool checked) {
@@ -238,6 +260,156 @@ void frmSkeds::Command1_Click() {
                                             "time and alarm comment. When you click the date\r\n"
                                             "for the next sked, the previous date is propagated."),
                              Dialogs::Buttons::Ok, false, QStringLiteral(" Auto date fill"));
+}
+
+void frmSkeds::reOrder_Click() {
+    const QString file = context_.basic.SkedFile;
+    const ReorderResult result = reorderSkeds(table_, file.toStdString());
+    switch (result.status) {
+    case ReorderResult::Status::Reordered:
+    case ReorderResult::Status::NothingToSort:
+        return;
+    case ReorderResult::Status::MissingTime:
+        context_.dialogs.message(
+            QStringLiteral("Both Date and Time must be filled in. Re-order failed."),
+            Dialogs::Buttons::Ok, false, QString());
+        table_.setDate(result.slot, "");
+        return;
+    case ReorderResult::Status::Malformed: {
+        const SkedEntry& row = table_.row(result.slot);
+        context_.dialogs.message(
+            QStringLiteral("Sked %1 has the date \"%2\" and the time \"%3\".\r\n"
+                           "Dates must be real dates as mm/dd/yy and times four digits hhmm.\r\n"
+                           "Re-order failed.")
+                .arg(result.slot + 1)
+                .arg(fromStd(row.date), fromStd(row.time)),
+            Dialogs::Buttons::Ok, false, QString());
+        return;
+    }
+    case ReorderResult::Status::WriteFailed:
+        warn(
+            QStringLiteral("The re-ordered schedule could not be saved to\r\n%1\r\n\r\n(%2)\r\n\r\n"
+                           "The table and the file are as they were.")
+                .arg(file, fromStd(result.error)),
+            QStringLiteral(" Re-order failed"));
+        return;
+    case ReorderResult::Status::ReadBackFailed:
+        warn(QStringLiteral("The re-ordered schedule was saved to\r\n%1\r\nbut could not be read "
+                            "back (%2).\r\n\r\nThe table is as it was.")
+                 .arg(file, fromStd(result.error)),
+             QStringLiteral(" Re-order failed"));
+        return;
+    }
+}
+
+void frmSkeds::mLoadSkeds_Click() {
+    BasicModule& basic = context_.basic;
+    const QString chosen =
+        context_.dialogs.openFile(QStringLiteral(" Load Tockmere datafile..."),
+                                  QStringLiteral("Sked files (*.dat)|*.dat"), basic.SkedFile);
+    if (chosen.isEmpty()) {
+        Label8->setText(basic.SkedFile);
+        return;
+    }
+    if (isBlank(chosen.toStdString()))
+        return;
+    const ReadResult read = loadSkedFile(chosen.toStdString(), table_);
+    if (read.status == ReadStatus::CannotOpen) {
+        // Pointing the program at a file it cannot read would let the next Done replace it.
+        warn(QStringLiteral("The schedule file\r\n%1\r\ncould not be read (%2).\r\n\r\n"
+                            "The table and the current file are as they were.")
+                 .arg(chosen, fromStd(read.error)),
+             QStringLiteral(" Schedule not loaded"));
+        return;
+    }
+    basic.SkedName.clear();
+    basic.SkedFile = chosen;
+    if (const auto name = skedNameFrom(chosen.toStdString()))
+        basic.SkedName = fromStd(*name);
+    basic.AlarmIndex = 0;
+    Check1->setChecked(false);
+    Label8->setText(basic.SkedFile);
+}
+
+void frmSkeds::mSaveSked_Click() {
+    BasicModule& basic = context_.basic;
+    const QString chosen = context_.dialogs.saveFile(
+        QStringLiteral(" Save Skeds datafile as..."),
+        QStringLiteral("Tockmere sked files (*.dat)|*.dat"), basic.SkedFile);
+    const std::string path = chosen.toStdString();
+    if (isBlank(path) || isExtensionOnlyName(path))
+        return;
+    // The current file changes only once the table is in the new one, so a declined or failed
+    // save never sends the next Done to that file.
+    if (holdsData(path) &&
+        context_.dialogs.message(chosen + QStringLiteral(" exists - overwrite it ?"),
+                                 Dialogs::Buttons::YesNo, false,
+                                 QStringLiteral(" File exists...")) != Dialogs::Answer::Yes)
+        return;
+    const WriteResult written = writeSkedFile(path, table_);
+    if (!written.ok) {
+        warn(QStringLiteral("The schedule could not be saved to\r\n%1\r\n\r\n(%2)")
+                 .arg(chosen, fromStd(written.error)),
+             QStringLiteral(" Schedule not saved"));
+        return;
+    }
+    basic.SkedFile = chosen;
+    Label8->setText(basic.SkedFile);
+    Check1->setChecked(false);
+}
+
+void frmSkeds::Command2_Click() {
+    if (context_.dialogs.message(
+            QStringLiteral(" Do you want to print the schedule?"), Dialogs::Buttons::OkCancel,
+            false, QStringLiteral(" Line print the schedule?")) != Dialogs::Answer::Ok)
+        return;
+    const QList<Printer::Line> lines =
+        toPrinterLines(printoutLines(table_, context_.basic.SkedFile.toStdString(),
+                                     context_.forms.main().mUTCtime->isChecked()));
+    const Printer::Result printed =
+        context_.printer.print(lines, QStringLiteral("Tockmere schedule"));
+    if (!printed.ok)
+        offerPdf(lines, printed.error);
+}
+
+void frmSkeds::offerPdf(const QList<Printer::Line>& lines, const QString& why) {
+    if (context_.dialogs.message(
+            QStringLiteral("The schedule could not be printed (%1).\r\n\r\n"
+                           "Do you want to save the printout as a PDF file instead?")
+                .arg(why),
+            Dialogs::Buttons::YesNo, true,
+            QStringLiteral(" Printout failed")) != Dialogs::Answer::Yes)
+        return;
+    const QFileInfo skedFile(context_.basic.SkedFile);
+    const QString proposed =
+        skedFile.absoluteDir().filePath(skedFile.completeBaseName() + QStringLiteral(".pdf"));
+    const QString chosen =
+        context_.dialogs.saveFile(QStringLiteral(" Save the printout as..."),
+                                  QStringLiteral("PDF files (*.pdf)|*.pdf"), proposed);
+    if (isBlank(chosen.toStdString()))
+        return;
+    if (holdsData(chosen.toStdString()) &&
+        context_.dialogs.message(chosen + QStringLiteral(" exists - overwrite it ?"),
+                                 Dialogs::Buttons::YesNo, false,
+                                 QStringLiteral(" File exists...")) != Dialogs::Answer::Yes)
+        return;
+    const Printer::Result saved =
+        context_.printer.saveAsPdf(lines, QStringLiteral("Tockmere schedule"), chosen);
+    if (!saved.ok)
+        warn(QStringLiteral("The printout could not be saved to\r\n%1\r\n\r\n(%2)")
+                 .arg(chosen, saved.error),
+             QStringLiteral(" Printout not saved"));
+}
+
+void frmSkeds::mWinHelp_Click() {
+    const QString path = QDir(context_.basic.programDir).filePath(QStringLiteral("Tockmere.HLP"));
+    if (!context_.help.showContents(path))
+        warn(QStringLiteral("The help file\r\n%1\r\ncould not be opened.").arg(path),
+             QStringLiteral(" Help not found"));
+}
+
+void frmSkeds::warn(const QString& text, const QString& title) {
+    context_.dialogs.message(text, Dialogs::Buttons::Ok, true, title);
 }
 
 std::string frmSkeds::today() const {

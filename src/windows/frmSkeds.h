@@ -30,6 +30,14 @@ public:
 
     void cmdDone_Click();
     void Command1_Click();
+    // Puts the filled rows into date and time order and saves them to the schedule file.
+    void reOrder_Click();
+    void mLoadSkeds_Click();
+    void mSaveSked_Click();
+    // "Printout": the schedule as a plain list on the default printer, or as a PDF file.
+    void Command2_Click();
+    // "Help": the help document beside the program, in a window that does not block this one.
+    void mWinHelp_Click();
     // Shows the page that `Check1` names; runs whenever its value changes.
     void Check1_Click();
     void SkedDate_GotFocus(int slot);
@@ -75,6 +83,9 @@ private:
     void showSlot(int slot);
     void setRowVisible(int slot, bool visible);
     std::string today() const;
+    // A box with OK only and the exclamation mark, for what went wrong with a file.
+    void warn(const QString& text, const QString& title);
+    void offerPdf(const QList<Printer::Line>& lines, const QString& why);
 
     Context& context_;
     SkedTable table_;

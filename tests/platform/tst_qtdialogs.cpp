@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -121,6 +125,95 @@ private slots:
                  answer);
         QCOMPARE(label, QStringLiteral("line one\n\nline three"));
         QCOMPARE(title, QStringLiteral("Tockmere"));
+    }
+
+    void fileDialogs_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("chosen"); // a name in the folder; empty: Cancel
+        QTest::newRow("open an existing file") << false << "other.dat";
+        QTest::newRow("open a name that does not exist") << false << "new.dat";
+        QTest::newRow("open, Cancel") << false << "";
+        QTest::newRow("save over a file: no question of its own") << true << "other.dat";
+        QTest::newRow("save, Cancel") << true << "";
+    }
+    void fileDialogs() {
+        QFETCH(bool, save);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        for (const char* name : {"skeds.dat", "other.dat"}) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("end\r\n");
+        }
+        QString title;
+        QStringList filters;
+        QString folder;
+        QString proposed;
+        bool native = true;
+        QFileDialog::AcceptMode mode = save ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave;
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            folder = dialog->directory().absolutePath();
+            proposed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
+            mode = dialog->acceptMode();
+            if (chosen.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // The dialog fills its file list in the background; choose once it has settled.
+            auto* model = dialog->findChild<QFileSystemModel*>();
+            QTRY_COMPARE(model->rowCount(model->index(dir.path())), 2);
+            // Typed into the name field as a user does, which drops the selection in the list.
+            QApplication::setActiveWindow(dialog);
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            edit->setFocus();
+            QTRY_VERIFY(edit->hasFocus());
+            edit->selectAll();
+            QTest::keyClicks(edit, chosen);
+            auto* box = dialog->findChild<QDialogButtonBox*>();
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                    button->click();
+            }
+        });
+        QtDialogs dialogs;
+        const QString start = dir.filePath(QStringLiteral("skeds.dat"));
+        const QString answer =
+            save ? dialogs.saveFile(QStringLiteral(" Save Skeds datafile as..."),
+                                    QStringLiteral("Tockmere sked files (*.dat)|*.dat"), start)
+                 : dialogs.openFile(QStringLiteral(" Load Tockmere datafile..."),
+                                    QStringLiteral("Sked files (*.dat)|*.dat"), start);
+        QCOMPARE(answer, chosen.isEmpty() ? QString() : dir.filePath(chosen));
+        QCOMPARE(title, save ? QStringLiteral(" Save Skeds datafile as...")
+                             : QStringLiteral(" Load Tockmere datafile..."));
+        QCOMPARE(filters, QStringList{save ? QStringLiteral("Tockmere sked files (*.dat)")
+                                           : QStringLiteral("Sked files (*.dat)")});
+        QCOMPARE(folder, QDir(dir.path()).absolutePath());
+        QCOMPARE(proposed, QStringLiteral("skeds.dat"));
+        QVERIFY(!native);
+        QCOMPARE(mode, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    }
+
+    void nameFilters_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("qt");
+        QTest::newRow("patterns already named")
+            << "Sked files (*.dat)|*.dat" << QStringList{"Sked files (*.dat)"};
+        QTest::newRow("patterns added") << "PDF files|*.pdf" << QStringList{"PDF files (*.pdf)"};
+        QTest::newRow("two entries, two patterns")
+            << "Sked files|*.dat;*.txt|All files (*.*)|*.*"
+            << QStringList{"Sked files (*.dat *.txt)", "All files (*.*)"};
+        QTest::newRow("a description without a pattern is dropped")
+            << "Sked files" << QStringList{};
+    }
+    void nameFilters() {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, qt);
+        QCOMPARE(QtDialogs::nameFilters(filter), qt);
     }
 };
 

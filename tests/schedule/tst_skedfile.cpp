@@ -176,6 +176,24 @@ private slots:
         QCOMPARE(found ? QString::fromStdString(*found) : QStringLiteral("-"), name);
     }
 
+    void extensionOnlyNames_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("extensionOnly");
+        QTest::newRow("after a slash") << "/home/op/.dat" << true;
+        QTest::newRow("after a backslash, upper case") << "C:\\data\\.DAT" << true;
+        QTest::newRow("mixed case") << "/home/op/.dAt" << true;
+        QTest::newRow("no separator") << ".dat" << false;
+        QTest::newRow("a name before the extension") << "/home/op/x.dat" << false;
+        QTest::newRow("another extension") << "/home/op/.txt" << false;
+        QTest::newRow("more after the extension") << "/home/op/.data" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void extensionOnlyNames() {
+        QFETCH(QString, path);
+        QFETCH(bool, extensionOnly);
+        QCOMPARE(isExtensionOnlyName(path.toStdString()), extensionOnly);
+    }
+
     void fullTableNeverReadsItsWeeklyLine() {
         std::string file;
         for (int i = 0; i < 40; ++i)
@@ -314,12 +332,17 @@ private slots:
 
     void unreadablePaths_data() {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("missing") << "missing";
-        QTest::newRow("a folder") << "folder";
-        QTest::newRow("a named pipe must not block") << "fifo";
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing") << "missing" << int(ReadStatus::Missing) << "";
+        QTest::newRow("a folder") << "folder" << int(ReadStatus::CannotOpen) << "it is a folder";
+        QTest::newRow("a named pipe must not block")
+            << "fifo" << int(ReadStatus::CannotOpen) << "it is not a plain file";
     }
     void unreadablePaths() {
         QFETCH(QString, kind);
+        QFETCH(int, status);
+        QFETCH(QString, error);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("skeds.dat"));
         if (kind == u"folder")
@@ -327,7 +350,58 @@ private slots:
         if (kind == u"fifo")
             QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
         SkedTable table;
-        QCOMPARE(readSkedFile(path.toStdString(), table).status, ReadStatus::CannotOpen);
+        table.setMessage(3, "kept");
+        const ReadResult result = readSkedFile(path.toStdString(), table);
+        QCOMPARE(int(result.status), status);
+        QCOMPARE(QString::fromStdString(result.error), error);
+        QCOMPARE(table.row(3).message, std::string("kept"));
+    }
+
+    void loadBlanksAndFills_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("rows"); // slots 0 to 3 afterwards
+        QTest::addColumn<int>("weekly");
+        QTest::newRow("a file") << "file"
+                                << QStringList{" |01/05/04|0900|new", " |||", " |||", " |||"} << 1;
+        QTest::newRow("a file that ends early keeps what it read")
+            << "early" << QStringList{" |01/05/04|0900|new", " |||", " |||", " |||"} << 2;
+        QTest::newRow("missing: blank")
+            << "missing" << QStringList{" |||", " |||", " |||", " |||"} << 2;
+        QTest::newRow("unreadable: as it was")
+            << "folder"
+            << QStringList{"S|12/01/26|0800|one", " |12/02/26|0800|two", " |12/03/26|0800|three",
+                           " |12/04/26|0800|four"}
+            << 2;
+    }
+    void loadBlanksAndFills() {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, rows);
+        QFETCH(int, weekly);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("other.dat"));
+        if (kind == u"file")
+            writeBytes(path, "  01/05/04    0900  new\r\nWeeklyIncr: 1\r\nend\r\n");
+        if (kind == u"early")
+            writeBytes(path, "  01/05/04    0900  new\r\n");
+        if (kind == u"folder")
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("other.dat")));
+        SkedTable table;
+        const char* messages[] = {"one", "two", "three", "four"};
+        for (int i = 0; i < 4; ++i) {
+            table.setDate(i, "12/0" + std::to_string(i + 1) + "/26");
+            table.setTime(i, "0800");
+            table.setMessage(i, messages[i]);
+        }
+        table.setSkip(0, true);
+        table.setWeekly(2);
+        QList<int> reported;
+        table.setListener([&reported](int slot) { reported << slot; });
+        loadSkedFile(path.toStdString(), table);
+        QCOMPARE(describeRows(table, 4), rows);
+        QCOMPARE(table.weekly(), weekly);
+        // Only the slots that changed are shown anew.
+        QCOMPARE(reported.contains(3), kind != u"folder");
+        QVERIFY(!reported.contains(10));
     }
 
     void hostileFiles_data() {

@@ -2,6 +2,8 @@
 
 #include "FakeClock.h"
 #include "FakeDialogs.h"
+#include "FakeHelpViewer.h"
+#include "FakePrinter.h"
 #include "FakeSettings.h"
 #include "FakeSound.h"
 #include "Program.h"
@@ -17,7 +19,9 @@ struct ProgramRig {
     FakeSettings settings;
     FakeDialogs dialogs;
     FakeSound sound;
-    Program program{clock, settings, dialogs, sound, dir.path()};
+    FakePrinter printer;
+    FakeHelpViewer help;
+    Program program{clock, settings, dialogs, sound, printer, help, dir.path()};
 
     BasicModule& basic() { return program.basic(); }
     QString path(const QString& name) const { return dir.filePath(name); }

@@ -3,8 +3,11 @@
 #include "frmSkeds.h"
 
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -38,6 +41,20 @@ struct Rig : ProgramRig {
         table().setSkip(slot, skip);
     }
 };
+
+// A slot as "flag|date|time|message", flag S or blank.
+QString describe(const SkedEntry& row) {
+    return QStringLiteral("%1|%2|%3|%4")
+        .arg(row.skip ? QStringLiteral("S") : QStringLiteral(" "), QString::fromStdString(row.date),
+             QString::fromStdString(row.time), QString::fromStdString(row.message));
+}
+
+QStringList describeRows(const SkedTable& table, int count = SkedTable::kSlots) {
+    QStringList rows;
+    for (int i = 0; i < count; ++i)
+        rows << describe(table.row(i));
+    return rows;
+}
 
 bool rowShown(frmSkeds& skeds, int slot) {
     const bool shown = skeds.SkedDate[slot]->isVisible();
@@ -425,6 +442,421 @@ private slots:
         second.settings.values = rig.settings.values;
         QCOMPARE(second.skeds().size(), QSize(1034, 928 + bar));
         QCOMPARE(second.skeds().pos(), QPoint(40, 50));
+    }
+
+    void reorderSortsSavesAndLeavesTheAlarmAlone() {
+        Rig rig;
+        rig.open();
+        rig.table().blank(0, 39);
+        rig.fill(0, "01/05/04", "0900", "third", true);
+        rig.fill(1, "01/03/04", "1700", "second", false);
+        rig.fill(2, "01/03/04", "0830", "first", false);
+        rig.table().setWeekly(1);
+        rig.skeds().Check1->setChecked(true);
+        rig.basic().AlarmIndex = 1;
+        const QString lblNum = rig.form().lblNum->text();
+        QTest::mouseClick(rig.skeds().reOrder, Qt::LeftButton);
+        QCOMPARE(rig.readFile(), QByteArray("  01/03/04    0830  first\r\n"
+                                            "  01/03/04    1700  second\r\n"
+                                            "S 01/05/04    0900  third\r\n"
+                                            "WeeklyIncr: 1\r\nend\r\n"));
+        QCOMPARE(rig.skeds().SkedWith[0]->text(), QStringLiteral("first"));
+        QVERIFY(rig.skeds().Skip[2]->isChecked());
+        QVERIFY(!rig.skeds().Skip[0]->isChecked());
+        QCOMPARE(int(rig.basic().AlarmIndex), 1);
+        QCOMPARE(rig.form().lblNum->text(), lblNum);
+        QVERIFY(rig.skeds().Check1->isChecked()); // page 2 stays
+        QVERIFY(rig.dialogs.shown.isEmpty());
+    }
+
+    void reorderRefusals_data() {
+        QTest::addColumn<QString>("date5"); // sked 5 below four complete skeds
+        QTest::addColumn<QString>("time5");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("clearedDate");
+        QTest::newRow("date without time")
+            << "01/09/04"
+            << "  "
+            << "Both Date and Time must be filled in. Re-order failed."
+            << "";
+        QTest::newRow("month 13") << "13/09/04"
+                                  << "0900"
+                                  << "Sked 5 has the date \"13/09/04\" and the time \"0900\".\r\n"
+                                     "Dates must be real dates as mm/dd/yy and times four digits "
+                                     "hhmm.\r\nRe-order failed."
+                                  << "13/09/04";
+        QTest::newRow("minute 60") << "01/09/04"
+                                   << "0960"
+                                   << "Sked 5 has the date \"01/09/04\" and the time \"0960\".\r\n"
+                                      "Dates must be real dates as mm/dd/yy and times four "
+                                      "digits hhmm.\r\nRe-order failed."
+                                   << "01/09/04";
+        QTest::newRow("single-digit month")
+            << "1/9/04"
+            << "0900"
+            << "Sked 5 has the date \"1/9/04\" and the time \"0900\".\r\n"
+               "Dates must be real dates as mm/dd/yy and times four digits hhmm.\r\n"
+               "Re-order failed."
+            << "1/9/04";
+    }
+    void reorderRefusals() {
+        QFETCH(QString, date5);
+        QFETCH(QString, time5);
+        QFETCH(QString, text);
+        QFETCH(QString, clearedDate);
+        Rig rig;
+        rig.open();
+        rig.fill(0, "01/08/04", "0900", "d", false);
+        rig.fill(1, "01/07/04", "0900", "c", false);
+        rig.fill(2, "01/06/04", "0900", "b", false);
+        rig.fill(3, "01/05/04", "0900", "a", false);
+        rig.fill(4, date5.toUtf8().constData(), time5.toUtf8().constData(), "e", true);
+        QStringList expected = describeRows(rig.table());
+        expected[4] = QStringLiteral("%1|%2|%3|e")
+                          .arg(clearedDate.isEmpty() ? QStringLiteral(" ") : QStringLiteral("S"),
+                               clearedDate, time5);
+        QTest::mouseClick(rig.skeds().reOrder, Qt::LeftButton);
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QCOMPARE(rig.dialogs.shown[0].text, text);
+        QCOMPARE(rig.dialogs.shown[0].title, QString());
+        QCOMPARE(rig.dialogs.shown[0].buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(describeRows(rig.table()), expected);
+        QCOMPARE(rig.skeds().SkedDate[4]->text(), clearedDate);
+        QCOMPARE(rig.skeds().Skip[4]->isChecked(), !clearedDate.isEmpty());
+        QCOMPARE(rig.readFile(), kThreeRows);
+    }
+
+    void reorderOfAnEmptyTableDoesNothing() {
+        Rig rig;
+        rig.open();
+        rig.table().blank(0, 0);
+        rig.skeds().reOrder_Click();
+        QVERIFY(rig.dialogs.shown.isEmpty());
+        QCOMPARE(rig.readFile(), kThreeRows);
+        QCOMPARE(rig.skeds().SkedWith[1]->text(), QStringLiteral("W1AW net"));
+    }
+
+    void reorderThatCannotWriteTellsAndKeepsTheTable() {
+        Rig rig;
+        rig.open();
+        rig.fill(0, "12/31/26", "2300", "late", false);
+        const QStringList before = describeRows(rig.table());
+        QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("folder.dat")));
+        const QString target = rig.path(QStringLiteral("folder.dat"));
+        rig.basic().SkedFile = target;
+        rig.skeds().reOrder_Click();
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        const FakeDialogs::Shown& box = rig.dialogs.shown[0];
+        QCOMPARE(box.title, QStringLiteral(" Re-order failed"));
+        QVERIFY(box.text.contains(target));
+        QVERIFY(box.text.contains(QStringLiteral("Is a directory")));
+        QVERIFY(box.exclamation);
+        QCOMPARE(describeRows(rig.table()), before);
+        QVERIFY(QFileInfo(target).isDir());
+    }
+
+    void load_data() {
+        QTest::addColumn<QString>("chosen"); // a name in the rig's folder, or an absolute path
+        QTest::addColumn<QString>("kind");   // file, missing, folder, none
+        QTest::addColumn<bool>("switched");  // SkedFile, page and table changed
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Cancel") << ""
+                                << "none" << false << "";
+        QTest::newRow("blank name") << "   "
+                                    << "none" << false << "";
+        QTest::newRow("a schedule file") << "other.dat"
+                                         << "file" << true << "";
+        QTest::newRow("a missing file: empty table, quietly") << "missing.dat"
+                                                              << "missing" << true << "";
+        QTest::newRow("a folder cannot be read: told, nothing changes")
+            << "folder.dat"
+            << "folder" << false << " Schedule not loaded";
+    }
+    void load() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, kind);
+        QFETCH(bool, switched);
+        QFETCH(QString, message);
+        Rig rig;
+        rig.open();
+        const QString path = chosen.trimmed().isEmpty() ? chosen : rig.path(chosen);
+        if (kind == u"file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("  01/05/04    0900  new one\r\nWeeklyIncr: 1\r\nend\r\n");
+        }
+        if (kind == u"folder")
+            QVERIFY(QDir(rig.dir.path()).mkdir(chosen));
+        rig.skeds().Check1->setChecked(true);
+        rig.basic().AlarmIndex = 2;
+        rig.skeds().Label8->setText(QStringLiteral("stale"));
+        const QString oldFile = rig.basic().SkedFile;
+        const QStringList oldRows = describeRows(rig.table());
+        rig.dialogs.fileAnswers.enqueue(chosen.isEmpty() ? QString() : path);
+        rig.skeds().mLoadSkeds->trigger();
+
+        const FakeDialogs::Shown& dialog = rig.dialogs.shown.first();
+        QCOMPARE(dialog.fileDialog, FakeDialogs::FileDialog::Open);
+        QCOMPARE(dialog.title, QStringLiteral(" Load Tockmere datafile..."));
+        QCOMPARE(dialog.filter, QStringLiteral("Sked files (*.dat)|*.dat"));
+        QCOMPARE(dialog.defaultText, oldFile);
+        QCOMPARE(rig.dialogs.shown.size(), message.isEmpty() ? 1 : 2);
+        if (!message.isEmpty()) {
+            QCOMPARE(rig.dialogs.shown[1].title, message);
+            QVERIFY(rig.dialogs.shown[1].text.contains(path));
+            QVERIFY(rig.dialogs.shown[1].text.contains(QStringLiteral("it is a folder")));
+        }
+        QCOMPARE(rig.basic().SkedFile, switched ? path : oldFile);
+        QCOMPARE(rig.basic().SkedName, switched ? chosen : QStringLiteral("skeds.dat"));
+        QCOMPARE(int(rig.basic().AlarmIndex), switched ? 0 : 2);
+        QCOMPARE(rig.skeds().Check1->isChecked(), !switched);
+        // Cancel shows the current file again; a blank name or a refused file change nothing.
+        QCOMPARE(rig.skeds().Label8->text(),
+                 switched || chosen.isEmpty() ? rig.basic().SkedFile : QStringLiteral("stale"));
+        if (!switched) {
+            QCOMPARE(describeRows(rig.table()), oldRows);
+            return;
+        }
+        QCOMPARE(rig.table().weekly(), kind == u"file" ? 1 : 0);
+        QStringList loaded(SkedTable::kSlots, QStringLiteral(" |||"));
+        if (kind == u"file")
+            loaded[0] = QStringLiteral(" |01/05/04|0900|new one");
+        QCOMPARE(describeRows(rig.table()), loaded);
+        // The next Done writes to the loaded file, even one that was missing.
+        rig.skeds().cmdDone_Click();
+        QCOMPARE(rig.readFile(chosen).isEmpty(), false);
+        QCOMPARE(rig.readFile(), kThreeRows);
+    }
+
+    void loadFromTheRootFolderLeavesNoShortName() {
+        Rig rig;
+        rig.open();
+        rig.dialogs.fileAnswers.enqueue(QStringLiteral("/tockmere-no-such-file.dat"));
+        rig.skeds().mLoadSkeds_Click();
+        QCOMPARE(rig.basic().SkedFile, QStringLiteral("/tockmere-no-such-file.dat"));
+        QCOMPARE(rig.basic().SkedName, QString());
+        rig.form().ArmFromTable();
+        QCOMPARE(rig.form().windowTitle(), QStringLiteral("Alarm Set   "));
+    }
+
+    void save_data() {
+        QTest::addColumn<QString>("chosen");    // a name in the rig's folder; "" Cancel
+        QTest::addColumn<QByteArray>("before"); // what the chosen file held; "-" none
+        QTest::addColumn<int>("answer");        // to the overwrite question; -1 none asked
+        QTest::addColumn<bool>("saved");
+        using A = Dialogs::Answer;
+        QTest::newRow("Cancel") << "" << QByteArray("-") << -1 << false;
+        QTest::newRow("blank name") << "  " << QByteArray("-") << -1 << false;
+        QTest::newRow("only the extension") << ".dat" << QByteArray("-") << -1 << false;
+        QTest::newRow("only the extension, upper case") << ".DAT" << QByteArray("-") << -1 << false;
+        QTest::newRow("only the extension after a backslash")
+            << "x\\.Dat" << QByteArray("-") << -1 << false;
+        QTest::newRow("a new file") << "new.dat" << QByteArray("-") << -1 << true;
+        QTest::newRow("a name ending in .dat is more than the extension")
+            << "a.dat" << QByteArray("-") << -1 << true;
+        QTest::newRow("an empty file is replaced without a question")
+            << "empty.dat" << QByteArray("") << -1 << true;
+        QTest::newRow("overwrite: Yes")
+            << "other.dat" << QByteArray("old\r\n") << int(A::Yes) << true;
+        QTest::newRow("overwrite: No")
+            << "other.dat" << QByteArray("old\r\n") << int(A::No) << false;
+    }
+    void save() {
+        QFETCH(QString, chosen);
+        QFETCH(QByteArray, before);
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        Rig rig;
+        rig.open();
+        const QString path = chosen.trimmed().isEmpty() ? chosen : rig.path(chosen);
+        if (before != "-") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        rig.table().setMessage(2, "edited");
+        rig.skeds().Check1->setChecked(true);
+        const QString oldFile = rig.basic().SkedFile;
+        rig.dialogs.fileAnswers.enqueue(chosen.isEmpty() ? QString() : path);
+        if (answer >= 0)
+            rig.dialogs.answers.enqueue(Dialogs::Answer(answer));
+        rig.skeds().mSaveSked->trigger();
+
+        const FakeDialogs::Shown& dialog = rig.dialogs.shown.first();
+        QCOMPARE(dialog.fileDialog, FakeDialogs::FileDialog::Save);
+        QCOMPARE(dialog.title, QStringLiteral(" Save Skeds datafile as..."));
+        QCOMPARE(dialog.filter, QStringLiteral("Tockmere sked files (*.dat)|*.dat"));
+        QCOMPARE(dialog.defaultText, oldFile);
+        QCOMPARE(rig.dialogs.shown.size(), answer >= 0 ? 2 : 1);
+        if (answer >= 0) {
+            QCOMPARE(rig.dialogs.shown[1].text, path + QStringLiteral(" exists - overwrite it ?"));
+            QCOMPARE(rig.dialogs.shown[1].title, QStringLiteral(" File exists..."));
+            QCOMPARE(rig.dialogs.shown[1].buttons, Dialogs::Buttons::YesNo);
+        }
+        const QByteArray table = "S 12/01/26    0800  done\r\n"
+                                 "  12/05/26    1430  W1AW net\r\n"
+                                 "  12/06/26    0930  edited\r\n"
+                                 "WeeklyIncr: 0\r\nend\r\n";
+        if (!path.trimmed().isEmpty())
+            QCOMPARE(rig.readFile(chosen), saved ? table : before == "-" ? QByteArray() : before);
+        QCOMPARE(rig.basic().SkedFile, saved ? path : oldFile);
+        QCOMPARE(rig.skeds().Label8->text(), rig.basic().SkedFile);
+        QCOMPARE(rig.basic().SkedName, QStringLiteral("skeds.dat")); // Save keeps the short name
+        QCOMPARE(rig.skeds().Check1->isChecked(), !saved);
+        QCOMPARE(rig.readFile(), kThreeRows);
+
+        // Done goes to the file that was saved, never to one the user declined.
+        rig.skeds().cmdDone_Click();
+        QCOMPARE(rig.readFile(), saved ? kThreeRows : table);
+    }
+
+    void saveThatCannotWriteTellsAndKeepsTheFile() {
+        Rig rig;
+        rig.open();
+        QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("folder.dat")));
+        const QString target = rig.path(QStringLiteral("folder.dat"));
+        const QString oldFile = rig.basic().SkedFile;
+        rig.dialogs.fileAnswers.enqueue(target);
+        rig.skeds().mSaveSked_Click();
+        QCOMPARE(rig.dialogs.shown.size(), 2); // no overwrite question for a folder
+        const FakeDialogs::Shown& box = rig.dialogs.shown[1];
+        QCOMPARE(box.title, QStringLiteral(" Schedule not saved"));
+        QVERIFY(box.text.contains(target));
+        QVERIFY(box.text.contains(QStringLiteral("Is a directory")));
+        QCOMPARE(rig.basic().SkedFile, oldFile);
+        QCOMPARE(rig.skeds().Label8->text(), oldFile);
+        QVERIFY(QFileInfo(target).isDir());
+        QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files), QStringList{"skeds.dat"});
+    }
+
+    void printout_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<bool>("utc");
+        QTest::newRow("Cancel prints nothing") << false << true;
+        QTest::newRow("UTC") << true << true;
+        QTest::newRow("local time") << true << false;
+    }
+    void printout() {
+        QFETCH(bool, confirm);
+        QFETCH(bool, utc);
+        Rig rig;
+        rig.open();
+        rig.form().mUTCtime->setChecked(utc);
+        rig.table().setDate(3, "Done");
+        const QStringList before = describeRows(rig.table());
+        rig.dialogs.answers.enqueue(confirm ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
+        QTest::mouseClick(rig.skeds().Command2, Qt::LeftButton);
+
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QCOMPARE(rig.dialogs.shown[0].text, QStringLiteral(" Do you want to print the schedule?"));
+        QCOMPARE(rig.dialogs.shown[0].title, QStringLiteral(" Line print the schedule?"));
+        QCOMPARE(rig.dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
+        QCOMPARE(rig.printer.printed.size(), confirm ? 1 : 0);
+        QCOMPARE(describeRows(rig.table()), before);
+        if (!confirm)
+            return;
+        QCOMPARE(rig.printer.printed[0].title, QStringLiteral("Tockmere schedule"));
+        QCOMPARE(FakePrinter::paper(rig.printer.printed[0].lines),
+                 (QStringList{"", "         Scheduled Alarms   File: " + rig.basic().SkedFile, "",
+                              utc ? " Dates and Times are UTC" : " Dates and Times are Local", "",
+                              " 12/01/26    0800    done", "", " 12/05/26    1430    W1AW net", "",
+                              " 12/06/26    0930    DL1ABC", ""}));
+        QVERIFY(rig.printer.pdfs.isEmpty());
+    }
+
+    void failedPrintoutOffersAPdf_data() {
+        QTest::addColumn<bool>("wantPdf");
+        QTest::addColumn<QString>("chosen"); // in the rig's folder; "" Cancel
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("overwrite"); // -1: not asked
+        QTest::addColumn<bool>("pdfFails");
+        QTest::addColumn<bool>("saved");
+        using A = Dialogs::Answer;
+        QTest::newRow("No PDF") << false << "" << false << -1 << false << false;
+        QTest::newRow("PDF dialog cancelled") << true << "" << false << -1 << false << false;
+        QTest::newRow("new PDF") << true << "list.pdf" << false << -1 << false << true;
+        QTest::newRow("PDF over a file: Yes")
+            << true << "list.pdf" << true << int(A::Yes) << false << true;
+        QTest::newRow("PDF over a file: No")
+            << true << "list.pdf" << true << int(A::No) << false << false;
+        QTest::newRow("PDF cannot be written") << true << "list.pdf" << false << -1 << true << true;
+    }
+    void failedPrintoutOffersAPdf() {
+        QFETCH(bool, wantPdf);
+        QFETCH(QString, chosen);
+        QFETCH(bool, exists);
+        QFETCH(int, overwrite);
+        QFETCH(bool, pdfFails);
+        QFETCH(bool, saved);
+        Rig rig;
+        rig.open();
+        const QString path = chosen.isEmpty() ? QString() : rig.path(chosen);
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        rig.printer.printResult = {false, QStringLiteral("no printer is set up on this computer")};
+        if (pdfFails)
+            rig.printer.pdfResult = {false, QStringLiteral("Permission denied")};
+        rig.dialogs.answers << Dialogs::Answer::Ok
+                            << (wantPdf ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        if (overwrite >= 0)
+            rig.dialogs.answers << Dialogs::Answer(overwrite);
+        rig.dialogs.fileAnswers << path;
+        const QStringList before = describeRows(rig.table());
+        rig.skeds().Command2_Click();
+
+        const QList<FakeDialogs::Shown>& shown = rig.dialogs.shown;
+        QCOMPARE(shown[1].title, QStringLiteral(" Printout failed"));
+        QCOMPARE(shown[1].text, QStringLiteral("The schedule could not be printed (no printer is "
+                                               "set up on this computer).\r\n\r\nDo you want to "
+                                               "save the printout as a PDF file instead?"));
+        QCOMPARE(shown[1].buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(shown.size(), !wantPdf ? 2 : 3 + (overwrite >= 0 ? 1 : 0) + (pdfFails ? 1 : 0));
+        if (wantPdf) {
+            QCOMPARE(shown[2].fileDialog, FakeDialogs::FileDialog::Save);
+            QCOMPARE(shown[2].title, QStringLiteral(" Save the printout as..."));
+            QCOMPARE(shown[2].filter, QStringLiteral("PDF files (*.pdf)|*.pdf"));
+            QCOMPARE(shown[2].defaultText, rig.path(QStringLiteral("skeds.pdf")));
+        }
+        if (overwrite >= 0) {
+            QCOMPARE(shown[3].text, path + QStringLiteral(" exists - overwrite it ?"));
+            QCOMPARE(shown[3].title, QStringLiteral(" File exists..."));
+        }
+        if (pdfFails) {
+            QCOMPARE(shown.last().title, QStringLiteral(" Printout not saved"));
+            QVERIFY(shown.last().text.contains(path));
+            QVERIFY(shown.last().text.contains(QStringLiteral("Permission denied")));
+        }
+        QCOMPARE(rig.printer.pdfs.size(), saved ? 1 : 0);
+        if (saved) {
+            QCOMPARE(rig.printer.pdfs[0].path, path);
+            QCOMPARE(rig.printer.pdfs[0].lines, rig.printer.printed[0].lines);
+        }
+        QCOMPARE(describeRows(rig.table()), before);
+        QCOMPARE(rig.readFile(), kThreeRows);
+    }
+
+    void helpOpensTheDocumentBesideTheProgram_data() {
+        QTest::addColumn<bool>("found");
+        QTest::newRow("shown") << true;
+        QTest::newRow("missing") << false;
+    }
+    void helpOpensTheDocumentBesideTheProgram() {
+        QFETCH(bool, found);
+        Rig rig;
+        rig.open();
+        rig.help.found = found;
+        rig.skeds().mWinHelp->trigger();
+        QCOMPARE(rig.help.shown, QStringList{rig.path(QStringLiteral("Tockmere.HLP"))});
+        QCOMPARE(rig.dialogs.shown.size(), found ? 0 : 1);
+        if (!found) {
+            QCOMPARE(rig.dialogs.shown[0].title, QStringLiteral(" Help not found"));
+            QVERIFY(rig.dialogs.shown[0].text.contains(rig.path(QStringLiteral("Tockmere.HLP"))));
+        }
+        QVERIFY(rig.skeds().isVisible());
+        QVERIFY(rig.skeds().isEnabled());
     }
 };
 

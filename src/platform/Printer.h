@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Prints plain listings: lines of texts placed at character columns, in a fixed-pitch font so
+// that the columns line up on paper.
+class Printer {
+public:
+    struct Text {
+        int column = 1; // 1-based
+        QString text;
+        bool operator==(const Text&) const = default;
+    };
+    // An empty line has no texts.
+    using Line = QList<Text>;
+    struct Result {
+        bool ok = true;
+        QString error; // what went wrong, for the user
+    };
+
+    virtual ~Printer() = default;
+    // Prints the lines as one document on the default printer.
+    virtual Result print(const QList<Line>& lines, const QString& title) = 0;
+    // Writes the same document as a PDF file. A file already there is replaced only by a
+    // complete new one.
+    virtual Result saveAsPdf(const QList<Line>& lines, const QString& title,
+                             const QString& path) = 0;
+};

@@ -1,0 +1,38 @@
+#include "QtHelpViewer.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+
+QtHelpViewer::~QtHelpViewer() {
+    delete browser_;
+}
+
+QTextBrowser* QtHelpViewer::browser() const {
+    return browser_;
+}
+
+bool QtHelpViewer::showContents(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable())
+        return false;
+    if (!browser_) {
+        browser_ = new QTextBrowser;
+        browser_->setObjectName(QStringLiteral("helpViewer"));
+        browser_->setWindowTitle(QStringLiteral(" Tockmere Help"));
+        browser_->setOpenExternalLinks(true);
+        browser_->resize(640, 560);
+    }
+    // The document's name does not tell its kind, so the kind is given.
+    const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    if (browser_->source() == url)
+        browser_->reload();
+    else
+        browser_->setSource(url, QTextDocument::HtmlResource);
+    browser_->verticalScrollBar()->setValue(0);
+    browser_->show();
+    browser_->raise();
+    browser_->activateWindow();
+    return true;
+}

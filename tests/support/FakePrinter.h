@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Printer.h"
+
+#include <QStringList>
+
+// Records every document and answers with a scripted result.
+class FakePrinter final : public Printer {
+public:
+    struct Document {
+        QString title;
+        QList<Line> lines;
+        QString path; // of a PDF file
+    };
+
+    Result print(const QList<Line>& lines, const QString& title) override {
+        printed.append({title, lines, {}});
+        return printResult;
+    }
+    Result saveAsPdf(const QList<Line>& lines, const QString& title, const QString& path) override {
+        pdfs.append({title, lines, path});
+        return pdfResult;
+    }
+
+    // The lines as a fixed-pitch printer puts them on paper; a text placed over another
+    // overprints it, so overlapping columns show as garbled text.
+    static QStringList paper(const QList<Line>& lines) {
+        QStringList out;
+        for (const Line& line : lines) {
+            QString text;
+            for (const Text& placed : line) {
+                const qsizetype at = placed.column - 1;
+                if (text.size() < at + placed.text.size())
+                    text = text.leftJustified(at + placed.text.size());
+                text.replace(at, placed.text.size(), placed.text);
+            }
+            out << text;
+        }
+        return out;
+    }
+
+    QList<Document> printed;
+    QList<Document> pdfs;
+    Result printResult;
+    Result pdfResult;
+};
