@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     xdotool x11-utils imagemagick desktop-file-utils
     pulseaudio pulseaudio-utils
+    cups cups-client printer-driver-cups-pdf
 )
 
 missing=()

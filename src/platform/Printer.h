@@ -27,3 +27,16 @@ public:
     virtual Result saveAsPdf(const QList<Line>& lines, const QString& title,
                              const QString& path) = 0;
 };
+
+// The printer's lines from any list of lines of texts with a 1-based `column` and a UTF-8 `text`,
+// such as the schedule's printout.
+template <typename Lines> QList<Printer::Line> toPrinterLines(const Lines& lines) {
+    QList<Printer::Line> out;
+    for (const auto& line : lines) {
+        Printer::Line texts;
+        for (const auto& text : line)
+            texts.append({text.column, QString::fromStdString(text.text)});
+        out.append(texts);
+    }
+    return out;
+}

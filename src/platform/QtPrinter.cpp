@@ -94,3 +94,10 @@ Printer::Result QtPrinter::saveAsPdf(const QList<Line>& lines, const QString& ti
     temp.setAutoRemove(false);
     return {};
 }
+
+double QtPrinter::characterWidthPoints() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QFontMetricsF metrics(listingFont(), &printer);
+    return metrics.horizontalAdvance(QLatin1Char('0')) * 72.0 / printer.resolution();
+}

@@ -13,4 +13,6 @@ public:
 
     // The font of every listing: 10-point DejaVu Sans Mono, or the system's fixed-pitch font.
     static QFont listingFont();
+    // The width of one character of that font on paper, in points: the pitch of the columns.
+    static double characterWidthPoints();
 };

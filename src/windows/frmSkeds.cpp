@@ -41,17 +41,6 @@ QString indexed(const char* name, int slot) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(slot);
 }
 
-QList<Printer::Line> toPrinterLines(const std::vector<PrintLine>& lines) {
-    QList<Printer::Line> out;
-    for (const PrintLine& line : lines) {
-        Printer::Line texts;
-        for (const PlacedText& text : line)
-            texts.append({text.column, fromStd(text.text)});
-        out.append(texts);
-    }
-    return out;
-}
-
 } // namespace
 
 frmSkeds::frmSkeds(Context& context) : context_(context) {

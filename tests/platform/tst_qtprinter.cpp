@@ -13,32 +13,13 @@
 
 namespace {
 
-QList<Printer::Line> toPrinterLines(const std::vector<PrintLine>& lines) {
-    QList<Printer::Line> out;
-    for (const PrintLine& line : lines) {
-        Printer::Line texts;
-        for (const PlacedText& text : line)
-            texts.append({text.column, QString::fromStdString(text.text)});
-        out.append(texts);
-    }
-    return out;
-}
-
-// The listing's character width in points, which lets pdftotext lay the text out on a grid of
-// exactly that pitch.
-QString advanceInPoints() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QFontMetricsF metrics(QtPrinter::listingFont(), &printer);
-    return QString::number(
-        metrics.horizontalAdvance(QLatin1Char('0')) * 72.0 / printer.resolution(), 'f', 4);
-}
-
 // The pages of a PDF file as text, one entry per page.
 QStringList pdfPages(const QString& path) {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-fixed"), advanceInPoints(), path, QStringLiteral("-")});
+                    {QStringLiteral("-fixed"),
+                     QString::number(QtPrinter::characterWidthPoints(), 'f', 4), path,
+                     QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return {};
     QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
