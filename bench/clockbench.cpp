@@ -8,13 +8,7 @@
 // The launch time comes from the script that starts it, so the start-up figure includes loading
 // the program. Run it through bench/run-clockbench.sh, which prepares a settings folder and a
 // schedule file so that start-up shows no message.
-#include "Program.h"
-#include "QtClock.h"
-#include "QtDialogs.h"
-#include "QtHelpViewer.h"
-#include "QtPrinter.h"
-#include "QtSettingsStore.h"
-#include "QtSound.h"
+#include "QtProgram.h"
 #include "SkedForm.h"
 
 #include <QApplication>
@@ -126,14 +120,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QtClock clock;
-    QtSettingsStore settings;
-    QtDialogs dialogs;
-    QtSound sound;
-    QtPrinter printer;
-    QtHelpViewer help;
-    Program program(clock, settings, dialogs, sound, printer, help,
-                    QCoreApplication::applicationDirPath());
+    QtProgram desktop;
+    Program& program = desktop.program;
     PaintTimer real(program.main().lblTime);
     program.start();
 

@@ -1,10 +1,4 @@
-#include "Program.h"
-#include "QtClock.h"
-#include "QtDialogs.h"
-#include "QtHelpViewer.h"
-#include "QtPrinter.h"
-#include "QtSettingsStore.h"
-#include "QtSound.h"
+#include "QtProgram.h"
 
 #include <QApplication>
 
@@ -33,14 +27,8 @@ int main(int argc, char* argv[]) {
     // Closing the main window ends the program; the hidden table window must not keep it alive.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QtClock clock;
-    QtSettingsStore settings;
-    QtDialogs dialogs;
-    QtSound sound;
-    QtPrinter printer;
-    QtHelpViewer help;
-    Program program(clock, settings, dialogs, sound, printer, help,
-                    QCoreApplication::applicationDirPath());
+    QtProgram desktop;
+    Program& program = desktop.program;
     program.start();
     return QApplication::exec();
 }

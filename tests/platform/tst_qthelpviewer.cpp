@@ -1,3 +1,4 @@
+#include "SkedRows.h"
 #include "QtHelpViewer.h"
 
 #include <QApplication>
@@ -21,11 +22,6 @@ void writeDocument(const QString& path, const QString& body) {
 
 QString installedDocument() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Tockmere.HLP");
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -147,12 +143,12 @@ private slots:
     void theDocumentCoversEveryCommand() {
         QFETCH(QString, topic);
         QTextDocument document;
-        document.setHtml(QString::fromUtf8(readAll(installedDocument())));
+        document.setHtml(QString::fromUtf8(readBytes(installedDocument())));
         QVERIFY(document.toPlainText().contains(topic));
     }
 
     void everyLinkOfTheDocumentLeadsSomewhere() {
-        const QString html = QString::fromUtf8(readAll(installedDocument()));
+        const QString html = QString::fromUtf8(readBytes(installedDocument()));
         QSet<QString> anchors;
         for (const auto& match :
              QRegularExpression(QStringLiteral("name=\"([^\"]+)\"")).globalMatch(html))

@@ -1,3 +1,4 @@
+#include "SkedRows.h"
 #include "QtSound.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 quint32 le32(const QByteArray& bytes, int at) {
     return quint32(quint8(bytes[at])) | quint32(quint8(bytes[at + 1])) << 8 |
@@ -38,7 +34,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(double, minSeconds);
         QFETCH(double, maxSeconds);
-        const QByteArray wave = readAll(QCoreApplication::applicationDirPath() + u'/' + name);
+        const QByteArray wave = readBytes(QCoreApplication::applicationDirPath() + u'/' + name);
         QVERIFY(wave.size() > 44);
         QCOMPARE(wave.left(4), QByteArray("RIFF"));
         QCOMPARE(wave.mid(8, 8), QByteArray("WAVEfmt "));

@@ -1,5 +1,6 @@
 #include "Reorder.h"
 #include "SkedFile.h"
+#include "SkedRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,35 +15,6 @@ namespace {
 // A row as "flag|date|time|message", flag S or blank.
 using Rows = QStringList;
 
-SkedEntry entryFrom(const QString& text) {
-    const QStringList parts = text.split(u'|');
-    return {parts.value(1).toStdString(), parts.value(2).toStdString(),
-            parts.value(3).toStdString(), parts.value(0) == u"S"};
-}
-
-QString describe(const SkedEntry& row) {
-    return QStringLiteral("%1|%2|%3|%4")
-        .arg(row.skip ? QStringLiteral("S") : QStringLiteral(" "), QString::fromStdString(row.date),
-             QString::fromStdString(row.time), QString::fromStdString(row.message));
-}
-
-void fill(SkedTable& table, const Rows& rows) {
-    for (int i = 0; i < rows.size(); ++i) {
-        const SkedEntry entry = entryFrom(rows[i]);
-        table.setDate(i, entry.date);
-        table.setTime(i, entry.time);
-        table.setMessage(i, entry.message);
-        table.setSkip(i, entry.skip);
-    }
-}
-
-Rows describeRows(const SkedTable& table, int count) {
-    Rows rows;
-    for (int i = 0; i < count; ++i)
-        rows << describe(table.row(i));
-    return rows;
-}
-
 std::vector<WorkLine> workLines(const Rows& rows) {
     std::vector<WorkLine> lines;
     for (const QString& row : rows) {
@@ -53,17 +25,6 @@ std::vector<WorkLine> workLines(const Rows& rows) {
         lines.push_back({line, *key});
     }
     return lines;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 } // namespace
@@ -274,7 +235,7 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, count);
         SkedTable table;
-        fill(table, rows);
+        fillRows(table, rows);
         const Gathered gathered = gatherForReorder(table);
         QCOMPARE(int(gathered.status), status);
         QCOMPARE(gathered.slot, slot);
@@ -322,7 +283,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("skeds.dat"));
         writeBytes(path, "old contents\r\n");
         SkedTable skeds;
-        fill(skeds, rows);
+        fillRows(skeds, rows);
         skeds.setWeekly(weekly);
         const ReorderResult result = reorderSkeds(skeds, path.toStdString());
         QCOMPARE(int(result.status), int(ReorderResult::Status::Reordered));
@@ -344,7 +305,7 @@ private slots:
                         .arg(k <= 20 ? k : k - 20, 2, 10, QChar(u'0'))
                         .arg(i + 1);
         }
-        fill(skeds, rows);
+        fillRows(skeds, rows);
         skeds.setWeekly(1);
         QCOMPARE(int(reorderSkeds(skeds, path.toStdString()).status),
                  int(ReorderResult::Status::Reordered));
@@ -369,7 +330,7 @@ private slots:
         const QString path = dir.filePath(target);
         SkedTable skeds;
         const Rows rows{" |01/05/04|0900|a", " |01/04/04|0900|b"};
-        fill(skeds, rows);
+        fillRows(skeds, rows);
         const ReorderResult result = reorderSkeds(skeds, path.toStdString());
         QCOMPARE(int(result.status), int(ReorderResult::Status::WriteFailed));
         QVERIFY(!result.error.empty());

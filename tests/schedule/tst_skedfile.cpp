@@ -1,5 +1,6 @@
 #include "SkedFile.h"
 #include "SkedName.h"
+#include "SkedRows.h"
 #include "Text.h"
 
 #include <QDir>
@@ -13,31 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// One slot as "flag|date|time|message", flag S or blank.
-QString describe(const SkedEntry& row) {
-    return QStringLiteral("%1|%2|%3|%4")
-        .arg(row.skip ? QStringLiteral("S") : QStringLiteral(" "), QString::fromStdString(row.date),
-             QString::fromStdString(row.time), QString::fromStdString(row.message));
-}
-
-QStringList describeRows(const SkedTable& table, int count) {
-    QStringList rows;
-    for (int i = 0; i < count; ++i)
-        rows << describe(table.row(i));
-    return rows;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 std::string rowLine(int n) {
     return "  12/" + std::string(n < 9 ? "0" : "") + std::to_string(n + 1) + "/26    1200  sked " +
@@ -249,13 +225,7 @@ private slots:
         QFETCH(int, weekly);
         QFETCH(QByteArray, bytes);
         SkedTable table;
-        for (int i = 0; i < rows.size(); ++i) {
-            const QStringList parts = rows[i].split(u'|');
-            table.setDate(i, parts[1].toStdString());
-            table.setTime(i, parts[2].toStdString());
-            table.setMessage(i, parts[3].toStdString());
-            table.setSkip(i, parts[0] == u"S");
-        }
+        fillRows(table, rows);
         table.setWeekly(weekly);
         const std::string written = encodeSkedFile(skedFileText(table));
         QCOMPARE(QByteArray::fromStdString(written), bytes);
