@@ -7,6 +7,17 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The window in `slot`, created hidden when it does not exist (any more).
+template <typename Window, typename... Args> Window& single(QPointer<Window>& slot, Args&... args) {
+    if (!slot)
+        slot = new Window(args...);
+    return *slot;
+}
+
+} // namespace
+
 Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
                  Printer& printer, HelpViewer& help, QString programDir)
     : context_{clock, settings, dialogs, sound, printer, help, basic_, *this} {
@@ -14,10 +25,14 @@ Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound&
 }
 
 Program::~Program() {
+    deleteOtherWindows();
+    delete main_;
+}
+
+void Program::deleteOtherWindows() {
     delete stopWatch_;
     delete alarm_;
     delete skeds_;
-    delete main_;
 }
 
 void Program::start() {
@@ -26,35 +41,25 @@ void Program::start() {
 }
 
 SkedForm& Program::main() {
-    if (!main_)
-        main_ = new SkedForm(context_);
-    return *main_;
+    return single(main_, context_);
 }
 
 frmSkeds& Program::skeds() {
-    if (!skeds_)
-        skeds_ = new frmSkeds(context_);
-    return *skeds_;
+    return single(skeds_, context_);
 }
 
 frmAlarm& Program::alarm() {
-    if (!alarm_)
-        alarm_ = new frmAlarm(context_);
-    return *alarm_;
+    return single(alarm_, context_);
 }
 
 frmStopWatch& Program::stopWatch() {
-    if (!stopWatch_)
-        stopWatch_ = new frmStopWatch;
-    return *stopWatch_;
+    return single(stopWatch_);
 }
 
 void Program::endProgram() {
     ended_ = true;
     // The other windows go without their closing steps, so none of them can refuse.
-    delete stopWatch_;
-    delete alarm_;
-    delete skeds_;
+    deleteOtherWindows();
     if (main_)
         main_->hide();
     QCoreApplication::quit();

@@ -34,6 +34,8 @@ public:
     bool ended() const { return ended_; }
 
 private:
+    void deleteOtherWindows();
+
     BasicModule basic_;
     Context context_;
     QPointer<SkedForm> main_;

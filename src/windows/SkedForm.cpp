@@ -430,10 +430,9 @@ void SkedForm::loadSchedule() {
         return;
     }
     basic.SkedLoadedAtStart = true;
-    aimTimer1();
+    restartClock();
     lblTime->setText(context_.clock.localNow().time().toString(QStringLiteral("HH:mm:ss")));
-    // With every row done the Done state is armed, so a fired sked never fires twice.
-    arm(skeds.table().firstActiveRow().value_or(SkedTable::kSpare));
+    armFirstActiveRow();
 }
 
 void SkedForm::initialUse() {
@@ -456,17 +455,26 @@ void SkedForm::arm(int slot) {
     ShowArmedRow(slot);
 }
 
-void SkedForm::ArmFromTable() {
+void SkedForm::armFirstActiveRow() {
+    // With every row done the Done state is armed, so a fired sked never fires twice.
     arm(context_.forms.skeds().table().firstActiveRow().value_or(SkedTable::kSpare));
-    restartClock();
+}
+
+void SkedForm::showAlarmSetCaption() {
     setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
+}
+
+void SkedForm::ArmFromTable() {
+    armFirstActiveRow();
+    restartClock();
+    showAlarmSetCaption();
 }
 
 void SkedForm::Command1_Click() {
     frmSkeds& skeds = context_.forms.skeds();
     skeds.Check1->setChecked(false);
     skeds.show();
-    setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
+    showAlarmSetCaption();
     if (mnuMinimize->isChecked())
         showMinimized();
     if (skeds.isMinimized())
@@ -565,7 +573,7 @@ void SkedForm::fire(const ShownValues& shown) {
     const QString title = QStringLiteral(" Alarm at ") + fromStd(shown.ShownTime);
     const QString text = QStringLiteral("\r\n") + fromStd(table.row(index).message);
     table.setSkip(index, true);
-    setWindowTitle(QStringLiteral("Alarm Set   ") + basic.SkedName);
+    showAlarmSetCaption();
     // The spare row 40 is never skipped, so the search always arms a row.
     for (int next = index + 1; next <= SkedTable::kSpare; ++next) {
         if (!table.row(next).skip) {
@@ -601,7 +609,7 @@ void SkedForm::Form_Resize() {
     if (isMinimized())
         SetAlarmCaption();
     else
-        setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
+        showAlarmSetCaption();
 }
 
 void SkedForm::Form_Unload() {

@@ -115,6 +115,8 @@ private:
     void saveOption(QLatin1String key, const QString& text);
     void soundTheAlarm();
     void restartClock();
+    void armFirstActiveRow();
+    void showAlarmSetCaption();
     void checkUtcOffset();
     void loadSchedule();
     void initialUse();

@@ -330,10 +330,7 @@ void frmSkeds::mSaveSked_Click() {
         return;
     // The current file changes only once the table is in the new one, so a declined or failed
     // save never sends the next Done to that file.
-    if (holdsData(path) &&
-        context_.dialogs.message(chosen + QStringLiteral(" exists - overwrite it ?"),
-                                 Dialogs::Buttons::YesNo, false,
-                                 QStringLiteral(" File exists...")) != Dialogs::Answer::Yes)
+    if (!mayOverwrite(chosen))
         return;
     const WriteResult written = writeSkedFile(path, table_);
     if (!written.ok) {
@@ -377,10 +374,7 @@ void frmSkeds::offerPdf(const QList<Printer::Line>& lines, const QString& why) {
                                   QStringLiteral("PDF files (*.pdf)|*.pdf"), proposed);
     if (isBlank(chosen.toStdString()))
         return;
-    if (holdsData(chosen.toStdString()) &&
-        context_.dialogs.message(chosen + QStringLiteral(" exists - overwrite it ?"),
-                                 Dialogs::Buttons::YesNo, false,
-                                 QStringLiteral(" File exists...")) != Dialogs::Answer::Yes)
+    if (!mayOverwrite(chosen))
         return;
     const Printer::Result saved =
         context_.printer.saveAsPdf(lines, QStringLiteral("Tockmere schedule"), chosen);
@@ -395,6 +389,14 @@ void frmSkeds::mWinHelp_Click() {
     if (!context_.help.showContents(path))
         warn(QStringLiteral("The help file\r\n%1\r\ncould not be opened.").arg(path),
              QStringLiteral(" Help not found"));
+}
+
+bool frmSkeds::mayOverwrite(const QString& path) {
+    // A missing or empty file is written without a question.
+    return !holdsData(path.toStdString()) ||
+           context_.dialogs.message(path + QStringLiteral(" exists - overwrite it ?"),
+                                    Dialogs::Buttons::YesNo, false,
+                                    QStringLiteral(" File exists...")) == Dialogs::Answer::Yes;
 }
 
 void frmSkeds::warn(const QString& text, const QString& title) {

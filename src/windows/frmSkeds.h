@@ -84,6 +84,8 @@ private:
     void setRowVisible(int slot, bool visible);
     std::string today() const;
     // A box with OK only and the exclamation mark, for what went wrong with a file.
+    // Asks before replacing a file that holds data.
+    bool mayOverwrite(const QString& path);
     void warn(const QString& text, const QString& title);
     void offerPdf(const QList<Printer::Line>& lines, const QString& why);
 
