@@ -11,16 +11,19 @@ done
 [ -x "$bin/printprobe" ] || { echo "print: $bin/printprobe is not built" >&2; exit 1; }
 fail() { echo "print: FAILED: $*" >&2; exit 1; }
 
+# lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
+running() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
 started=""
-if ! lpstat -r >/dev/null 2>&1; then
-    /usr/sbin/cupsd
+if ! running; then
+    /usr/sbin/cupsd || fail "cupsd would not start"
     started=yes
-    for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+    for _ in $(seq 50); do running && break; sleep 0.1; done
 fi
-trap '[ -n "$started" ] && pkill -x cupsd' EXIT
-lpstat -r >/dev/null || fail "the CUPS scheduler did not start"
-lpadmin -p TockmerePDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
-lpadmin -d TockmerePDF
+trap 'if [ -n "$started" ]; then pkill -x cupsd || true; fi' EXIT
+running || fail "the CUPS scheduler did not start"
+lpadmin -p TockmerePDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E ||
+    fail "could not add the cups-pdf queue"
+lpadmin -d TockmerePDF || fail "could not make the cups-pdf queue the default"
 
 # cups-pdf writes into the PDF folder of the printing user's home.
 out="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
