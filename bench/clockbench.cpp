@@ -11,7 +11,6 @@
 #include "QtProgram.h"
 #include "SkedForm.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
@@ -118,8 +117,7 @@ int main(int argc, char* argv[]) {
     const int clockSeconds = argc > 2 ? std::max(10, QByteArray(argv[2]).toInt()) : 60;
     const int plainSeconds = argc > 3 ? std::max(10, QByteArray(argv[3]).toInt()) : 30;
 
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    TockmereApplication app(argc, argv);
     QtProgram desktop;
     Program& program = desktop.program;
     PaintTimer real(program.main().lblTime);

@@ -1,7 +1,5 @@
 #include "QtProgram.h"
 
-#include <QApplication>
-
 #include <cstdio>
 
 namespace {
@@ -22,10 +20,7 @@ int main(int argc, char* argv[]) {
                      argv[0]);
         return 1;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tockmere"));
-    // Closing the main window ends the program; the hidden table window must not keep it alive.
-    QApplication::setQuitOnLastWindowClosed(false);
+    TockmereApplication app(argc, argv);
 
     QtProgram desktop;
     Program& program = desktop.program;

@@ -82,6 +82,8 @@ void SkedForm::createControls() {
     clockFont.setPointSize(18);
     clockFont.setBold(true);
     lblTime->setFont(clockFont);
+    // A fixed size spares the window a layout pass for every new second.
+    lblTime->setFixedSize(lblTime->size());
 
     // The message runs on to the right as far as the window allows.
     lblNum = makeLabel(this, "lblNum", QStringLiteral("0"), twipsRect(2895, 855, 150, 240));
