@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -54,36 +55,45 @@ double residentMb() {
     return 0;
 }
 
-// Times each paint of a label that shows a new hh:mm:ss against the start of that second.
+// Times each paint of a label that shows a new hh:mm:ss against the start of that second. A paint
+// only notes the moment and the text; they are compared after the run, so the measuring adds as
+// little as possible to the CPU time being measured.
 class PaintTimer : public QObject {
 public:
-    explicit PaintTimer(QLabel* label) : label_(label) { label->installEventFilter(this); }
+    explicit PaintTimer(QLabel* label) : label_(label) {
+        paints_.reserve(4096);
+        label->installEventFilter(this);
+    }
 
-    std::vector<double> delaysMs;
-    qint64 firstPaintNs = 0;
+    qint64 firstPaintNs() const { return paints_.empty() ? 0 : paints_.front().first; }
+    void restart() { counted_ = paints_.size(); }
+
+    std::vector<double> delaysMs() const {
+        constexpr qint64 kDayNs = 86'400'000'000'000;
+        std::vector<double> delays;
+        for (std::size_t i = std::max<std::size_t>(counted_, 1); i < paints_.size(); ++i) {
+            const auto& [nowNs, text] = paints_[i];
+            const QTime shown = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
+            if (text == paints_[i - 1].second || !shown.isValid())
+                continue;
+            const qint64 localNs = nowNs + qint64(offsetFromUtc_) * 1'000'000'000;
+            const qint64 shownNs = qint64(shown.msecsSinceStartOfDay()) * 1'000'000;
+            delays.push_back(double(((localNs - shownNs) % kDayNs + kDayNs) % kDayNs) / 1e6);
+        }
+        return delays;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == label_ && event->type() == QEvent::Paint) {
-            const qint64 nowNs = realtimeNs();
-            if (firstPaintNs == 0)
-                firstPaintNs = nowNs;
-            const QString text = label_->text();
-            const QTime shown = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
-            if (text != last_ && shown.isValid() && !last_.isEmpty()) {
-                constexpr qint64 kDayNs = 86'400'000'000'000;
-                const qint64 localNs = nowNs + qint64(offsetFromUtc_) * 1'000'000'000;
-                const qint64 shownNs = qint64(shown.msecsSinceStartOfDay()) * 1'000'000;
-                delaysMs.push_back(double(((localNs - shownNs) % kDayNs + kDayNs) % kDayNs) / 1e6);
-            }
-            last_ = text;
-        }
+        if (watched == label_ && event->type() == QEvent::Paint)
+            paints_.emplace_back(realtimeNs(), label_->text());
         return false;
     }
 
 private:
     QLabel* label_;
-    QString last_;
+    std::vector<std::pair<qint64, QString>> paints_;
+    std::size_t counted_ = 0;
     int offsetFromUtc_ = QDateTime::currentDateTime().offsetFromUtc();
 };
 
@@ -124,7 +134,7 @@ int main(int argc, char* argv[]) {
     program.start();
 
     runFor(2); // let start-up settle before counting
-    real.delaysMs.clear();
+    real.restart();
     const CpuMs cpuBefore = cpuMs();
     runFor(clockSeconds);
     const CpuMs cpuAfter = cpuMs();
@@ -132,7 +142,7 @@ int main(int argc, char* argv[]) {
     const double systemPerMinute = (cpuAfter.system - cpuBefore.system) * 60.0 / clockSeconds;
     const double cpuPerMinute = userPerMinute + systemPerMinute;
     const double rss = residentMb();
-    const Summary precise = summarise(real.delaysMs);
+    const Summary precise = summarise(real.delaysMs());
 
     // The plain design: a 500 ms timer started at an arbitrary moment, never re-aimed.
     QLabel plain;
@@ -148,7 +158,7 @@ int main(int argc, char* argv[]) {
     plain.show();
     QTimer::singleShot(137, &freeRunning, qOverload<>(&QTimer::start));
     runFor(plainSeconds);
-    const Summary free = summarise(plainTimer.delaysMs);
+    const Summary free = summarise(plainTimer.delaysMs());
 
     std::printf("clock display delay after each second boundary (ms):\n");
     std::printf("  %-28s median %6.1f  p99 %6.1f  max %6.1f  (%zu seconds)\n",
@@ -159,7 +169,7 @@ int main(int argc, char* argv[]) {
                 cpuPerMinute, cpuPerMinute / 600.0, userPerMinute, systemPerMinute);
     std::printf("resident memory: %.1f MB\n", rss);
     std::printf("process start to first shown window: %.1f ms\n",
-                double(real.firstPaintNs - launchNs) / 1e6);
+                double(real.firstPaintNs() - launchNs) / 1e6);
     std::printf("targets: median <= 3 ms, p99 <= 10 ms, cpu <= 60 ms per minute, memory <= 60 MB, "
                 "first window <= 150 ms\n");
     return 0;
