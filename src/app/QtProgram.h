@@ -16,7 +16,7 @@ namespace detail {
 // the server to release the previous image, a round trip (two thread wake-ups) that costs more
 // than sending those few kilobytes down the socket, so the program draws through the socket. Qt
 // reads the choice once, while connecting to the display; it is taken back straight after, so
-// programs started later (the help viewer) do not inherit it. A choice in the environment stands.
+// nothing this process starts later inherits it. A choice already in the environment stands.
 class DrawThroughSocketWhileConnecting {
 protected:
     DrawThroughSocketWhileConnecting() : setHere_(!qEnvironmentVariableIsSet(kVariable)) {
