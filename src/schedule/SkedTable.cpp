@@ -1,5 +1,7 @@
 #include "SkedTable.h"
 
+#include <algorithm>
+
 #include "Text.h"
 
 namespace {
@@ -81,8 +83,8 @@ void SkedTable::copyFrom(const SkedTable& other) {
     setWeekly(other.weekly());
 }
 
-std::optional<int> SkedTable::firstActiveRow() const {
-    for (int i = 0; i < kRows; ++i) {
+std::optional<int> SkedTable::firstActiveRow(int from) const {
+    for (int i = std::max(from, 0); i < kRows; ++i) {
         if (!row(i).skip)
             return i;
     }

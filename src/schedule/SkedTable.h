@@ -40,8 +40,8 @@ public:
     // Takes over every slot and the weekly switch of `other`, exactly as they stand; only what
     // differs is reported to the listener.
     void copyFrom(const SkedTable& other);
-    // The lowest slot 0..39 whose skip is clear.
-    std::optional<int> firstActiveRow() const;
+    // The lowest slot from `from` to 39 whose skip is clear.
+    std::optional<int> firstActiveRow(int from = 0) const;
 
     void setListener(Listener listener) { listener_ = std::move(listener); }
 

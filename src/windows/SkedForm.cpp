@@ -576,13 +576,7 @@ void SkedForm::fire(const ShownValues& shown) {
     const QString text = QStringLiteral("\r\n") + fromStd(table.row(index).message);
     table.setSkip(index, true);
     showAlarmSetCaption();
-    // The spare row 40 is never skipped, so the search always arms a row.
-    for (int next = index + 1; next <= SkedTable::kSpare; ++next) {
-        if (!table.row(next).skip) {
-            arm(next);
-            break;
-        }
-    }
+    arm(table.firstActiveRow(index + 1).value_or(SkedTable::kSpare));
     if (!mnuSilent->isChecked())
         soundTheAlarm();
     if (mAlarmPopUp->isChecked())

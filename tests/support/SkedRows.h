@@ -20,7 +20,7 @@ inline QString describe(const SkedEntry& row) {
              QString::fromStdString(row.time), QString::fromStdString(row.message));
 }
 
-inline QStringList describeRows(const SkedTable& table, int count) {
+inline QStringList describeRows(const SkedTable& table, int count = SkedTable::kSlots) {
     QStringList rows;
     for (int i = 0; i < count; ++i)
         rows << describe(table.row(i));

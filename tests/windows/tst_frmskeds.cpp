@@ -1,4 +1,5 @@
 #include "ProgramRig.h"
+#include "SkedRows.h"
 #include "SkedForm.h"
 #include "frmSkeds.h"
 
@@ -41,20 +42,6 @@ struct Rig : ProgramRig {
         table().setSkip(slot, skip);
     }
 };
-
-// A slot as "flag|date|time|message", flag S or blank.
-QString describe(const SkedEntry& row) {
-    return QStringLiteral("%1|%2|%3|%4")
-        .arg(row.skip ? QStringLiteral("S") : QStringLiteral(" "), QString::fromStdString(row.date),
-             QString::fromStdString(row.time), QString::fromStdString(row.message));
-}
-
-QStringList describeRows(const SkedTable& table, int count = SkedTable::kSlots) {
-    QStringList rows;
-    for (int i = 0; i < count; ++i)
-        rows << describe(table.row(i));
-    return rows;
-}
 
 bool rowShown(frmSkeds& skeds, int slot) {
     const bool shown = skeds.SkedDate[slot]->isVisible();
