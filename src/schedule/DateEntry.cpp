@@ -1,6 +1,7 @@
 #include "DateEntry.h"
 
 #include "Text.h"
+#include "TimeBase.h"
 
 namespace {
 
@@ -32,33 +33,17 @@ std::optional<std::string> weeklyStep(std::string_view previous) {
     if (month < 1 || month > 12 || day < 1 || day > 31)
         return std::nullopt;
 
-    const std::string_view mm = previous.substr(0, 2);
-    const bool thirtyDays = mm == "04" || mm == "06" || mm == "09" || mm == "11";
+    // Two-digit years count from 2000, so "00" is a leap year as 2000 was.
     int d = day + 7;
-    bool monthCarry = false;
-    bool yearCarry = false;
-    if (thirtyDays && d >= 31) {
-        d -= 30;
-        monthCarry = true;
-    }
-    if (mm == "12" && d >= 32) {
-        d -= 31;
-        monthCarry = yearCarry = true;
-    }
-    if (!thirtyDays && mm != "02" && d >= 32) {
-        d -= 31;
-        monthCarry = true;
-    }
-    if (mm == "02") {
-        const int length = year % 4 == 0 ? 29 : 28;
-        if (d > length) {
-            d -= length;
-            monthCarry = true;
+    int newMonth = month;
+    const int length = daysInMonth(2000 + year, month);
+    if (d > length) {
+        d -= length;
+        if (++newMonth > 12) {
+            newMonth = 1;
+            year = (year + 1) % 100;
         }
     }
-    const int newMonth = monthCarry ? (month == 12 ? 1 : month + 1) : month;
-    if (yearCarry)
-        year = (year + 1) % 100;
     return padded(newMonth) + "/" + padded(d) + "/" + padded(year);
 }
 
