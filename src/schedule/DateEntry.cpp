@@ -3,33 +3,16 @@
 #include "Text.h"
 #include "TimeBase.h"
 
-namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int twoDigits(std::string_view text, std::size_t at) {
-    return (text[at] - '0') * 10 + (text[at + 1] - '0');
-}
-
-std::string padded(int value) {
-    std::string text = std::to_string(value);
-    return text.size() < 2 ? "0" + text : text;
-}
-
-} // namespace
-
 std::optional<std::string> weeklyStep(std::string_view previous) {
     if (previous.size() != 8 || previous[2] != '/' || previous[5] != '/')
         return std::nullopt;
     for (std::size_t at : {0u, 1u, 3u, 4u, 6u, 7u}) {
-        if (!isDigit(previous[at]))
+        if (!isAsciiDigit(previous[at]))
             return std::nullopt;
     }
-    const int month = twoDigits(previous, 0);
-    const int day = twoDigits(previous, 3);
-    int year = twoDigits(previous, 6);
+    const int month = twoDigitsAt(previous, 0);
+    const int day = twoDigitsAt(previous, 3);
+    int year = twoDigitsAt(previous, 6);
     if (month < 1 || month > 12 || day < 1 || day > 31)
         return std::nullopt;
 
@@ -44,7 +27,7 @@ std::optional<std::string> weeklyStep(std::string_view previous) {
             year = (year + 1) % 100;
         }
     }
-    return padded(newMonth) + "/" + padded(d) + "/" + padded(year);
+    return twoDigitText(newMonth) + "/" + twoDigitText(d) + "/" + twoDigitText(year);
 }
 
 void dateFocusRule(SkedTable& table, int slot, const std::string& today) {

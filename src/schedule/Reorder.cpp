@@ -8,21 +8,13 @@
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int twoDigits(std::string_view text, std::size_t at) {
-    return (text[at] - '0') * 10 + (text[at + 1] - '0');
-}
-
 // "mm/dd/yy hh:mm" with every digit in its place.
 bool hasKeyShape(std::string_view text) {
     static constexpr std::string_view kShape = "99/99/99 99:99";
     if (text.size() != kShape.size())
         return false;
     for (std::size_t i = 0; i < kShape.size(); ++i) {
-        if (kShape[i] == '9' ? !isDigit(text[i]) : text[i] != kShape[i])
+        if (kShape[i] == '9' ? !isAsciiDigit(text[i]) : text[i] != kShape[i])
             return false;
     }
     return true;
@@ -42,8 +34,8 @@ std::optional<ReorderKey> reorderKey(std::string_view line) {
     if (!hasKeyShape(text))
         return std::nullopt;
     const auto date = readSkedDate(text.substr(0, 8));
-    const int hour = twoDigits(text, 9);
-    const int minute = twoDigits(text, 12);
+    const int hour = twoDigitsAt(text, 9);
+    const int minute = twoDigitsAt(text, 12);
     if (!date || hour > 23 || minute > 59)
         return std::nullopt;
     return ReorderKey{*date, hour, minute};

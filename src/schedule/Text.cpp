@@ -178,3 +178,16 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8) {
     }
     return out;
 }
+
+bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int twoDigitsAt(std::string_view text, std::size_t at) {
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+std::string twoDigitText(std::int64_t value) {
+    std::string text = std::to_string(value);
+    return text.size() < 2 ? "0" + text : text;
+}

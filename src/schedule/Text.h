@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,12 @@ std::string midCodePoints(std::string_view utf8, std::size_t start, std::size_t 
 std::string leftCodePoints(std::string_view utf8, std::size_t count);
 // Appends blanks until the text is `width` code points long.
 std::string padRight(std::string_view utf8, std::size_t width);
+
+bool isAsciiDigit(char c);
+// The number written by the two digits at `at`; the caller has checked they are digits.
+int twoDigitsAt(std::string_view text, std::size_t at);
+// A number with at least two digits: 7 gives 07, 100 gives 100.
+std::string twoDigitText(std::int64_t value);
 
 bool isValidUtf8(std::string_view bytes);
 std::string cp1252ToUtf8(std::string_view bytes);

@@ -6,11 +6,6 @@
 
 namespace {
 
-std::string twoDigits(int value) {
-    std::string text = std::to_string(value);
-    return text.size() < 2 ? "0" + text : text;
-}
-
 std::optional<int> number(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
     if (text.size() < minDigits || text.size() > maxDigits)
         return std::nullopt;
@@ -64,9 +59,9 @@ ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, 
         hour -= 24;
         date = addDays(date, 1);
     }
-    const std::string hh = twoDigits(hour);
-    const std::string mm = twoDigits(localTime.minute);
-    return {hh + ":" + mm + ":" + twoDigits(localTime.second), hh + mm, date};
+    const std::string hh = twoDigitText(hour);
+    const std::string mm = twoDigitText(localTime.minute);
+    return {hh + ":" + mm + ":" + twoDigitText(localTime.second), hh + mm, date};
 }
 
 std::optional<CivilDate> readSkedDate(std::string_view raw) {

@@ -1,9 +1,6 @@
 #include "Timers.h"
 
-std::string twoDigitText(std::int64_t value) {
-    std::string text = std::to_string(value);
-    return text.size() < 2 ? "0" + text : text;
-}
+#include "Text.h"
 
 std::string remainingText(std::int64_t seconds) {
     if (seconds < 0)

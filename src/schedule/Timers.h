@@ -15,6 +15,3 @@ struct StopwatchCount {
 
     void tick();
 };
-
-// A counter with at least two digits: 7 gives 07, 100 gives 100.
-std::string twoDigitText(std::int64_t value);

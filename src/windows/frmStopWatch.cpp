@@ -1,6 +1,7 @@
 #include "frmStopWatch.h"
 
 #include "Controls.h"
+#include "Text.h"
 #include "Twips.h"
 
 #include <QLabel>

@@ -1,4 +1,5 @@
 #include "QuickHelp.h"
+#include "Text.h"
 #include "Timers.h"
 
 #include <QTest>
