@@ -1,24 +1,12 @@
+#include "FakePrinter.h"
 #include "Printout.h"
 
 #include <QTest>
 
 namespace {
 
-// The lines as a fixed-pitch printer puts them on paper; overlapping texts overprint.
 QStringList paper(const std::vector<PrintLine>& lines) {
-    QStringList out;
-    for (const PrintLine& line : lines) {
-        QString text;
-        for (const PlacedText& placed : line) {
-            const QString piece = QString::fromStdString(placed.text);
-            const qsizetype at = placed.column - 1;
-            if (text.size() < at + piece.size())
-                text = text.leftJustified(at + piece.size());
-            text.replace(at, piece.size(), piece);
-        }
-        out << text;
-    }
-    return out;
+    return FakePrinter::paper(toPrinterLines(lines));
 }
 
 struct Row {
