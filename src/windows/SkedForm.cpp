@@ -76,8 +76,8 @@ void SkedForm::createControls() {
     Command3->hide();
     lblWhatTime =
         makeLabel(this, "lblWhatTime", QStringLiteral("UTC Time"), twipsRect(3315, 75, 870, 195));
-    lblTime =
-        makeLabel(this, "lblTime", QStringLiteral("00:00:00"), twipsRect(2850, 360, 1830, 375));
+    lblTime = placed(new ClockLabel(QStringLiteral("00:00:00"), this), QStringLiteral("lblTime"),
+                     twipsRect(2850, 360, 1830, 375));
     QFont clockFont = lblTime->font();
     clockFont.setPointSize(18);
     clockFont.setBold(true);

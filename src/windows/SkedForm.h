@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClockLabel.h"
 #include "Context.h"
 #include "Sound.h"
 #include "TimeBase.h"
@@ -73,7 +74,7 @@ public:
     QLabel* Label1 = nullptr;
     QPushButton* Command3 = nullptr;
     QLabel* lblWhatTime = nullptr;
-    QLabel* lblTime = nullptr;
+    ClockLabel* lblTime = nullptr;
     QLabel* lblNum = nullptr;
     QPushButton* CMD2 = nullptr;
     QTimer* Timer1 = nullptr;
