@@ -6,8 +6,8 @@
 
 namespace {
 
-// The characters of times and countdowns. Fonts do not kern between digits and colons, so
-// drawn one by one they stand where the whole text's layout would put them.
+// The characters of times and countdowns. Text fonts give digits and the colon fixed advances
+// and no kerning, so drawn one by one they stand where a layout of the whole text puts them.
 bool isClockCharacter(QChar character) {
     return (character >= u'0' && character <= u'9') || character == u':';
 }
