@@ -58,8 +58,7 @@ double residentMb() {
 // Times each paint of a label that shows a new hh:mm:ss against the start of that second. A paint
 // only notes the moment and the text; they are compared after the run, so the measuring adds as
 // little as possible to the CPU time being measured.
-template <typename Label>
-class PaintTimer : public QObject {
+template <typename Label> class PaintTimer : public QObject {
 public:
     explicit PaintTimer(Label* label) : label_(label) {
         paints_.reserve(4096);
