@@ -93,12 +93,14 @@ QPointF ClockLabel::firstCharacterAt() const {
     return {0, (height() - metrics.ascent() - metrics.descent()) / 2};
 }
 
-// From the first character that differs to the right edge; the whole label when the texts
-// cannot be compared character by character.
+// From the first character that differs to the right edge; nothing for the same text; the whole
+// label when the texts cannot be compared character by character.
 QRect ClockLabel::changedArea(const QString& before, const QString& after) {
     if (before.size() != after.size() || !drawsCharacterWise(before) || !drawsCharacterWise(after))
         return rect();
     const auto differ = std::mismatch(before.cbegin(), before.cend(), after.cbegin());
+    if (differ.first == before.cend())
+        return {};
     qreal left = 0;
     for (auto character = after.cbegin(); character != differ.second; ++character)
         left += laidOut(*character).advance;
