@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr auto kAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-
 // The characters of times and countdowns. Text fonts give digits and the colon fixed advances
 // and no kerning, so drawn one by one they stand where a layout of the whole text puts them.
 bool isClockCharacter(QChar character) {
@@ -55,11 +53,6 @@ void ClockLabel::setText(const QString& text) {
         QAccessible::updateAccessibility(&event);
     }
     repaint(changed);
-}
-
-QSize ClockLabel::sizeHint() const {
-    const QFontMetrics metrics(font());
-    return metrics.size(Qt::TextSingleLine, text_.isEmpty() ? QStringLiteral(" ") : text_);
 }
 
 bool ClockLabel::drawsCharacterWise(const QString& text) const {
@@ -118,7 +111,7 @@ void ClockLabel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), behind->palette().brush(behind->backgroundRole()));
     painter.setPen(palette().color(foregroundRole()));
     if (!drawsCharacterWise(text_)) {
-        painter.drawText(rect(), int(kAlignment | Qt::TextExpandTabs), text_);
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextExpandTabs, text_);
         return;
     }
     QPointF at = firstCharacterAt();

@@ -21,8 +21,6 @@ public:
     // Shows the text straight away when the label is on screen.
     void setText(const QString& text);
 
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
