@@ -36,27 +36,28 @@ private slots:
         QTest::addColumn<QByteArray>("second");
         QTest::addColumn<QString>("wall");
         QTest::addColumn<int>("offset");
-        QTest::newRow("spring forward, half a second apart")
-            << QByteArray("America/New_York") << QByteArray("2026-03-08T06:59:59.500Z")
-            << QByteArray("2026-03-08T07:00:00.000Z") << "2026-03-08 03:00:00" << -4 * 3600;
-        QTest::newRow("fall back, 200 ms apart")
-            << QByteArray("America/New_York") << QByteArray("2026-11-01T05:59:59.900Z")
-            << QByteArray("2026-11-01T06:00:00.100Z") << "2026-11-01 01:00:00" << -5 * 3600;
-        QTest::newRow("half-hour change of a half-hour zone")
-            << QByteArray("Australia/Lord_Howe") << QByteArray("2026-04-04T14:59:59.500Z")
-            << QByteArray("2026-04-04T15:00:00.000Z") << "2026-04-05 01:30:00" << 37800;
-        QTest::newRow("change on a half-hour of UTC")
-            << QByteArray("Australia/Lord_Howe") << QByteArray("2026-10-03T15:29:59.500Z")
-            << QByteArray("2026-10-03T15:30:00.000Z") << "2026-10-04 02:30:00" << 11 * 3600;
-        QTest::newRow("clock stepped back over a change")
-            << QByteArray("America/New_York") << QByteArray("2026-03-08T07:00:30.000Z")
-            << QByteArray("2026-03-08T06:59:30.000Z") << "2026-03-08 01:59:30" << -5 * 3600;
-        QTest::newRow("same minute, year end in a half-hour zone")
-            << QByteArray("Asia/Kolkata") << QByteArray("2026-12-31T18:29:00.000Z")
-            << QByteArray("2026-12-31T18:29:59.999Z") << "2026-12-31 23:59:59" << 19800;
-        QTest::newRow("next minute, new year in a half-hour zone")
-            << QByteArray("Asia/Kolkata") << QByteArray("2026-12-31T18:29:59.500Z")
-            << QByteArray("2026-12-31T18:30:00.000Z") << "2027-01-01 00:00:00" << 19800;
+        const auto row = [](const char* name, const char* zone, const char* first,
+                            const char* second, const char* wall, int offset) {
+            QTest::newRow(name) << QByteArray(zone) << QByteArray(first) << QByteArray(second)
+                                << QString::fromLatin1(wall) << offset;
+        };
+        const char* const newYork = "America/New_York";
+        const char* const lordHowe = "Australia/Lord_Howe";
+        const char* const kolkata = "Asia/Kolkata";
+        row("spring forward, half a second apart", newYork, "2026-03-08T06:59:59.500Z",
+            "2026-03-08T07:00:00.000Z", "2026-03-08 03:00:00", -4 * 3600);
+        row("fall back, 200 ms apart", newYork, "2026-11-01T05:59:59.900Z",
+            "2026-11-01T06:00:00.100Z", "2026-11-01 01:00:00", -5 * 3600);
+        row("half-hour change of a half-hour zone", lordHowe, "2026-04-04T14:59:59.500Z",
+            "2026-04-04T15:00:00.000Z", "2026-04-05 01:30:00", 37800);
+        row("change on a half-hour of UTC", lordHowe, "2026-10-03T15:29:59.500Z",
+            "2026-10-03T15:30:00.000Z", "2026-10-04 02:30:00", 11 * 3600);
+        row("clock stepped back over a change", newYork, "2026-03-08T07:00:30.000Z",
+            "2026-03-08T06:59:30.000Z", "2026-03-08 01:59:30", -5 * 3600);
+        row("same minute, year end in a half-hour zone", kolkata, "2026-12-31T18:29:00.000Z",
+            "2026-12-31T18:29:59.999Z", "2026-12-31 23:59:59", 19800);
+        row("next minute, new year in a half-hour zone", kolkata, "2026-12-31T18:29:59.500Z",
+            "2026-12-31T18:30:00.000Z", "2027-01-01 00:00:00", 19800);
     }
 
     void secondReadingHasTheOffsetOfItsOwnMoment() {

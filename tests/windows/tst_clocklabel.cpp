@@ -19,18 +19,30 @@ QFont clockFont(int pointSize = 18) {
 using SetUp = std::function<void(QWidget&)>;
 
 // A window like the main one holding one label at the clock's place.
+template <typename Label> struct OnWindow {
+    QWidget window;
+    Label label;
+
+    explicit OnWindow(const QString& text, const QPalette& windowPalette = QPalette())
+        : label(text, &window) {
+        window.setPalette(windowPalette);
+        window.resize(330, 80);
+        label.setGeometry(190, 24, 122, 25);
+        label.setFont(clockFont());
+    }
+    bool shown() {
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+};
+
 template <typename Label>
 QImage picture(
     const QString& text, const SetUp& setUp = [](QWidget&) {},
     const QPalette& windowPalette = QPalette()) {
-    QWidget window;
-    window.setPalette(windowPalette);
-    window.resize(330, 80);
-    Label label(text, &window);
-    label.setGeometry(190, 24, 122, 25);
-    label.setFont(clockFont());
-    setUp(label);
-    return window.grab().toImage();
+    OnWindow<Label> on(text, windowPalette);
+    setUp(on.label);
+    return on.window.grab().toImage();
 }
 
 // Notes the area of each paint of a widget.
@@ -112,17 +124,14 @@ private slots:
 
     // Characters laid out in one font must not be drawn in it after a change of font.
     void newFontIsLaidOutAfresh() {
-        QWidget window;
-        window.resize(330, 80);
-        ClockLabel clock(QStringLiteral("10:20:30"), &window);
-        clock.setGeometry(190, 24, 122, 25);
-        clock.setFont(clockFont());
-        window.grab();
-        clock.setFont(clockFont(9));
+        OnWindow<ClockLabel> on(QStringLiteral("10:20:30"));
+        on.window.grab();
+        on.label.setFont(clockFont(9));
         const SetUp smallFont = [](QWidget& label) {
             label.setFont(clockFont(9));
         };
-        QCOMPARE(window.grab().toImage(), picture<QLabel>(QStringLiteral("10:20:30"), smallFont));
+        QCOMPARE(on.window.grab().toImage(),
+                 picture<QLabel>(QStringLiteral("10:20:30"), smallFont));
     }
 
     // A new text is drawn at once, and only from its first changed character on; what is drawn
@@ -131,31 +140,25 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("whole");
-        QTest::newRow("next second") << "12:34:56"
-                                     << "12:34:57" << false;
-        QTest::newRow("next minute") << "12:34:59"
-                                     << "12:35:00" << false;
-        QTest::newRow("a 1 after a wide digit") << "08:08:08"
-                                                << "08:08:11" << false;
-        QTest::newRow("midnight") << "23:59:59"
-                                  << "00:00:00" << true;
-        QTest::newRow("countdown to time") << "00:01"
-                                           << "12:00:01" << true;
-        QTest::newRow("time to Done") << "12:00:00"
-                                      << "Done" << true;
+        const auto row = [](const char* name, const char* before, const char* after, bool whole) {
+            QTest::newRow(name) << QString::fromLatin1(before) << QString::fromLatin1(after)
+                                << whole;
+        };
+        row("next second", "12:34:56", "12:34:57", false);
+        row("next minute", "12:34:59", "12:35:00", false);
+        row("a 1 after a wide digit", "08:08:08", "08:08:11", false);
+        row("midnight", "23:59:59", "00:00:00", true);
+        row("countdown to time", "00:01", "12:00:01", true);
+        row("time to Done", "12:00:00", "Done", true);
     }
 
     void newTextRepaintsEnoughAtOnce() {
         QFETCH(QString, before);
         QFETCH(QString, after);
         QFETCH(bool, whole);
-        QWidget window;
-        window.resize(330, 80);
-        ClockLabel clock(before, &window);
-        clock.setGeometry(190, 24, 122, 25);
-        clock.setFont(clockFont());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        OnWindow<ClockLabel> on(before);
+        QVERIFY(on.shown());
+        ClockLabel& clock = on.label;
         QImage shown(clock.size(), QImage::Format_ARGB32_Premultiplied);
         clock.render(&shown);
         PaintAreas paints(&clock);
@@ -171,12 +174,10 @@ private slots:
     }
 
     void sameTextDrawsNothing() {
-        QWidget window;
-        ClockLabel clock(QStringLiteral("12:00:00"), &window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        PaintAreas paints(&clock);
-        clock.setText(QStringLiteral("12:00:00"));
+        OnWindow<ClockLabel> on(QStringLiteral("12:00:00"));
+        QVERIFY(on.shown());
+        PaintAreas paints(&on.label);
+        on.label.setText(QStringLiteral("12:00:00"));
         QVERIFY(paints.areas.isEmpty());
     }
 
