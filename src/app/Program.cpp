@@ -20,7 +20,8 @@ template <typename Window, typename... Args> Window& single(QPointer<Window>& sl
 
 Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
                  Printer& printer, HelpViewer& help, QString programDir)
-    : context_{clock, settings, dialogs, sound, printer, help, basic_, *this} {
+    : settings_(settings, dialogs), context_{clock,   settings_, dialogs, sound,
+                                             printer, help,      basic_,  *this} {
     basic_.programDir = std::move(programDir);
 }
 
@@ -38,6 +39,25 @@ void Program::deleteOtherWindows() {
 void Program::start() {
     main().Form_Load();
     main().show();
+}
+
+void Program::endOnSignal() {
+    settings_.setQuiet(true);
+    main().close();
+}
+
+void Program::storeForSessionEnd() {
+    settings_.setQuiet(true);
+    main().storeClosingState();
+    settings_.setQuiet(false);
+}
+
+void Program::bringForward() {
+    SkedForm& window = main();
+    if (window.isMinimized())
+        window.showNormal();
+    window.raise();
+    window.activateWindow();
 }
 
 SkedForm& Program::main() {

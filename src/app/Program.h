@@ -2,6 +2,7 @@
 
 #include "BasicModule.h"
 #include "Context.h"
+#include "TellingSettings.h"
 
 #include <QPointer>
 #include <QString>
@@ -23,6 +24,13 @@ public:
 
     // Runs the main window's start-up and shows it.
     void start();
+    // Ends the program through the main window's closing steps, as its close box does; for
+    // a termination signal, with nobody there to answer a box.
+    void endOnSignal();
+    // Stores what closing stores, for a desktop session that is about to end.
+    void storeForSessionEnd();
+    // Another start of the program asked this one to come forward.
+    void bringForward();
 
     SkedForm& main() override;
     frmSkeds& skeds() override;
@@ -37,6 +45,7 @@ private:
     void deleteOtherWindows();
 
     BasicModule basic_;
+    TellingSettings settings_;
     Context context_;
     QPointer<SkedForm> main_;
     QPointer<frmSkeds> skeds_;

@@ -1,4 +1,8 @@
 #include "QtProgram.h"
+#include "SingleInstance.h"
+#include "TerminationSignals.h"
+
+#include <QSessionManager>
 
 #include <cstdio>
 
@@ -24,6 +28,23 @@ int main(int argc, char* argv[]) {
 
     QtProgram desktop;
     Program& program = desktop.program;
+    // One program per settings folder: two would write over each other's schedule and settings.
+    SingleInstance instance(desktop.settings.location(QStringLiteral("Tockmere")));
+    if (!instance.claim()) {
+        std::fprintf(stderr, "tockmere: already running; brought it forward\n");
+        return 0;
+    }
+    QObject::connect(&instance, &SingleInstance::anotherStartAsked, &app,
+                     [&program] { program.bringForward(); });
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &app,
+                     [&program] { program.endOnSignal(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&program] { program.storeForSessionEnd(); });
+
     program.start();
+    // A signal during the start-up's questions has already ended the program.
+    if (program.ended())
+        return 0;
     return QApplication::exec();
 }

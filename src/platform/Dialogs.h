@@ -7,7 +7,8 @@
 // pairs of description and pattern joined by "|": "Sked files (*.dat)|*.dat".
 class Dialogs {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo };
+    // KeepNo: Yes and No, with No the default, for questions whose safe answer is No.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoKeepNo };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~Dialogs() = default;

@@ -24,6 +24,7 @@ QMessageBox::StandardButtons standardButtons(Dialogs::Buttons buttons) {
     case Dialogs::Buttons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case Dialogs::Buttons::YesNo:
+    case Dialogs::Buttons::YesNoKeepNo:
         return QMessageBox::Yes | QMessageBox::No;
     case Dialogs::Buttons::Ok:
         break;
@@ -58,6 +59,8 @@ Dialogs::Answer QtDialogs::message(const QString& text, Buttons buttons, bool ex
     QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, shownTitle(title),
                     shownText(text), standardButtons(buttons), QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::YesNoKeepNo)
+        box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -66,7 +69,7 @@ Dialogs::Answer QtDialogs::message(const QString& text, Buttons buttons, bool ex
     case QMessageBox::No:
         return Answer::No;
     default:
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        return buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
     }
 }
 

@@ -27,9 +27,14 @@ QString QtSettingsStore::read(const QString& application, const QString& section
     return value.toString();
 }
 
-void QtSettingsStore::save(const QString& application, const QString& section, const QString& key,
+bool QtSettingsStore::save(const QString& application, const QString& section, const QString& key,
                            const QString& text) {
     QSettings settings = open(application);
     settings.setValue(fullKey(section, key), text);
     settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QString QtSettingsStore::location(const QString& application) const {
+    return open(application).fileName();
 }

@@ -8,6 +8,7 @@ class QtSettingsStore final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section, const QString& key,
                  const QString& fallback) const override;
-    void save(const QString& application, const QString& section, const QString& key,
+    bool save(const QString& application, const QString& section, const QString& key,
               const QString& text) override;
+    QString location(const QString& application) const override;
 };

@@ -9,6 +9,9 @@ public:
     // The stored text, or `fallback` when the key is absent.
     virtual QString read(const QString& application, const QString& section, const QString& key,
                          const QString& fallback) const = 0;
-    virtual void save(const QString& application, const QString& section, const QString& key,
+    // False when the text could not be stored (a read-only folder, a full disk).
+    virtual bool save(const QString& application, const QString& section, const QString& key,
                       const QString& text) = 0;
+    // Where the application's settings are kept, for telling the user.
+    virtual QString location(const QString& application) const = 0;
 };

@@ -57,8 +57,8 @@ ReadResult readSked(std::string_view fileBytes, SkedTable& table) {
     const std::string text =
         isValidUtf8(fileBytes) ? std::string(fileBytes) : cp1252ToUtf8(fileBytes);
     std::string_view rest = text;
+    std::string_view line;
     for (int i = 0; i < SkedTable::kRows; ++i) {
-        std::string_view line;
         if (!nextLine(rest, line))
             return {ReadStatus::EndedEarly, i + 1, {}, {}};
         const std::string head = upperAscii(line.substr(0, 4));
@@ -75,6 +75,15 @@ ReadResult readSked(std::string_view fileBytes, SkedTable& table) {
         table.setDate(i, column(line, 3, 10));
         table.setTime(i, column(line, 15, 4));
         table.setMessage(i, column(line, 21, 60));
+    }
+    // A full table is followed by its weekly and end lines; a sked line there would be lost by
+    // the next save.
+    for (int number = SkedTable::kRows + 1; nextLine(rest, line); ++number) {
+        const std::string head = upperAscii(line.substr(0, 4));
+        if (head.substr(0, 3) == "END")
+            break;
+        if (head != "WEEK" && !isBlank(line))
+            return {ReadStatus::RowsLeftUnread, number, std::string(line), {}};
     }
     return {};
 }
@@ -124,8 +133,10 @@ bool holdsData(const std::string& path) {
 
 std::string skedFileText(const SkedTable& table) {
     std::string text;
-    for (int i = 0; i < SkedTable::kRows && !table.isEmpty(i); ++i)
-        text += rowLine(table.row(i)) + "\r\n";
+    for (int i = 0; i < SkedTable::kRows; ++i) {
+        if (!table.isEmpty(i))
+            text += rowLine(table.row(i)) + "\r\n";
+    }
     text += "WeeklyIncr: " + std::to_string(table.weekly()) + "\r\n";
     text += "end\r\n";
     return text;

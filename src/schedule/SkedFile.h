@@ -9,19 +9,27 @@
 // message from column 21), then "WeeklyIncr: " and the weekly switch, then "end".
 
 enum class ReadStatus {
-    Ok,            // an end line, or 40 lines read
-    Missing,       // there is no file of that name
-    CannotOpen,    // not a regular file, or unreadable
-    EndedEarly,    // the lines ran out before an end line and before the 40th line
-    BadWeeklyLine, // a weekly line whose last character is not 0, 1 or 2
+    Ok,             // an end line, or 40 lines read
+    Missing,        // there is no file of that name
+    CannotOpen,     // not a regular file, or unreadable
+    EndedEarly,     // the lines ran out before an end line and before the 40th line
+    BadWeeklyLine,  // a weekly line whose last character is not 0, 1 or 2
+    RowsLeftUnread, // 40 lines read, and more sked lines follow them
 };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Ok;
-    int line = 0;      // 1-based line of the failure (0 when the file could not be opened)
+    int line = 0;      // 1-based line where reading stopped (0 when the file could not be opened)
     std::string text;  // that line as read, when there is one
     std::string error; // why a file that is there could not be read, for the user
-    bool ok() const { return status == ReadStatus::Ok; }
+    // The table was filled: reading ended at an end line or after 40 lines.
+    bool ok() const { return status == ReadStatus::Ok || status == ReadStatus::RowsLeftUnread; }
+    // Writing the table back keeps everything the file held: it was read to its end, or there
+    // is no file at all.
+    bool readWhole() const {
+        return status == ReadStatus::Ok || status == ReadStatus::Missing ||
+               status == ReadStatus::EndedEarly;
+    }
 };
 
 struct WriteResult {
@@ -42,7 +50,8 @@ ReadResult loadSkedFile(const std::string& path, SkedTable& table);
 // empty.
 bool holdsData(const std::string& path);
 
-// The file's lines as UTF-8, each ended by CR LF.
+// The file's lines as UTF-8, each ended by CR LF: every filled row in slot order, so a row below
+// an empty one is kept and the gap closes.
 std::string skedFileText(const SkedTable& table);
 // The bytes to store: Windows-1252 when every character fits, otherwise UTF-8.
 std::string encodeSkedFile(std::string_view utf8Text);

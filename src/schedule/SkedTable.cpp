@@ -53,6 +53,13 @@ void SkedTable::setSkip(int index, bool skip) {
     changed(index);
 }
 
+void SkedTable::setRow(int index, const SkedEntry& entry) {
+    setDate(index, entry.date);
+    setTime(index, entry.time);
+    setMessage(index, entry.message);
+    setSkip(index, entry.skip);
+}
+
 void SkedTable::setWeekly(int weekly) {
     if (weekly_ == weekly)
         return;
@@ -85,7 +92,7 @@ void SkedTable::copyFrom(const SkedTable& other) {
 
 std::optional<int> SkedTable::firstActiveRow(int from) const {
     for (int i = std::max(from, 0); i < kRows; ++i) {
-        if (!row(i).skip)
+        if (!row(i).skip && !isEmpty(i))
             return i;
     }
     return std::nullopt;

@@ -31,6 +31,8 @@ public:
     void setTime(int slot, std::string_view time);
     void setMessage(int slot, std::string_view message);
     void setSkip(int slot, bool skip);
+    // All four fields at once, under the same rules.
+    void setRow(int slot, const SkedEntry& entry);
     void setWeekly(int weekly);
 
     // An empty row is one whose date is blank.
@@ -40,7 +42,8 @@ public:
     // Takes over every slot and the weekly switch of `other`, exactly as they stand; only what
     // differs is reported to the listener.
     void copyFrom(const SkedTable& other);
-    // The lowest slot from `from` to 39 whose skip is clear.
+    // The lowest slot from `from` to 39 that is filled and whose skip is clear. An empty row
+    // never fires, so arming one would end the alarms of every row below it.
     std::optional<int> firstActiveRow(int from = 0) const;
 
     void setListener(Listener listener) { listener_ = std::move(listener); }

@@ -413,8 +413,7 @@ void SkedForm::SysOffset() {
     if (!offset)
         return;
     basic.UtcOffset = *offset;
-    context_.settings.save(SettingsKeys::kApplication, SettingsKeys::kSection,
-                           SettingsKeys::kUtcOffset, QString::number(*offset));
+    saveOption(SettingsKeys::kUtcOffset, QString::number(*offset));
 }
 
 void SkedForm::loadSchedule() {
@@ -425,8 +424,11 @@ void SkedForm::loadSchedule() {
     skeds.Label8->setText(basic.SkedFile);
     if (const auto name = skedNameFrom(basic.SkedFile.toStdString()))
         basic.SkedName = fromStd(*name);
-    if (!readSkedFile(basic.SkedFile.toStdString(), skeds.table()).ok()) {
-        initialUse();
+    const ReadResult read = skeds.readAtStartUp();
+    if (!read.ok()) {
+        // A file that is there but could not be read has been reported already; the
+        // initial-use message is for a first start without a schedule.
+        initialUse(read.readWhole());
         return;
     }
     basic.SkedLoadedAtStart = true;
@@ -435,10 +437,11 @@ void SkedForm::loadSchedule() {
     armFirstActiveRow();
 }
 
-void SkedForm::initialUse() {
-    context_.dialogs.message(
-        QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
-        Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
+void SkedForm::initialUse(bool showMessage) {
+    if (showMessage)
+        context_.dialogs.message(
+            QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
+            Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
     lblNum->setText(QStringLiteral("0"));
 }
 
@@ -518,6 +521,7 @@ void SkedForm::Timer1_Timer() {
                     {now.time().hour(), now.time().minute(), now.time().second()},
                     mUTCtime->isChecked(), context_.basic.UtcOffset);
     const QString shownTime = fromStd(shown.ShownTime);
+    bool fired = false;
     if (lblTime->text() != shownTime) {
         QCoreApplication::processEvents();
         if (isMinimized()) {
@@ -529,9 +533,12 @@ void SkedForm::Timer1_Timer() {
             lblTime->setText(shownTime);
             context_.forms.skeds().Label9->setText(shownTime);
         }
-        dueTest(shown);
+        fired = dueTest(shown);
     }
     inTick_ = false;
+    // After the tick, so a question about the file leaves the clock running.
+    if (fired)
+        context_.forms.skeds().saveAfterFiring();
 }
 
 void SkedForm::showTimeLabels() {
@@ -548,7 +555,7 @@ void SkedForm::showTimeLabels() {
                                                : QStringLiteral("Local Date"));
 }
 
-void SkedForm::dueTest(const ShownValues& shown) {
+bool SkedForm::dueTest(const ShownValues& shown) {
     BasicModule& basic = context_.basic;
     const SkedEntry& row = context_.forms.skeds().table().row(basic.AlarmIndex);
     if (isBlank(row.date) || isBlank(row.time)) {
@@ -560,10 +567,12 @@ void SkedForm::dueTest(const ShownValues& shown) {
         lblNum->setText(QStringLiteral("Done"));
         lblNum->adjustSize();
         lblAlarmDate->setText(QString());
-        return;
+        return false;
     }
-    if (isDue(row, shown))
-        fire(shown);
+    if (!isDue(row, shown))
+        return false;
+    fire(shown);
+    return true;
 }
 
 void SkedForm::fire(const ShownValues& shown) {
@@ -607,17 +616,20 @@ void SkedForm::Form_Resize() {
 }
 
 void SkedForm::Form_Unload() {
+    storeClosingState();
+    context_.forms.endProgram();
+}
+
+void SkedForm::storeClosingState() {
     const QPoint place = isMinimized() ? normalPos_ : pos();
-    auto save = [this](QLatin1String key, const QString& text) {
-        context_.settings.save(SettingsKeys::kApplication, SettingsKeys::kSection, key, text);
-    };
-    save(SettingsKeys::kPositionTop, QString::number(positionToStore(pixelsToTwips(place.y()))));
-    save(SettingsKeys::kPositionLeft, QString::number(positionToStore(pixelsToTwips(place.x()))));
-    save(SettingsKeys::kPlannexFile, context_.basic.SkedFile);
+    saveOption(SettingsKeys::kPositionTop,
+               QString::number(positionToStore(pixelsToTwips(place.y()))));
+    saveOption(SettingsKeys::kPositionLeft,
+               QString::number(positionToStore(pixelsToTwips(place.x()))));
+    saveOption(SettingsKeys::kPlannexFile, context_.basic.SkedFile);
     frmSkeds& skeds = context_.forms.skeds();
     skeds.Label8->setText(context_.basic.SkedFile);
     skeds.storeLayout();
-    context_.forms.endProgram();
 }
 
 void SkedForm::closeEvent(QCloseEvent* event) {

@@ -23,7 +23,10 @@ public:
     explicit SkedForm(Context& context);
 
     void Form_Load();
+    // Stores what closing stores and ends the program.
     void Form_Unload();
+    // The window's place, the schedule path and the table window's layout, for the next run.
+    void storeClosingState();
     void Form_Resize();
 
     // The offer of the system's UTC offset found at start-up.
@@ -120,11 +123,12 @@ private:
     void showAlarmSetCaption();
     void checkUtcOffset();
     void loadSchedule();
-    void initialUse();
+    void initialUse(bool showMessage);
     void aimTimer1();
     void aimTimer1(const QDateTime& now);
     void showTimeLabels();
-    void dueTest(const ShownValues& shown);
+    // True when the armed sked fired.
+    bool dueTest(const ShownValues& shown);
     void fire(const ShownValues& shown);
     void showAlarmWindow(const QString& title, const QString& text);
 

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -40,6 +41,19 @@ int rowTop(int slot) {
 QString indexed(const char* name, int slot) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(slot);
 }
+
+QString couldNotSave(const QString& path, const std::string& why) {
+    return QStringLiteral("The schedule could not be saved to\r\n%1\r\n\r\n(%2)")
+        .arg(path, fromStd(why));
+}
+
+const QString kKeptUnasked =
+    QStringLiteral("Tockmere will not replace the file unless you agree when it asks.");
+const QString kReplaceTitle = QStringLiteral(" Replace the schedule file?");
+const QString kReplaceQuestion =
+    QStringLiteral("Replace it with the table as it is now?\r\n\r\n"
+                   "No keeps the file as it is; Save Sked file can keep the table in another "
+                   "file.");
 
 } // namespace
 
@@ -221,13 +235,12 @@ void frmSkeds::Check1_Click() {
 
 void frmSkeds::cmdDone_Click() {
     BasicModule& basic = context_.basic;
-    const WriteResult written = writeSkedFile(basic.SkedFile.toStdString(), table_);
+    if (!mayReplaceCurrentFile(false))
+        return;
+    const WriteResult written = writeCurrentFile();
     if (!written.ok) {
         // Nothing is armed and the window stays, so the user can save elsewhere or try again.
-        context_.dialogs.message(
-            QStringLiteral("The schedule could not be saved to\r\n%1\r\n\r\n(%2)")
-                .arg(basic.SkedFile, fromStd(written.error)),
-            Dialogs::Buttons::Ok, true, QStringLiteral(" Schedule not saved"));
+        warn(couldNotSave(basic.SkedFile, written.error), QStringLiteral(" Schedule not saved"));
         return;
     }
     basic.AlarmIndex = 0;
@@ -253,9 +266,13 @@ void frmSkeds::Command1_Click() {
 
 void frmSkeds::reOrder_Click() {
     const QString file = context_.basic.SkedFile;
+    if (gatherForReorder(table_).status == GatherStatus::Ok && !mayReplaceCurrentFile(false))
+        return;
     const ReorderResult result = reorderSkeds(table_, file.toStdString());
     switch (result.status) {
     case ReorderResult::Status::Reordered:
+        noteFileVersion(true);
+        return;
     case ReorderResult::Status::NothingToSort:
         return;
     case ReorderResult::Status::MissingTime:
@@ -283,6 +300,7 @@ void frmSkeds::reOrder_Click() {
             QStringLiteral(" Re-order failed"));
         return;
     case ReorderResult::Status::ReadBackFailed:
+        noteFileVersion(true);
         warn(QStringLiteral("The re-ordered schedule was saved to\r\n%1\r\nbut could not be read "
                             "back (%2).\r\n\r\nThe table is as it was.")
                  .arg(file, fromStd(result.error)),
@@ -315,9 +333,14 @@ void frmSkeds::mLoadSkeds_Click() {
     basic.SkedFile = chosen;
     if (const auto name = skedNameFrom(chosen.toStdString()))
         basic.SkedName = fromStd(*name);
-    basic.AlarmIndex = 0;
+    noteFileVersion(read.readWhole());
+    // A skipped first row must not fire again: the engine watches the first active row.
+    basic.AlarmIndex =
+        static_cast<std::int16_t>(table_.firstActiveRow().value_or(SkedTable::kSpare));
     Check1->setChecked(false);
     Label8->setText(basic.SkedFile);
+    if (!read.readWhole())
+        reportUnreadFile(chosen, read);
 }
 
 void frmSkeds::mSaveSked_Click() {
@@ -334,12 +357,11 @@ void frmSkeds::mSaveSked_Click() {
         return;
     const WriteResult written = writeSkedFile(path, table_);
     if (!written.ok) {
-        warn(QStringLiteral("The schedule could not be saved to\r\n%1\r\n\r\n(%2)")
-                 .arg(chosen, fromStd(written.error)),
-             QStringLiteral(" Schedule not saved"));
+        warn(couldNotSave(chosen, written.error), QStringLiteral(" Schedule not saved"));
         return;
     }
     basic.SkedFile = chosen;
+    noteFileVersion(true);
     Label8->setText(basic.SkedFile);
     Check1->setChecked(false);
 }
@@ -420,9 +442,14 @@ bool frmSkeds::eventFilter(QObject* watched, QEvent* event) {
         for (int slot = 0; slot < SkedTable::kRows; ++slot) {
             if (watched != SkedDate[slot])
                 continue;
-            if (event->type() == QEvent::FocusIn)
-                SkedDate_GotFocus(slot);
-            else if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            if (event->type() == QEvent::FocusIn) {
+                // Focus that comes back with the window, or after a box closes, is not the
+                // user moving into the field: a date they emptied must stay empty.
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                    reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+                    SkedDate_GotFocus(slot);
+            } else if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
                 SkedDate_Click(slot);
             break;
         }
@@ -448,4 +475,86 @@ void frmSkeds::changeEvent(QEvent* event) {
 
 void frmSkeds::storeLayout() {
     Resizer1->storeLayout(SettingsKeys::kApplication);
+}
+
+ReadResult frmSkeds::readAtStartUp() {
+    const QString path = context_.basic.SkedFile;
+    const ReadResult read = readSkedFile(path.toStdString(), table_);
+    noteFileVersion(read.readWhole());
+    if (!read.readWhole())
+        reportUnreadFile(path, read);
+    return read;
+}
+
+void frmSkeds::reportUnreadFile(const QString& path, const ReadResult& read) {
+    if (read.status == ReadStatus::CannotOpen) {
+        warn(QStringLiteral("The schedule file\r\n%1\r\ncould not be read (%2).\r\n\r\n%3")
+                 .arg(path, fromStd(read.error), kKeptUnasked),
+             QStringLiteral(" Schedule not read"));
+        return;
+    }
+    const QString where = read.status == ReadStatus::RowsLeftUnread
+                              ? QStringLiteral("holds more than 40 skeds; reading stopped at "
+                                               "line %1:\r\n%2\r\n\r\nThe table holds the "
+                                               "first 40.")
+                              : QStringLiteral("could not be read past line %1:\r\n%2\r\n\r\n"
+                                               "The table holds the skeds above that line.");
+    warn(QStringLiteral("The schedule file\r\n%1\r\n").arg(path) +
+             where.arg(read.line).arg(fromStd(read.text)) + QStringLiteral(" ") + kKeptUnasked,
+         QStringLiteral(" Schedule not read whole"));
+}
+
+void frmSkeds::noteFileVersion(bool readWhole) {
+    knownVersion_ = fileStamp(context_.basic.SkedFile.toStdString());
+    readWhole_ = readWhole;
+    firingMayAsk_ = true;
+}
+
+bool frmSkeds::mayReplaceCurrentFile(bool firing) {
+    const QString path = context_.basic.SkedFile;
+    const bool changed = fileStamp(path.toStdString()) != knownVersion_;
+    if (readWhole_ && !changed)
+        return true;
+    if (firing && !firingMayAsk_)
+        return false;
+    const QString why =
+        changed ? QStringLiteral("was changed by another program since Tockmere last read or "
+                                 "wrote it.")
+                : QStringLiteral("was not read to its end when it was opened.");
+    const bool yes =
+        context_.dialogs.message(QStringLiteral("The schedule file\r\n%1\r\n%2\r\n\r\n%3")
+                                     .arg(path, why, kReplaceQuestion),
+                                 Dialogs::Buttons::YesNoKeepNo, true,
+                                 kReplaceTitle) == Dialogs::Answer::Yes;
+    if (!yes && firing)
+        firingMayAsk_ = false;
+    return yes;
+}
+
+WriteResult frmSkeds::writeCurrentFile() {
+    const WriteResult written = writeSkedFile(context_.basic.SkedFile.toStdString(), table_);
+    if (written.ok)
+        noteFileVersion(true);
+    return written;
+}
+
+void frmSkeds::saveAfterFiring() {
+    // A question left open lets the clock run, and a sked that fires meanwhile comes here again;
+    // the save under way writes its skip mark too.
+    if (savingAfterFiring_)
+        return;
+    savingAfterFiring_ = true;
+    if (mayReplaceCurrentFile(true)) {
+        const WriteResult written = writeCurrentFile();
+        if (written.ok) {
+            firingFailureReported_ = false;
+        } else if (!firingFailureReported_) {
+            firingFailureReported_ = true;
+            warn(couldNotSave(context_.basic.SkedFile, written.error) +
+                     QStringLiteral("\r\n\r\nSkeds that have fired may ring again at the next "
+                                    "start. Tockmere tells you once."),
+                 QStringLiteral(" Schedule not saved"));
+        }
+    }
+    savingAfterFiring_ = false;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "Context.h"
+#include "SkedFile.h"
 #include "SkedTable.h"
 
 #include <QMainWindow>
@@ -45,6 +47,13 @@ public:
     // The program's shutdown keeps this window's place and size for the next run.
     void storeLayout();
 
+    // Reads the current schedule file into the table at start-up; a file that is there but
+    // could not be read to its end is reported and kept from being replaced unasked.
+    ReadResult readAtStartUp();
+    // Writes the table to the current file after a sked fired, so its skip mark outlives a
+    // restart. Asks first where Done would ask; a failure is reported once, not at every sked.
+    void saveAfterFiring();
+
     QLabel* Label9 = nullptr;
     QLabel* Label8 = nullptr;
     QCheckBox* WeeklyCheck = nullptr;
@@ -83,12 +92,25 @@ private:
     void showSlot(int slot);
     void setRowVisible(int slot, bool visible);
     std::string today() const;
-    // A box with OK only and the exclamation mark, for what went wrong with a file.
     // Asks before replacing a file that holds data.
     bool mayOverwrite(const QString& path);
+    // A box with OK only and the exclamation mark, for what went wrong with a file.
     void warn(const QString& text, const QString& title);
     void offerPdf(const QList<Printer::Line>& lines, const QString& why);
+    // Whether the current file may be replaced now. A file that was not read whole, or that
+    // another program changed since this one last read or wrote it, is replaced only when the
+    // user says so; after a firing declined once, firings stop asking.
+    bool mayReplaceCurrentFile(bool firing);
+    WriteResult writeCurrentFile();
+    // The version of the current file that the table now stands for.
+    void noteFileVersion(bool readWhole);
+    void reportUnreadFile(const QString& path, const ReadResult& read);
 
     Context& context_;
     SkedTable table_;
+    FileStamp knownVersion_;
+    bool readWhole_ = true;
+    bool firingMayAsk_ = true;
+    bool firingFailureReported_ = false;
+    bool savingAfterFiring_ = false;
 };

@@ -6,7 +6,8 @@
 #include <QQueue>
 
 // Records every box, prompt and file dialog shown and answers from a script. A message box
-// without a scripted answer answers its first button; a prompt or file dialog without one
+// without a scripted answer answers its default button (the first one, or No where No is the
+// default); a prompt or file dialog without one
 // answers Cancel (empty).
 class FakeDialogs final : public Dialogs {
 public:
@@ -27,6 +28,8 @@ public:
         shown.append({false, text, title, buttons, exclamation, {}, FileDialog::None, {}});
         if (!answers.isEmpty())
             return answers.dequeue();
+        if (buttons == Buttons::YesNoKeepNo)
+            return Answer::No;
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
     QString prompt(const QString& promptText, const QString& title,

@@ -11,10 +11,16 @@ public:
                  const QString& fallback) const override {
         return values.value(path(application, section, key), fallback);
     }
-    void save(const QString& application, const QString& section, const QString& key,
+    bool save(const QString& application, const QString& section, const QString& key,
               const QString& text) override {
-        values.insert(path(application, section, key), text);
         ++saves;
+        if (failSaves)
+            return false;
+        values.insert(path(application, section, key), text);
+        return true;
+    }
+    QString location(const QString& application) const override {
+        return QStringLiteral("/fake/") + application + QStringLiteral(".ini");
     }
 
     // Shorthands for the program's own section.
@@ -30,6 +36,7 @@ public:
 
     QMap<QString, QString> values;
     int saves = 0;
+    bool failSaves = false;
 
 private:
     static QString path(const QString& application, const QString& section, const QString& key) {

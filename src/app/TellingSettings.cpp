@@ -1,0 +1,26 @@
+#include "TellingSettings.h"
+
+QString TellingSettings::read(const QString& application, const QString& section,
+                              const QString& key, const QString& fallback) const {
+    return store_.read(application, section, key, fallback);
+}
+
+bool TellingSettings::save(const QString& application, const QString& section, const QString& key,
+                           const QString& text) {
+    if (store_.save(application, section, key, text))
+        return true;
+    if (!told_ && !quiet_) {
+        told_ = true;
+        dialogs_.message(QStringLiteral("Tockmere could not store its settings in\r\n%1\r\n\r\n"
+                                        "Options, window places and the schedule path changed "
+                                        "in this run will be lost when it ends. Tockmere tells "
+                                        "you once.")
+                             .arg(store_.location(application)),
+                         Dialogs::Buttons::Ok, true, QStringLiteral(" Settings not saved"));
+    }
+    return false;
+}
+
+QString TellingSettings::location(const QString& application) const {
+    return store_.location(application);
+}
