@@ -4,30 +4,10 @@
 #include "TimeBase.h"
 
 std::optional<std::string> weeklyStep(std::string_view previous) {
-    if (previous.size() != 8 || previous[2] != '/' || previous[5] != '/')
+    const auto date = readStrictSkedDate(previous);
+    if (!date)
         return std::nullopt;
-    for (std::size_t at : {0u, 1u, 3u, 4u, 6u, 7u}) {
-        if (!isAsciiDigit(previous[at]))
-            return std::nullopt;
-    }
-    const int month = twoDigitsAt(previous, 0);
-    const int day = twoDigitsAt(previous, 3);
-    int year = twoDigitsAt(previous, 6);
-    if (month < 1 || month > 12 || day < 1 || day > 31)
-        return std::nullopt;
-
-    // Two-digit years count from 2000, so "00" is a leap year as 2000 was.
-    int d = day + 7;
-    int newMonth = month;
-    const int length = daysInMonth(2000 + year, month);
-    if (d > length) {
-        d -= length;
-        if (++newMonth > 12) {
-            newMonth = 1;
-            year = (year + 1) % 100;
-        }
-    }
-    return twoDigitText(newMonth) + "/" + twoDigitText(d) + "/" + twoDigitText(year);
+    return skedDateText(addDays(*date, 7));
 }
 
 void dateFocusRule(SkedTable& table, int slot, const std::string& today) {

@@ -3,24 +3,12 @@
 #include "SkedFile.h"
 #include "Text.h"
 
-#include <algorithm>
 #include <utility>
 
-namespace {
-
-// Every character a digit, or the given separator.
-bool hasShape(std::string_view text, std::string_view shape) {
-    return text.size() == shape.size() &&
-           std::equal(shape.begin(), shape.end(), text.begin(),
-                      [](char want, char c) { return want == '9' ? isAsciiDigit(c) : c == want; });
-}
-
-} // namespace
-
 std::optional<ReorderKey> reorderKey(const SkedEntry& row) {
-    if (!hasShape(row.date, "99/99/99") || !hasShape(row.time, "9999"))
+    if (!hasShape(row.time, "9999"))
         return std::nullopt;
-    const auto date = readSkedDate(row.date);
+    const auto date = readStrictSkedDate(row.date);
     const int hour = twoDigitsAt(row.time, 0);
     const int minute = twoDigitsAt(row.time, 2);
     if (!date || hour > 23 || minute > 59)

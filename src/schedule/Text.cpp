@@ -183,6 +183,16 @@ bool isAsciiDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool hasShape(std::string_view text, std::string_view shape) {
+    if (text.size() != shape.size())
+        return false;
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        if (shape[i] == '9' ? !isAsciiDigit(text[i]) : text[i] != shape[i])
+            return false;
+    }
+    return true;
+}
+
 int twoDigitsAt(std::string_view text, std::size_t at) {
     return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }

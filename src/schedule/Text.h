@@ -21,6 +21,9 @@ std::string leftCodePoints(std::string_view utf8, std::size_t count);
 std::string padRight(std::string_view utf8, std::size_t width);
 
 bool isAsciiDigit(char c);
+// Whether the text has the shape's length, a digit wherever the shape has a 9 and the shape's
+// own character everywhere else: "99/99/99" is a date written mm/dd/yy.
+bool hasShape(std::string_view text, std::string_view shape);
 // The number written by the two digits at `at`; the caller has checked they are digits.
 int twoDigitsAt(std::string_view text, std::size_t at);
 // A number with at least two digits: 7 gives 07, 100 gives 100.

@@ -28,7 +28,7 @@ int daysInMonth(int year, int month) {
 }
 
 CivilDate addDays(CivilDate date, int days) {
-    if (days > 0) {
+    for (; days > 0; --days) {
         if (++date.day > daysInMonth(date.year, date.month)) {
             date.day = 1;
             if (++date.month > 12) {
@@ -36,7 +36,8 @@ CivilDate addDays(CivilDate date, int days) {
                 ++date.year;
             }
         }
-    } else if (days < 0) {
+    }
+    for (; days < 0; ++days) {
         if (--date.day < 1) {
             if (--date.month < 1) {
                 date.month = 12;
@@ -46,6 +47,11 @@ CivilDate addDays(CivilDate date, int days) {
         }
     }
     return date;
+}
+
+std::string skedDateText(CivilDate date) {
+    return twoDigitText(date.month) + "/" + twoDigitText(date.day) + "/" +
+           twoDigitText(date.year % 100);
 }
 
 ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, int utcOffset) {
@@ -83,6 +89,10 @@ std::optional<CivilDate> readSkedDate(std::string_view raw) {
     if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month))
         return std::nullopt;
     return CivilDate{*year, *month, *day};
+}
+
+std::optional<CivilDate> readStrictSkedDate(std::string_view text) {
+    return hasShape(text, "99/99/99") ? readSkedDate(text) : std::nullopt;
 }
 
 std::string comparableTime(const std::string& time) {

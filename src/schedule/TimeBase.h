@@ -22,8 +22,10 @@ struct CivilTime {
 
 bool isLeapYear(int year);
 int daysInMonth(int year, int month);
-// The calendar day `days` (-1 or +1) away, across month and year ends.
+// The calendar day `days` away, across month and year ends.
 CivilDate addDays(CivilDate date, int days);
+// A date as the table's date fields offer it: mm/dd/yy.
+std::string skedDateText(CivilDate date);
 
 // What one clock tick shows, in the chosen time base.
 struct ShownValues {
@@ -39,6 +41,8 @@ ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, 
 // A sked date as month/day/year; two-digit years 00..29 are 2000..2029, 30..99 are 1930..1999.
 // Nothing when the text is no real calendar date.
 std::optional<CivilDate> readSkedDate(std::string_view text);
+// The same, for a text written exactly mm/dd/yy with two digits each and nothing around it.
+std::optional<CivilDate> readStrictSkedDate(std::string_view text);
 
 // The time text as the due test compares it: one to three digits are padded with leading zeros, so
 // 930 falls due at 09:30 as the main window shows it; any other text stays as stored.

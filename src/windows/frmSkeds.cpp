@@ -10,6 +10,7 @@
 #include "SettingsKeys.h"
 #include "Resizer.h"
 #include "Text.h"
+#include "TimeBase.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -426,7 +427,8 @@ void frmSkeds::warn(const QString& text, const QString& title) {
 }
 
 std::string frmSkeds::today() const {
-    return context_.clock.localNow().date().toString(QStringLiteral("MM/dd/yy")).toStdString();
+    const QDate date = context_.clock.localNow().date();
+    return skedDateText({date.year(), date.month(), date.day()});
 }
 
 void frmSkeds::SkedDate_GotFocus(int slot) {
