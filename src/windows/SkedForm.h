@@ -20,6 +20,9 @@ class SkedForm : public QWidget {
     Q_OBJECT
 
 public:
+    // The caption of a window with nothing armed and no countdown.
+    static constexpr QLatin1String kIdleCaption{" Tockmere  by Ovix"};
+
     explicit SkedForm(Context& context);
 
     void Form_Load();
@@ -52,13 +55,14 @@ public:
 
     // The pop-up menu opens on a right button press over the window, lblWhatTime or lblTime.
     void Form_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
-    // Switches: each click flips the check mark and stores the new state at once.
-    void mnuSilent_Click() { mnuSilent->trigger(); }
-    void mnuMinimize_Click() { mnuMinimize->trigger(); }
-    void mAlarmPopUp_Click() { mAlarmPopUp->trigger(); }
-    void mCloseButton_Click() { mCloseButton->trigger(); }
-    void mnuContinuous_Click() { mnuContinuous->trigger(); }
-    void mUTCtime_Click() { mUTCtime->trigger(); }
+    // Switches: a click has flipped the check mark when these run; each stores the new state
+    // at once. The time base also rewrites the labels that name it.
+    void mnuSilent_Click();
+    void mnuMinimize_Click();
+    void mAlarmPopUp_Click();
+    void mCloseButton_Click();
+    void mnuContinuous_Click();
+    void mUTCtime_Click();
     void moffset_Click();
     void mChangeLabel_Click();
     void mnuSoundAlarm_Click();
@@ -114,8 +118,9 @@ private:
     void restorePosition();
     void restoreSwitches();
     void updateSwitchCaptions();
-    void switchChanged(QAction* action, QLatin1String key);
-    void timeBaseChanged();
+    void storeSwitch(const QAction* action, QLatin1String key);
+    // The hour offset from a prompt's answer: stored, unless empty or beyond a day.
+    void takeOffset(const QString& answer);
     void saveOption(QLatin1String key, const QString& text);
     void soundTheAlarm();
     void restartClock();
@@ -127,6 +132,7 @@ private:
     void aimTimer1();
     void aimTimer1(const QDateTime& now);
     void showTimeLabels();
+    void showTimeBaseLabels();
     // True when the armed sked fired.
     bool dueTest(const ShownValues& shown);
     void fire(const ShownValues& shown);

@@ -1,0 +1,172 @@
+#include "SkedForm.h"
+
+#include "Controls.h"
+#include "LeadingNumber.h"
+#include "Text.h"
+#include "frmAlarm.h"
+#include "frmSkeds.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+// The clock tick and the alarm engine: the time shown in the chosen time base, the due test of
+// the armed sked, its firing, arming the next one, and the alarm sound.
+
+void SkedForm::aimTimer1() {
+    aimTimer1(context_.clock.localNow());
+}
+
+void SkedForm::aimTimer1(const QDateTime& now) {
+    // Aimed at the half-second itself: a timer never fires early, and the event loop's
+    // millisecond rounding already puts the tick one or two milliseconds past it.
+    const int msec = now.time().msec();
+    Timer1->start(500 - msec % 500);
+}
+
+void SkedForm::restartClock() {
+    if (!Timer1->isActive())
+        aimTimer1();
+}
+
+void SkedForm::Timer1_Timer() {
+    // One reading of the clock serves the whole tick, so time and date always agree. The next
+    // tick is aimed afresh from it, so a stepped clock or a resume from suspend is followed
+    // within a second.
+    const QDateTime now = context_.clock.localNow();
+    aimTimer1(now);
+    if (inTick_)
+        return;
+    inTick_ = true;
+    showTimeLabels();
+    const ShownValues shown =
+        shownValues({now.date().year(), now.date().month(), now.date().day()},
+                    {now.time().hour(), now.time().minute(), now.time().second()},
+                    mUTCtime->isChecked(), context_.basic.UtcOffset);
+    const QString shownTime = fromStd(shown.ShownTime);
+    bool fired = false;
+    if (lblTime->text() != shownTime) {
+        QCoreApplication::processEvents();
+        if (isMinimized()) {
+            SetAlarmCaption();
+        } else {
+            // The clock label draws a new text at once rather than at the next pass of the
+            // event loop: the new second reaches the screen within a millisecond or two of the
+            // true one.
+            lblTime->setText(shownTime);
+            context_.forms.skeds().Label9->setText(shownTime);
+        }
+        fired = dueTest(shown);
+    }
+    inTick_ = false;
+    // After the tick, so a question about the file leaves the clock running.
+    if (fired)
+        context_.forms.skeds().saveAfterFiring();
+}
+
+void SkedForm::showTimeLabels() {
+    BasicModule& basic = context_.basic;
+    if (basic.TimeLabelsDone)
+        return;
+    basic.TimeLabelsDone = true;
+    showTimeBaseLabels();
+    restoredLabel_ = false;
+}
+
+void SkedForm::showTimeBaseLabels() {
+    const bool utc = mUTCtime->isChecked();
+    // In UTC mode the first tick keeps the label the user named; later ticks write the base.
+    if (!(utc && restoredLabel_))
+        lblWhatTime->setText(utc ? QStringLiteral("UTC Time") : QStringLiteral("Local Time"));
+    context_.forms.skeds().Label1->setText(utc ? QStringLiteral("UTC Date")
+                                               : QStringLiteral("Local Date"));
+}
+
+bool SkedForm::dueTest(const ShownValues& shown) {
+    BasicModule& basic = context_.basic;
+    const SkedEntry& row = context_.forms.skeds().table().row(basic.AlarmIndex);
+    if (isBlank(row.date) || isBlank(row.time)) {
+        lblNum->setText(QStringLiteral("Done"));
+        basic.AlarmIndex = SkedTable::kSpare;
+    }
+    if (basic.AlarmIndex == SkedTable::kSpare) {
+        setWindowTitle(kIdleCaption);
+        lblNum->setText(QStringLiteral("Done"));
+        lblNum->adjustSize();
+        lblAlarmDate->setText(QString());
+        return false;
+    }
+    if (!isDue(row, shown))
+        return false;
+    fire(shown);
+    return true;
+}
+
+void SkedForm::fire(const ShownValues& shown) {
+    BasicModule& basic = context_.basic;
+    SkedTable& table = context_.forms.skeds().table();
+    const int index = basic.AlarmIndex;
+    const QString title = QStringLiteral(" Alarm at ") + fromStd(shown.ShownTime);
+    const QString text = QStringLiteral("\r\n") + fromStd(table.row(index).message);
+    table.setSkip(index, true);
+    showAlarmSetCaption();
+    arm(table.firstActiveRow(index + 1).value_or(SkedTable::kSpare));
+    if (!mnuSilent->isChecked())
+        soundTheAlarm();
+    if (mAlarmPopUp->isChecked())
+        showAlarmWindow(title, text);
+}
+
+void SkedForm::showAlarmWindow(const QString& title, const QString& text) {
+    frmAlarm& alarm = context_.forms.alarm();
+    alarm.setWindowTitle(title);
+    alarm.setAlarmText(text);
+    alarm.show();
+    alarm.raise();
+    QCoreApplication::processEvents();
+}
+
+void SkedForm::ShowArmedRow(int slot) {
+    const SkedEntry& row = context_.forms.skeds().table().row(slot);
+    Label1->setText(fromStd(formatTimeText(row.time)));
+    lblAlarmDate->setText(fromStd(row.date));
+    lblNum->setText(fromStd(leftCodePoints(row.message, 30)));
+    lblNum->adjustSize();
+}
+
+void SkedForm::arm(int slot) {
+    context_.basic.AlarmIndex = static_cast<std::int16_t>(slot);
+    ShowArmedRow(slot);
+}
+
+void SkedForm::armFirstActiveRow() {
+    // With every row done the Done state is armed, so a fired sked never fires twice.
+    arm(context_.forms.skeds().table().firstActiveRow().value_or(SkedTable::kSpare));
+}
+
+void SkedForm::ArmFromTable() {
+    armFirstActiveRow();
+    restartClock();
+    showAlarmSetCaption();
+}
+
+void SkedForm::PlaySound(const QString& fileName, Sound::Mode mode) {
+    // By full path: the program never changes its current directory, so a relative schedule
+    // path keeps naming the same file.
+    context_.sound.play(context_.basic.programDir + u'/' + fileName, mode);
+}
+
+void SkedForm::soundTheAlarm() {
+    if (mnuContinuous->isChecked()) {
+        PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Loop);
+        Command3->show();
+    } else {
+        PlaySound(QStringLiteral("alarm.wav"), Sound::Mode::Once);
+    }
+}
+
+void SkedForm::Command3_Click() {
+    Command3->hide();
+    PlaySound(QStringLiteral("stop.wav"), Sound::Mode::Once);
+}

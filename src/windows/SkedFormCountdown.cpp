@@ -1,0 +1,65 @@
+#include "SkedForm.h"
+
+#include "Controls.h"
+#include "LeadingNumber.h"
+#include "Timers.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+// The countdown: started, restarted or cleared from the menu; while it runs Timer3 holds the
+// clock tick and the clock label shows the time left.
+
+void SkedForm::mdownTimer_Click() {
+    const QString answer = context_.dialogs.prompt(
+        QStringLiteral("Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\n"
+                       "Enter 0 to clear."),
+        QStringLiteral("Count Down Timer"), QString());
+    if (answer.isEmpty())
+        return;
+    if (answer == u"0") {
+        setWindowTitle(kIdleCaption);
+        Label1->setText(QString());
+        Timer3->stop();
+        restartClock();
+        return;
+    }
+    // A count that does not fit 32 bits is refused like an empty answer; a running countdown
+    // goes on.
+    const auto seconds = roundToInt32(LeadingNumber(answer.toStdString()));
+    if (!seconds)
+        return;
+    BasicModule& basic = context_.basic;
+    basic.CountdownSeconds = *seconds;
+    setWindowTitle(QStringLiteral(" Count Down Timer"));
+    SetLabel(basic.CountdownSeconds, 0);
+    Timer1->stop();
+    QDateTime start = context_.clock.localNow();
+    start.setTime(QTime(start.time().hour(), start.time().minute(), start.time().second()));
+    basic.CountdownStart = start;
+    Timer3->start();
+    QCoreApplication::processEvents();
+}
+
+void SkedForm::Timer3_Timer() {
+    BasicModule& basic = context_.basic;
+    SetLabel(basic.CountdownSeconds, 0);
+    const qint64 elapsed = basic.CountdownStart.secsTo(context_.clock.localNow());
+    if (elapsed <= basic.CountdownSeconds) {
+        SetLabel(basic.CountdownSeconds, elapsed);
+        return;
+    }
+    // Stopped before the message waits, so no later tick reports the same end.
+    Timer3->stop();
+    if (mnuSilent->isChecked())
+        context_.dialogs.message(QStringLiteral("Done countdown..."), Dialogs::Buttons::Ok, true,
+                                 QStringLiteral(" Timer"));
+    else
+        soundTheAlarm();
+    setWindowTitle(kIdleCaption);
+    restartClock();
+}
+
+void SkedForm::SetLabel(std::int64_t m, std::int64_t C) {
+    lblTime->setText(fromStd(remainingText(m - C)));
+}
