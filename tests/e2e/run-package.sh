@@ -10,7 +10,8 @@ done
 deb=$(ls build/default/tockmere_*_amd64.deb | head -1)
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/tockmere/tockmere ./usr/lib/tockmere/alarm.wav ./usr/lib/tockmere/stop.wav \
-    ./usr/share/applications/tockmere.desktop ./usr/share/icons/hicolor/scalable/apps/tockmere.svg; do
+    ./usr/share/applications/org.tockmere.Tockmere.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/org.tockmere.Tockmere.svg; do
     grep -q " $path\$" <<<"$contents" || { echo "package: FAILED: $path missing" >&2; exit 1; }
 done
 grep -q ' ./usr/bin/tockmere -> ../lib/tockmere/tockmere$' <<<"$contents" ||
@@ -18,8 +19,10 @@ grep -q ' ./usr/bin/tockmere -> ../lib/tockmere/tockmere$' <<<"$contents" ||
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/tockmere.desktop"
-grep -q '^Exec=tockmere$' "$root/usr/share/applications/tockmere.desktop"
+entry="$root/usr/share/applications/org.tockmere.Tockmere.desktop"
+desktop-file-validate "$entry"
+grep -q '^Exec=tockmere$' "$entry"
+grep -q '^Icon=org.tockmere.Tockmere$' "$entry"
 # The unpacked program starts and keeps running (its first message box waits for the user).
 mkdir -p "$root/home/config" "$root/home/runtime"
 chmod 700 "$root/home/runtime"
