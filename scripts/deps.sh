@@ -1,17 +1,44 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Tockmere need, only those
-# that are missing, without prompting. Safe to run again and again.
+# Installs the Debian packages that one of the README's commands needs, only those that are
+# missing, without prompting, as root or through sudo. Safe to run again and again.
+#
+#   scripts/deps.sh run    building and running the clock (scripts/run.sh)
+#   scripts/deps.sh test   that, and the test suite and CI's checks (scripts/test.sh)
+#
+# Someone who only runs the clock gets no sound or print server and no test tool: the program
+# plays through whatever PulseAudio-compatible server the desktop already has.
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ pkg-config dpkg-dev
-    qt6-base-dev qt6-multimedia-dev
-    fonts-dejavu-core xvfb xauth tzdata poppler-utils
-    clang libclang-rt-14-dev
-    xdotool x11-utils imagemagick desktop-file-utils
-    pulseaudio pulseaudio-utils
-    cups cups-client printer-driver-cups-pdf
+# One group a line, with what needs it.
+run_packages=(
+    cmake ninja-build g++ pkg-config # the build
+    qt6-base-dev qt6-multimedia-dev  # the toolkit, with its sound module
+    qt6-wayland                      # windows on a Wayland desktop
+    fonts-dejavu-core                # the clock's typeface
+    tzdata                           # local time and its offset from UTC
+    xvfb xauth                       # xvfb-run -a scripts/run.sh on a machine without a display
 )
+test_packages=(
+    poppler-utils                            # tst_qtprinter, run-print.sh: read a PDF back
+    clang libclang-rt-14-dev                 # scripts/fuzz.sh: libFuzzer
+    xdotool imagemagick x11-utils            # run-e2e.sh, screenshots.sh: drive, photograph windows
+    pulseaudio pulseaudio-utils              # run-sound.sh: a sound server with a null sink
+    cups cups-client printer-driver-cups-pdf # run-print.sh: a print queue that writes PDF
+    dpkg-dev                                 # run-package.sh: cpack's library scan (dpkg-shlibdeps)
+    desktop-file-utils                       # run-package.sh: desktop-file-validate
+    appstream                                # run-package.sh: appstreamcli validate
+    lintian                                  # run-package.sh: Debian's package checks
+    man-db                                   # run-package.sh: man renders the manual page
+)
+
+case "${1:-}" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -21,8 +48,9 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+# Through env, because sudo drops the caller's environment: no package may stop to ask.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"

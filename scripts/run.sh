@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the clock.
+# Installs what is missing for building and running (no test tools), builds and starts the clock.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh run
 scripts/build.sh default
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found (DISPLAY is not set): run 'xvfb-run -a scripts/run.sh' on a machine without one." >&2

@@ -44,7 +44,7 @@ class TestQtPrinter : public QObject {
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QFAIL("pdftotext is missing: scripts/deps.sh installs poppler-utils");
+            QFAIL("pdftotext is missing: scripts/test.sh installs poppler-utils");
     }
 
     void withoutAPrinterItSaysSo() {
