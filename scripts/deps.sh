@@ -22,6 +22,7 @@ test_packages=(
     poppler-utils                            # tst_qtprinter, run-print.sh: read a PDF back
     clang libclang-rt-14-dev                 # scripts/fuzz.sh: libFuzzer
     xdotool imagemagick x11-utils            # run-e2e.sh, screenshots.sh: drive, photograph windows
+    python3-xlib                             # run-restart.sh: close a window as a window manager does
     pulseaudio pulseaudio-utils              # run-sound.sh: a sound server with a null sink
     cups cups-client printer-driver-cups-pdf # run-print.sh: a print queue that writes PDF
     dpkg-dev                                 # run-package.sh: cpack's library scan (dpkg-shlibdeps)
