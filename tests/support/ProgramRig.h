@@ -7,12 +7,18 @@
 #include "FakeSettings.h"
 #include "FakeSound.h"
 #include "Program.h"
+#include "SkedFile.h"
+#include "SkedForm.h"
+#include "SkedRows.h"
+#include "frmSkeds.h"
 
-#include <QFile>
+#include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-// A whole program on fake services, with a temporary folder as program directory.
+// A whole program on fake services, with a temporary folder as program directory. The clock
+// stands at 09:00:00 UTC on 5 December 2026, local time UTC.
 struct ProgramRig {
     QTemporaryDir dir;
     FakeClock clock;
@@ -24,17 +30,55 @@ struct ProgramRig {
     Program program{clock, settings, dialogs, sound, printer, help, dir.path()};
 
     BasicModule& basic() { return program.basic(); }
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    // Writes a schedule file and points the "Plannex file" setting at it.
-    void writeSchedule(const QByteArray& bytes, const QString& name = QStringLiteral("skeds.dat")) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        settings.setOption(QStringLiteral("Plannex file"), path(name));
+    SkedForm& form() { return program.main(); }
+    frmSkeds& skeds() { return program.skeds(); }
+    SkedTable& table() { return program.skeds().table(); }
+    QString path(const QString& name = QStringLiteral("skeds.dat")) const {
+        return dir.filePath(name);
     }
-    QByteArray readFile(const QString& name = QStringLiteral("skeds.dat")) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray file() const { return readBytes(path()); }
+
+    // Writes a schedule of rows ("flag|date|time|message"; "" leaves a blank line, an empty
+    // row) to skeds.dat and points the "Plannex file" setting at it.
+    void writeSchedule(const QStringList& rows) {
+        std::string text;
+        for (const QString& row : rows) {
+            SkedTable one;
+            fillRows(one, {row});
+            const std::string lines = skedFileText(one);
+            text += row.isEmpty() ? "\r\n" : lines.substr(0, lines.find('\n') + 1);
+        }
+        text += "WeeklyIncr: 0\r\nend\r\n";
+        writeBytes(path(), QByteArray::fromStdString(encodeSkedFile(text)));
+        settings.setOption(QStringLiteral("Plannex file"), path());
+    }
+    void start(const QStringList& rows) {
+        writeSchedule(rows);
+        program.start();
+    }
+    // "Set Alarm", with the table window shown and active as the user sees it.
+    void open() {
+        form().Command1->click();
+        QVERIFY(QTest::qWaitForWindowExposed(&skeds()));
+        QApplication::setActiveWindow(&skeds());
+        QVERIFY(QTest::qWaitForWindowActive(&skeds()));
+    }
+    // The clock set to a UTC moment, "hh:mm:ss" on the clock's day or "yyyy-MM-ddThh:mm:ss",
+    // and one tick of it.
+    void tickAt(const QString& when) {
+        const QDate day = clock.utcNow().date();
+        clock.setUtc(when.size() == 8 ? QDateTime(day, QTime::fromString(when), Qt::UTC)
+                                      : QDateTime::fromString(when + u'Z', Qt::ISODate));
+        form().Timer1_Timer();
+    }
+    // The titles of every box and prompt shown so far (not the file dialogs), and forgets them.
+    QStringList shownTitles() {
+        QStringList titles;
+        for (const FakeDialogs::Shown& shown : dialogs.shown) {
+            if (shown.fileDialog == FakeDialogs::FileDialog::None)
+                titles << shown.title;
+        }
+        dialogs.shown.clear();
+        return titles;
     }
 };

@@ -1,24 +1,41 @@
 #include "ProgramRig.h"
-#include "SkedForm.h"
-#include "frmSkeds.h"
+#include "QuickHelp.h"
+#include "Twips.h"
+#include "frmStopWatch.h"
 
 #include <QAction>
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
 
-const QString kInitialUseText =
-    QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP");
+QByteArray rowsThenLines(int rows, const QByteArray& after) {
+    QByteArray bytes;
+    for (int i = 1; i <= rows; ++i)
+        bytes += "  12/06/26    0930  row " + QByteArray::number(i) + "\r\n";
+    return bytes + after;
+}
 
-struct Rig : ProgramRig {
-    SkedForm& form() { return program.main(); }
-};
+// Which switches are on: Silent, Minimize, PopUp, Close button, UTC, Looping.
+QString switchesOn(SkedForm& form) {
+    QString on;
+    const QAction* actions[] = {form.mnuSilent,    form.mnuMinimize, form.mAlarmPopUp,
+                                form.mCloseButton, form.mUTCtime,    form.mnuContinuous};
+    for (int i = 0; i < 6; ++i)
+        on += actions[i]->isChecked() ? QChar(u"SMPCUL"[i]) : u'-';
+    return on;
+}
+
+QStringList stored(const FakeSettings& settings) {
+    QStringList out;
+    for (auto it = settings.values.cbegin(); it != settings.values.cend(); ++it)
+        out << it.key().section(u'/', 2) + u'=' + it.value();
+    return out;
+}
 
 } // namespace
 
@@ -26,360 +43,282 @@ class TestSkedForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void designedControls() {
-        Rig rig;
+    // Start-up from settings and a schedule file ("-": none, "/": a folder in its place): the
+    // boxes shown, then AlarmIndex|lblNum|read at start|switches|time-base label|UtcOffset.
+    // clang-format off
+    void startUp_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("localHours");
+        QTest::addColumn<QString>("utc");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("state");
+        const QByteArray two = "S 12/01/26    0800  done\r\n  12/06/26    0930  DL1ABC\r\nWeeklyIncr: 0\r\nend\r\n";
+        const QStringList none;
+        QTest::newRow("first run")          << none << 0 << "09:00" << QByteArray("-") << QStringList{" Initial use"} << "0|0|0|S-PCU-|UTC Time|0";
+        QTest::newRow("first pending armed") << none << 0 << "09:00" << two << QStringList{} << "1|DL1ABC|1|S-PCU-|UTC Time|0";
+        QTest::newRow("stored switches")    << QStringList{"Silent=True", "Minimize=TRUE", "AlarmPopUp=FALSE", "AlarmCloseButton=FALSE", "Use UTC=FALSE", "Continuous=TRUE", "UTC Label=EST"} << 0 << "09:00" << two << QStringList{} << "1|DL1ABC|1|-M---L|EST|0";
+        QTest::newRow("offset differs")     << QStringList{"UTC offset=-5"} << 0 << "09:00" << two << QStringList{" Check UTC offset", ""} << "1|DL1ABC|1|S-PCU-|UTC Time|-5";
+        QTest::newRow("UTC-5 morning")      << QStringList{"UTC offset=5"} << -5 << "04:00" << two << QStringList{} << "1|DL1ABC|1|S-PCU-|UTC Time|5";
+        QTest::newRow("UTC+11, a day ahead") << QStringList{"UTC offset=-11"} << 11 << "23:00" << two << QStringList{} << "1|DL1ABC|1|S-PCU-|UTC Time|-11";
+        QTest::newRow("UTC-12 afternoon")   << QStringList{"UTC offset=12"} << -12 << "13:00" << two << QStringList{} << "1|DL1ABC|1|S-PCU-|UTC Time|12";
+        QTest::newRow("junk offset reads 0") << QStringList{"UTC offset=99"} << 0 << "09:00" << two << QStringList{} << "1|DL1ABC|1|S-PCU-|UTC Time|0";
+        QTest::newRow("ends without end")   << none << 0 << "09:00" << QByteArray("  12/06/26    0930  a\r\n") << QStringList{" Initial use"} << "0|0|0|S-PCU-|UTC Time|0";
+        QTest::newRow("bad weekly line")    << none << 0 << "09:00" << rowsThenLines(3, "WeeklyIncr: 7\r\n  x\r\nend\r\n") << QStringList{" Schedule not read whole"} << "0|0|0|S-PCU-|UTC Time|0";
+        QTest::newRow("41 skeds")           << none << 0 << "09:00" << rowsThenLines(41, "end\r\n") << QStringList{" Schedule not read whole"} << "0|row 1|1|S-PCU-|UTC Time|0";
+        QTest::newRow("40 skeds and weekly") << none << 0 << "09:00" << rowsThenLines(40, "WeeklyIncr: 1\r\nend\r\n") << QStringList{} << "0|row 1|1|S-PCU-|UTC Time|0";
+        QTest::newRow("a folder in its place") << none << 0 << "09:00" << QByteArray("/") << QStringList{" Schedule not read"} << "0|0|0|S-PCU-|UTC Time|0";
+    }
+    // clang-format on
+    void startUp() {
+        QFETCH(QStringList, options);
+        QFETCH(int, localHours);
+        QFETCH(QString, utc);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, state);
+        ProgramRig rig;
+        for (const QString& option : options)
+            rig.settings.setOption(option.section(u'=', 0, 0), option.section(u'=', 1));
+        rig.settings.setOption(QStringLiteral("Plannex file"), rig.path());
+        if (file == "/")
+            QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("skeds.dat")));
+        else if (file != "-")
+            writeBytes(rig.path(), file);
+        rig.clock.setLocalOffsetHours(localHours);
+        rig.clock.setUtc(QDateTime(QDate(2026, 12, 5), QTime::fromString(utc), Qt::UTC));
+        rig.program.start();
+        QCOMPARE(rig.shownTitles(), boxes);
         SkedForm& form = rig.form();
-        QCOMPARE(form.windowTitle(), QStringLiteral(" Tockmere  by Ovix"));
-        QCOMPARE(form.size(), QSize(314, 86));
-        QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 192, 192));
-        QCOMPARE(form.Command1->text(), QStringLiteral("Set Alarm"));
-        QCOMPARE(form.Command1->geometry(), QRect(15, 2, 86, 25));
-        QCOMPARE(form.lblTime->geometry(), QRect(190, 24, 122, 25));
-        QVERIFY(form.lblTime->font().bold());
-        QCOMPARE(form.lblTime->font().pointSize(), 18);
-        QVERIFY(form.Command3->isHidden());
-        QCOMPARE(form.CMD2->y(), 86);
-        QVERIFY(form.Timer1->isActive());
-        QCOMPARE(form.Timer1->timerType(), Qt::PreciseTimer);
-        QCOMPARE(form.Timer3->interval(), 1000);
-        QVERIFY(!form.Timer3->isActive());
-        QStringList captions;
-        for (QAction* action : form.mnuPopUp->actions())
-            captions << action->text();
-        QCOMPARE(captions, (QStringList{"Help", "UTC time", "Set UTC offset", "Change Offset Label",
-                                        "Silent Alarm", "Alarm Set Minimized", "Alarm Msg PopUp",
-                                        "Alarm Close Button", "Test Alarm", "Count Down Timer",
-                                        "Stop Watch Timer", "Continuous Alarm", "About"}));
+        QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5|%6")
+                     .arg(rig.basic().AlarmIndex)
+                     .arg(form.lblNum->text())
+                     .arg(int(rig.basic().SkedLoadedAtStart))
+                     .arg(switchesOn(form), form.lblWhatTime->text())
+                     .arg(rig.basic().UtcOffset),
+                 state);
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.Timer1->isActive(), true);
     }
 
-    void firstRunOnAnEmptyStore() {
-        Rig rig;
-        const QString oldCurrent = QDir::currentPath();
-        QDir::setCurrent(rig.dir.path());
-        rig.form().Form_Load();
-        QDir::setCurrent(oldCurrent);
-
-        SkedForm& form = rig.form();
-        QVERIFY(form.mnuSilent->isChecked());
-        QVERIFY(form.mAlarmPopUp->isChecked());
-        QVERIFY(form.mCloseButton->isChecked());
-        QVERIFY(form.mUTCtime->isChecked());
-        QVERIFY(!form.mnuMinimize->isChecked());
-        QVERIFY(!form.mnuContinuous->isChecked());
-        QCOMPARE(form.lblWhatTime->text(), QStringLiteral("UTC Time"));
-        QCOMPARE(rig.basic().UtcOffset, 0);
-        QCOMPARE(rig.basic().SkedFile, QStringLiteral("skeds.dat"));
-        QCOMPARE(rig.program.skeds().Label8->text(), QStringLiteral("skeds.dat"));
-
-        QCOMPARE(rig.dialogs.shown.size(), 1);
-        const FakeDialogs::Shown& box = rig.dialogs.shown.first();
-        QCOMPARE(box.title, QStringLiteral(" Initial use"));
-        QCOMPARE(box.text, kInitialUseText);
-        QCOMPARE(box.buttons, Dialogs::Buttons::Ok);
-        QVERIFY(box.exclamation);
-        QCOMPARE(form.lblNum->text(), QStringLiteral("0"));
-        QCOMPARE(form.Label1->text(), QString());
-        QVERIFY(!rig.basic().SkedLoadedAtStart);
-        QCOMPARE(rig.basic().AlarmIndex, 0);
-        QCOMPARE(rig.settings.saves, 0);
+    void offsetCheckTexts() {
+        ProgramRig rig;
+        rig.clock.setLocalOffsetHours(-4);
+        rig.dialogs.promptAnswers.enqueue(QStringLiteral("3.5"));
+        rig.program.start();
+        QCOMPARE(rig.dialogs.shown[0].text, QStringLiteral("System UTC offset 4 hours does not "
+                                                           "\r\nmatch the setting in Tockmere 0 "
+                                                           "hours."));
+        QCOMPARE(rig.dialogs.shown[1].text,
+                 QStringLiteral("<Enter> or <OK> selects the 4 hr. system UTC offset.\r\n\r\n"
+                                "Or enter a new UTC hour offset."));
+        QCOMPARE(rig.dialogs.shown[1].defaultText, QStringLiteral("4"));
+        QCOMPARE(rig.settings.option(QStringLiteral("UTC offset")), QStringLiteral("4"));
     }
 
-    void switchesReadOnlyExactTrue_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("on");
-        QTest::newRow("TRUE") << "TRUE" << true;
-        QTest::newRow("True") << "True" << false;
-        QTest::newRow("true") << "true" << false;
-        QTest::newRow("TRUE with a blank") << "TRUE " << false;
-        QTest::newRow("1") << "1" << false;
-        QTest::newRow("FALSE") << "FALSE" << false;
-    }
-    void switchesReadOnlyExactTrue() {
-        QFETCH(QString, stored);
-        QFETCH(bool, on);
-        Rig rig;
-        for (const char* key :
-             {"Minimize", "Silent", "AlarmPopUp", "AlarmCloseButton", "Use UTC", "Continuous"})
-            rig.settings.setOption(QLatin1String(key), stored);
-        rig.form().Form_Load();
-        SkedForm& form = rig.form();
-        for (QAction* action : {form.mnuMinimize, form.mnuSilent, form.mAlarmPopUp,
-                                form.mCloseButton, form.mUTCtime, form.mnuContinuous})
-            QCOMPARE(action->isChecked(), on);
-        QCOMPARE(form.mAlarmPopUp->text(),
-                 on ? QStringLiteral("Alarm Msg PopUp") : QStringLiteral("No Alarm Msg PopUp"));
-        QCOMPARE(form.mCloseButton->text(), on ? QStringLiteral("Alarm Close Button")
-                                               : QStringLiteral("No Alarm Close Button"));
-    }
-
+    // clang-format off
     void restoredPosition_data() {
-        QTest::addColumn<QString>("top");  // empty: absent
-        QTest::addColumn<QString>("left"); // empty: absent
-        QTest::addColumn<QPoint>("pixels");
-        QTest::newRow("absent keeps the designed place") << ""
-                                                         << "" << QPoint(80, 20);
-        QTest::newRow("13000 is used") << "13000"
-                                       << "13000" << QPoint(867, 867);
-        QTest::newRow("13001 falls back") << "13001"
-                                          << "13001" << QPoint(80, 20);
-        QTest::newRow("negative falls back") << "-1"
-                                             << "-1" << QPoint(80, 20);
-        QTest::newRow("zero is used") << "0"
-                                      << "0" << QPoint(0, 0);
-        QTest::newRow("text reads as 0") << "abc"
-                                         << "top" << QPoint(0, 0);
-        QTest::newRow("leading number, half to even") << "1502.5px"
-                                                      << "3000.5" << QPoint(200, 100);
-        QTest::newRow("beyond 32 bits falls back") << "99999999999"
-                                                   << "-99999999999" << QPoint(80, 20);
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QPoint>("twips");
+        QTest::newRow("kept")          << "13000" << "0"     << QPoint(0, 13000);
+        QTest::newRow("out of range")  << "13001" << "-1"    << QPoint(1200, 300);
+        QTest::newRow("junk reads 0")  << "abc"   << "3e3"   << QPoint(3, 0);
     }
+    // clang-format on
     void restoredPosition() {
         QFETCH(QString, top);
         QFETCH(QString, left);
-        QFETCH(QPoint, pixels);
-        Rig rig;
-        if (!top.isEmpty())
-            rig.settings.setOption(QStringLiteral("PositionTop"), top);
-        if (!left.isEmpty())
-            rig.settings.setOption(QStringLiteral("PositionLeft"), left);
+        QFETCH(QPoint, twips);
+        ProgramRig rig;
+        rig.settings.setOption(QStringLiteral("PositionTop"), top);
+        rig.settings.setOption(QStringLiteral("PositionLeft"), left);
         rig.form().Form_Load();
-        QCOMPARE(rig.form().pos(), pixels);
+        QCOMPARE(rig.form().pos(), QPoint(twipsToPixels(twips.x()), twipsToPixels(twips.y())));
     }
 
-    void offsetCheck_data() {
-        QTest::addColumn<QTime>("utc");
-        QTest::addColumn<int>("localOffsetHours");
-        QTest::addColumn<QString>("stored"); // "UTC offset"; empty: absent
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<int>("diff");      // 99: no message
-        QTest::addColumn<int>("offset");    // UtcOffset after start-up
-        QTest::addColumn<QString>("saved"); // empty: nothing stored
-
-        QTest::newRow("zone agrees: no message") << QTime(14, 30) << -5 << "5"
-                                                 << "" << 99 << 5 << "";
-        QTest::newRow("UTC machine, offset 0") << QTime(14, 30) << 0 << ""
-                                               << "" << 99 << 0 << "";
-        QTest::newRow("OK takes the system value") << QTime(14, 30) << -5 << "0"
-                                                   << "5" << 5 << 5 << "5";
-        QTest::newRow("Cancel keeps the old") << QTime(14, 30) << -5 << "0"
-                                              << "" << 5 << 0 << "";
-        QTest::newRow("typed half rounds to even") << QTime(14, 30) << -5 << "0"
-                                                   << "5.5" << 5 << 6 << "6";
-        QTest::newRow("typed text reads 0") << QTime(14, 30) << -5 << "3"
-                                            << "abc" << 5 << 0 << "0";
-        QTest::newRow("beyond a day refused") << QTime(14, 30) << -5 << "0"
-                                              << "30" << 5 << 0 << "";
-        QTest::newRow("east of Greenwich") << QTime(14, 30) << 1 << "0"
-                                           << "-1" << -1 << -1 << "-1";
-        QTest::newRow("wraps below -12") << QTime(2, 0) << -5 << "0"
-                                         << "" << 5 << 0 << "";
-        QTest::newRow("wraps above 12") << QTime(20, 0) << 10 << "0"
-                                        << "" << -10 << 0 << "";
-        QTest::newRow("12 stays 12") << QTime(12, 0) << -12 << "0"
-                                     << "" << 12 << 0 << "";
-        QTest::newRow("stored offset beyond a day reads 0") << QTime(14, 30) << 0 << "99"
-                                                            << "" << 99 << 0 << "";
-    }
-    void offsetCheck() {
-        QFETCH(QTime, utc);
-        QFETCH(int, localOffsetHours);
-        QFETCH(QString, stored);
-        QFETCH(QString, answer);
-        QFETCH(int, diff);
-        QFETCH(int, offset);
-        QFETCH(QString, saved);
-        Rig rig;
-        rig.clock.setUtc(QDateTime(QDate(2026, 12, 5), utc, Qt::UTC));
-        rig.clock.setLocalOffsetHours(localOffsetHours);
-        if (!stored.isEmpty())
-            rig.settings.setOption(QStringLiteral("UTC offset"), stored);
-        rig.dialogs.promptAnswers.enqueue(answer);
-        rig.form().Form_Load();
-
-        const QList<FakeDialogs::Shown>& shown = rig.dialogs.shown;
-        // The rows that show the message store a plain whole number.
-        const int storedOffset = stored.toInt();
-        if (diff == 99) {
-            QCOMPARE(shown.size(), 1); // only the initial-use message
-        } else {
-            QCOMPARE(shown.size(), 3);
-            QCOMPARE(shown[0].title, QStringLiteral(" Check UTC offset"));
-            QCOMPARE(shown[0].text, QStringLiteral("System UTC offset %1 hours does not \r\n"
-                                                   "match the setting in Tockmere %2 hours.")
-                                        .arg(diff)
-                                        .arg(storedOffset));
-            QCOMPARE(shown[0].buttons, Dialogs::Buttons::Ok);
-            QVERIFY(!shown[0].exclamation);
-            QVERIFY(shown[1].isPrompt);
-            QCOMPARE(shown[1].text, QStringLiteral("<Enter> or <OK> selects the %1 hr. system UTC "
-                                                   "offset.\r\n\r\nOr enter a new UTC hour offset.")
-                                        .arg(diff));
-            QCOMPARE(shown[1].title, QString());
-            QCOMPARE(shown[1].defaultText, QString::number(diff));
-            QCOMPARE(rig.basic().SysUtcOffset, diff);
-        }
-        QCOMPARE(shown.last().title, QStringLiteral(" Initial use"));
-        QCOMPARE(int(rig.basic().UtcOffset), offset);
-        if (saved.isEmpty())
-            QCOMPARE(rig.settings.option(QStringLiteral("UTC offset")), stored);
-        else
-            QCOMPARE(rig.settings.option(QStringLiteral("UTC offset")), saved);
-    }
-
-    void loadArmsTheFirstActiveRow() {
-        Rig rig;
-        rig.clock.setUtc(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7), Qt::UTC));
-        rig.writeSchedule("S 12/05/26    0800  done already\r\n"
-                          "  12/05/26    930   " +
-                          QByteArray(45, 'M') +
-                          "\r\n"
-                          "  12/06/26    1430  later\r\n"
-                          "WeeklyIncr: 1\r\nend\r\n");
-        rig.form().Form_Load();
-        SkedForm& form = rig.form();
-        QVERIFY(rig.dialogs.shown.isEmpty());
-        QVERIFY(rig.basic().SkedLoadedAtStart);
-        QCOMPARE(rig.basic().AlarmIndex, 1);
-        QCOMPARE(form.Label1->text(), QStringLiteral("09:30"));
-        QCOMPARE(form.lblAlarmDate->text(), QStringLiteral("12/05/26"));
-        QCOMPARE(form.lblNum->text(), QString(30, u'M'));
-        QCOMPARE(form.lblTime->text(), QStringLiteral("09:05:07"));
-        QVERIFY(form.Timer1->isActive());
-        QCOMPARE(rig.program.skeds().table().weekly(), 1);
-        QCOMPARE(rig.program.skeds().table().row(2).message, std::string("later"));
-    }
-
-    void everyRowSkippedArmsDone() {
-        Rig rig;
-        QByteArray file;
-        for (int i = 0; i < 40; ++i)
-            file += "S 12/01/26    0800  old\r\n";
-        rig.writeSchedule(file);
-        rig.form().Form_Load();
-        QCOMPARE(rig.basic().AlarmIndex, 40);
-        QCOMPARE(rig.form().lblNum->text(), QString());
-        QCOMPARE(rig.form().lblAlarmDate->text(), QString());
-    }
-
-    void failedReadKeepsRowsAndEndsInInitialUse_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("rowsKept");
-        QTest::newRow("no end line")
-            << QByteArray("  12/05/26    1430  A\r\n  12/06/26    1430  B\r\n") << 2;
-        QTest::newRow("weekly digit 5")
-            << QByteArray("  12/05/26    1430  A\r\nWeeklyIncr: 5\r\nend\r\n") << 1;
-    }
-    void failedReadKeepsRowsAndEndsInInitialUse() {
-        QFETCH(QByteArray, file);
-        QFETCH(int, rowsKept);
-        Rig rig;
-        rig.writeSchedule(file);
-        rig.form().Form_Load();
-        QCOMPARE(rig.dialogs.shown.size(), 1);
-        QCOMPARE(rig.dialogs.shown.first().text, kInitialUseText);
-        QVERIFY(!rig.basic().SkedLoadedAtStart);
-        QCOMPARE(rig.basic().AlarmIndex, 0);
-        const SkedTable& table = rig.program.skeds().table();
-        for (int i = 0; i < rowsKept; ++i)
-            QVERIFY(!table.isEmpty(i));
-        QVERIFY(table.isEmpty(rowsKept));
-    }
-
-    void blankPathMeansTheProgramFolder() {
-        Rig rig;
-        rig.writeSchedule("  12/05/26    1430  A\r\nend\r\n");
-        rig.settings.setOption(QStringLiteral("Plannex file"), QStringLiteral("   "));
-        rig.form().Form_Load();
-        QCOMPARE(rig.basic().SkedFile, rig.path(QStringLiteral("skeds.dat")));
-        QVERIFY(rig.basic().SkedLoadedAtStart);
-        QCOMPARE(rig.basic().SkedName, QStringLiteral("skeds.dat"));
-    }
-
-    void junkInEveryKey() {
-        Rig rig;
-        const QString junk = QString::fromUtf8("\x01junk ☃ ,;[]=\\");
-        for (const char* key :
-             {"PositionTop", "PositionLeft", "Minimize", "Silent", "AlarmPopUp", "AlarmCloseButton",
-              "Continuous", "Use UTC", "UTC Label", "UTC offset", "Plannex file"})
-            rig.settings.setOption(QLatin1String(key), junk);
-        rig.form().Form_Load();
-        QCOMPARE(rig.form().pos(), QPoint(0, 0));
-        QVERIFY(!rig.form().mnuSilent->isChecked());
-        QCOMPARE(rig.form().lblWhatTime->text(), junk);
-        QCOMPARE(rig.basic().UtcOffset, 0);
-        QCOMPARE(rig.basic().SkedFile, junk);
-        QCOMPARE(rig.basic().SkedName, QString());
-        QCOMPARE(rig.dialogs.shown.last().title, QStringLiteral(" Initial use"));
-    }
-
-    void captionAfterShowNamesTheFile() {
-        Rig rig;
-        rig.writeSchedule("  12/05/26    1430  A\r\nend\r\n", QStringLiteral("net.dat"));
-        rig.program.start();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.form()));
-        QCOMPARE(rig.form().windowTitle(), QStringLiteral("Alarm Set   net.dat"));
-    }
-
-    void minimisedCaption_data() {
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("four digits") << "1430" << 0 << "14:30";
-        QTest::newRow("three digits") << "930" << 0 << "09:30";
-        QTest::newRow("minutes keep two digits") << "0005" << 0 << "00:05";
-        QTest::newRow("nothing pending") << "1430" << 40 << "done";
-    }
-    void minimisedCaption() {
-        QFETCH(QString, time);
-        QFETCH(int, index);
-        QFETCH(QString, caption);
-        Rig rig;
-        rig.program.skeds().table().setTime(0, time.toStdString());
-        rig.basic().AlarmIndex = static_cast<std::int16_t>(index);
-        rig.form().showMinimized();
-        QTRY_VERIFY(rig.form().isMinimized());
-        QCOMPARE(rig.form().windowTitle(), caption);
-    }
-
-    void shutdownStoresPlaceAndPath_data() {
-        QTest::addColumn<QPoint>("pixels");
+    // Closing stores the place (300 for a minimised window or one off the screen), the schedule
+    // path and the table window's layout, and ends the program.
+    void closing_data() {
         QTest::addColumn<bool>("minimised");
+        QTest::addColumn<QPoint>("place");
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
-        QTest::newRow("normal place") << QPoint(100, 200) << false << "3000"
-                                      << "1500";
-        QTest::newRow("near the corner falls back") << QPoint(0, 0) << false << "300"
-                                                    << "300";
-        QTest::newRow("far away falls back") << QPoint(900, 900) << false << "300"
-                                             << "300";
-        QTest::newRow("minimised keeps its normal place") << QPoint(100, 200) << true << "3000"
-                                                          << "1500";
+        QTest::newRow("normal") << false << QPoint(100, 40) << "600"
+                                << "1500";
+        QTest::newRow("at the edge") << false << QPoint(0, 867) << "300"
+                                     << "300";
+        QTest::newRow("minimised") << true << QPoint(100, 40) << "600"
+                                   << "1500";
     }
-    void shutdownStoresPlaceAndPath() {
-        QFETCH(QPoint, pixels);
+    void closing() {
         QFETCH(bool, minimised);
+        QFETCH(QPoint, place);
         QFETCH(QString, top);
         QFETCH(QString, left);
-        Rig rig;
-        rig.writeSchedule("  12/05/26    1430  A\r\nend\r\n");
-        rig.program.start();
-        rig.form().move(pixels);
-        if (minimised) {
+        ProgramRig rig;
+        rig.start({" |12/06/26|0930|a"});
+        rig.form().move(place);
+        if (minimised)
             rig.form().showMinimized();
-            QTRY_VERIFY(rig.form().isMinimized());
-        }
-        rig.form().close();
+        QTimer::singleShot(0, &rig.form(), &QWidget::close);
+        QTimer giveUp;
+        giveUp.callOnTimeout([] { QCoreApplication::exit(1); });
+        giveUp.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0); // the program ended its event loop
         QVERIFY(rig.program.ended());
         QCOMPARE(rig.settings.option(QStringLiteral("PositionTop")), top);
         QCOMPARE(rig.settings.option(QStringLiteral("PositionLeft")), left);
-        QCOMPARE(rig.settings.option(QStringLiteral("Plannex file")), rig.path("skeds.dat"));
-        // Switches are stored when they change, so shutdown writes only these three options,
-        // and the table window's layout.
-        const QStringList keys = rig.settings.values.keys();
-        QCOMPARE(keys.filter(QStringLiteral("Tockmere/Options/")).size(), 3);
-        QCOMPARE(keys.filter(QStringLiteral("Tockmere/frmSkeds/")),
-                 (QStringList{"Tockmere/frmSkeds/Height", "Tockmere/frmSkeds/Left",
-                              "Tockmere/frmSkeds/Top", "Tockmere/frmSkeds/Width"}));
+        QCOMPARE(rig.settings.option(QStringLiteral("Plannex file")), rig.path());
+        QVERIFY(rig.settings.values.contains(QStringLiteral("Tockmere/frmSkeds/Width")));
+    }
+
+    // Each switch stores its new state at once; two captions follow their switch.
+    // clang-format off
+    void switches_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("silent")     << "mnuSilent"     << QStringList{"Silent=FALSE"};
+        QTest::newRow("minimize")   << "mnuMinimize"   << QStringList{"Minimize=TRUE"};
+        QTest::newRow("popup")      << "mAlarmPopUp"   << QStringList{"AlarmPopUp=FALSE", "No Alarm Msg PopUp"};
+        QTest::newRow("close")      << "mCloseButton"  << QStringList{"AlarmCloseButton=FALSE", "No Alarm Close Button"};
+        QTest::newRow("continuous") << "mnuContinuous" << QStringList{"Continuous=TRUE"};
+        QTest::newRow("utc")        << "mUTCtime"      << QStringList{"Use UTC=FALSE", "Local Time", "Local Date"};
+    }
+    // clang-format on
+    void switches() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, after);
+        ProgramRig rig;
+        rig.start({});
+        rig.shownTitles();
+        auto* action = rig.form().findChild<QAction*>(name);
+        action->trigger();
+        QStringList seen =
+            stored(rig.settings)
+                .filter(QRegularExpression(QStringLiteral(
+                    "^(Silent|Minimize|AlarmPopUp|AlarmCloseButton|Continuous|Use UTC)=")));
+        if (name.startsWith(u"mAlarm") || name.startsWith(u"mClose"))
+            seen << action->text();
+        if (name == u"mUTCtime")
+            seen << rig.form().lblWhatTime->text() << rig.skeds().Label1->text();
+        QCOMPARE(seen, after);
+        action->trigger();
+        QVERIFY(rig.settings.option(after[0].section(u'=', 0, 0)) != after[0].section(u'=', 1));
+    }
+
+    // clang-format off
+    void offsetPrompt_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("half to even up") << "5.5" << 6;
+        QTest::newRow("half to even down") << "4.5" << 4;
+        QTest::newRow("a day back")     << "-24"  << -24;
+        QTest::newRow("beyond a day")   << "25"   << 3;
+        QTest::newRow("cancel")         << ""     << 3;
+        QTest::newRow("no number")      << "abc"  << 0;
+    }
+    // clang-format on
+    void offsetPrompt() {
+        QFETCH(QString, answer);
+        QFETCH(int, offset);
+        ProgramRig rig;
+        rig.basic().UtcOffset = 3;
+        rig.dialogs.promptAnswers.enqueue(answer);
+        rig.form().moffset->trigger();
+        QCOMPARE(rig.dialogs.shown.last().defaultText, QStringLiteral("3"));
+        QCOMPARE(int(rig.basic().UtcOffset), offset);
+        QCOMPARE(rig.settings.hasOption(QStringLiteral("UTC offset")), offset != 3);
+    }
+
+    void labelPromptAndHelp() {
+        ProgramRig rig;
+        rig.dialogs.promptAnswers << QStringLiteral("EST") << QString();
+        rig.form().mChangeLabel->trigger();
+        rig.form().mChangeLabel->trigger();
+        QCOMPARE(rig.form().lblWhatTime->text(), QStringLiteral("EST"));
+        QCOMPARE(stored(rig.settings), QStringList{QStringLiteral("UTC Label=EST")});
+        rig.basic().UtcOffset = -3;
+        rig.form().mUTCtime->setChecked(false);
+        rig.form().mnuHelp->trigger();
+        QCOMPARE(rig.dialogs.shown.last().text, QString::fromStdString(quickHelpText(-3, false)));
+        QCOMPARE(rig.dialogs.shown.last().title, QStringLiteral(" Tockmere Quick Help"));
+    }
+
+    // The countdown holds the clock, shows the time left and ends with the alarm sound, or with
+    // a message when silent; 0 clears it.
+    // clang-format off
+    void countdown_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("shown"); // lblTime after each tick, a second apart
+        QTest::addColumn<QString>("end");       // what the end played or said
+        QTest::newRow("sound once") << QStringList{"Silent=FALSE"} << QStringList{"3"} << QStringList{"00:03", "00:02", "00:01", "00:00", "00:03"} << "alarm.wav 0";
+        QTest::newRow("looping")    << QStringList{"Silent=FALSE", "Continuous=TRUE"} << QStringList{"2"} << QStringList{"00:02", "00:01", "00:00", "00:02"} << "alarm.wav 1 Stop";
+        QTest::newRow("silent")     << QStringList{} << QStringList{"1.5"} << QStringList{"00:02", "00:01", "00:00", "00:02"} << " Timer Done countdown...";
+        QTest::newRow("cleared")    << QStringList{} << QStringList{"90", "0"} << QStringList{} << "";
+    }
+    // clang-format on
+    void countdown() {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, end);
+        ProgramRig rig;
+        for (const QString& option : options)
+            rig.settings.setOption(option.section(u'=', 0, 0), option.section(u'=', 1));
+        rig.start({});
+        rig.shownTitles();
+        SkedForm& form = rig.form();
+        for (const QString& answer : answers) {
+            rig.dialogs.promptAnswers.enqueue(answer);
+            form.mdownTimer->trigger();
+        }
+        rig.shownTitles();
+        QStringList seen;
+        for (int second = 0; second < shown.size(); ++second) {
+            QCOMPARE(form.windowTitle(), QStringLiteral(" Count Down Timer"));
+            QVERIFY(!form.Timer1->isActive() && form.Timer3->isActive());
+            form.Timer3_Timer();
+            seen << form.lblTime->text();
+            rig.clock.advanceSeconds(1);
+        }
+        QCOMPARE(seen, shown);
+        QString ended;
+        for (const FakeSound::Played& played : rig.sound.played)
+            ended += QFileInfo(played.path).fileName() + u' ' + QString::number(int(played.mode));
+        for (const FakeDialogs::Shown& box : rig.dialogs.shown)
+            ended += box.title + u' ' + box.text;
+        if (form.Command3->isVisibleTo(&form))
+            ended += QStringLiteral(" Stop");
+        QCOMPARE(ended, end);
+        QCOMPARE(form.windowTitle(), QString(SkedForm::kIdleCaption));
+        QVERIFY(form.Timer1->isActive() && !form.Timer3->isActive());
+    }
+
+    void stopWatch() {
+        ProgramRig rig;
+        rig.form().mUpTimer->trigger();
+        QPointer<frmStopWatch> watch = &rig.program.stopWatch();
+        QVERIFY(watch->isVisible());
+        auto shown = [watch] {
+            return watch->Label1->text() + u':' + watch->Label2->text() + u':' +
+                   watch->Label3->text() + u' ' + watch->btnStart->text();
+        };
+        watch->btnStart->click();
+        for (int i = 0; i < 61; ++i)
+            watch->tmrTime_Timer();
+        QCOMPARE(shown(), QStringLiteral("00:01:01 Stop"));
+        rig.form().mUpTimer->trigger(); // brought forward, still counting
+        QVERIFY(watch->tmrTime->isActive());
+        watch->btnStart->click();
+        QCOMPARE(shown(), QStringLiteral("00:01:01 Start"));
+        watch->btnStart->click();
+        QCOMPARE(shown(), QStringLiteral("00:00:00 Stop"));
+        watch->btnExit->click();
+        QTRY_VERIFY(watch.isNull());
+        QCOMPARE(rig.program.stopWatch().Label3->text() + rig.program.stopWatch().btnStart->text(),
+                 QStringLiteral("00Start"));
     }
 };
 
