@@ -18,10 +18,10 @@ template <typename Window, typename... Args> Window& single(QPointer<Window>& sl
 
 } // namespace
 
-Program::Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound,
-                 Printer& printer, HelpViewer& help, QString programDir)
-    : settings_(settings, dialogs), context_{clock,   settings_, dialogs, sound,
-                                             printer, help,      basic_,  *this} {
+Program::Program(Clock& clock, ClockHealth& clockHealth, SettingsStore& settings, Dialogs& dialogs,
+                 Sound& sound, Printer& printer, HelpViewer& help, QString programDir)
+    : settings_(settings, dialogs), context_{clock,   clockHealth, settings_, dialogs, sound,
+                                             printer, help,        basic_,    *this} {
     basic_.programDir = std::move(programDir);
 }
 
@@ -36,8 +36,8 @@ void Program::deleteOtherWindows() {
     delete skeds_;
 }
 
-void Program::start() {
-    main().Form_Load();
+void Program::start(const QString& skedFile) {
+    main().Form_Load(skedFile);
     main().show();
 }
 

@@ -16,14 +16,15 @@ class frmStopWatch;
 // Each window is created hidden on first touch and created afresh after it was destroyed.
 class Program final : public Forms {
 public:
-    Program(Clock& clock, SettingsStore& settings, Dialogs& dialogs, Sound& sound, Printer& printer,
-            HelpViewer& help, QString programDir);
+    Program(Clock& clock, ClockHealth& clockHealth, SettingsStore& settings, Dialogs& dialogs,
+            Sound& sound, Printer& printer, HelpViewer& help, QString programDir);
     ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Runs the main window's start-up and shows it.
-    void start();
+    // Runs the main window's start-up and shows it; `skedFile`, when given, is the schedule to
+    // start with in place of the stored one.
+    void start(const QString& skedFile = QString());
     // Ends the program through the main window's closing steps, as its close box does; for
     // a termination signal, with nobody there to answer a box.
     void endOnSignal();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Program.h"
+#include "KernelClockHealth.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtHelpViewer.h"
@@ -41,6 +42,9 @@ public:
     TockmereApplication(int& argc, char** argv) : QApplication(argc, argv) {
         connected();
         setApplicationName(QStringLiteral("Tockmere"));
+        // The id of the desktop entry, the icon and the AppStream data, for the desktop's
+        // taskbar and window switcher.
+        setDesktopFileName(QStringLiteral("org.tockmere.Tockmere"));
         // Closing the main window ends the program; the hidden table window must not keep it
         // alive.
         setQuitOnLastWindowClosed(false);
@@ -51,11 +55,12 @@ public:
 // benchmarks. Needs a TockmereApplication.
 struct QtProgram {
     QtClock clock;
+    KernelClockHealth clockHealth;
     QtSettingsStore settings;
     QtDialogs dialogs;
     QtSound sound;
     QtPrinter printer;
     QtHelpViewer help;
-    Program program{
-        clock, settings, dialogs, sound, printer, help, QCoreApplication::applicationDirPath()};
+    Program program{clock, clockHealth, settings, dialogs,
+                    sound, printer,     help,     QCoreApplication::applicationDirPath()};
 };

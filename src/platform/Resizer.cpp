@@ -89,8 +89,10 @@ void Resizer::storeLayout(const QString& application) {
         settings_.save(application, section, QLatin1String(key),
                        QString::number(pixelsToTwips(pixels)));
     };
-    save("Left", normal.x());
-    save("Top", normal.y());
+    if (windowPlacesAreKnown()) {
+        save("Left", normal.x());
+        save("Top", normal.y());
+    }
     save("Width", normal.width());
     save("Height", normal.height());
 }

@@ -48,7 +48,8 @@ void ClockLabel::setText(const QString& text) {
         return;
     const QRect changed = changedArea(text_, text);
     text_ = text;
-    if (accessibleName().isEmpty()) {
+    // Nothing is built for a screen reader that is not there.
+    if (QAccessible::isActive() && accessibleName().isEmpty()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }

@@ -2,6 +2,7 @@
 
 #include "BasicModule.h"
 #include "Clock.h"
+#include "ClockHealth.h"
 #include "Dialogs.h"
 #include "HelpViewer.h"
 #include "Printer.h"
@@ -34,6 +35,7 @@ protected:
 // the other windows.
 struct Context {
     Clock& clock;
+    ClockHealth& clockHealth;
     SettingsStore& settings;
     Dialogs& dialogs;
     Sound& sound;

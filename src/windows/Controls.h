@@ -16,9 +16,12 @@ Widget* placed(Widget* widget, const QString& name, const QRect& geometry) {
     return widget;
 }
 
+// Labels show their text as it stands: a message the user typed as "<b>" shows "<b>".
 inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption,
                          const QRect& geometry) {
-    return placed(new QLabel(caption, parent), QLatin1String(name), geometry);
+    QLabel* label = placed(new QLabel(caption, parent), QLatin1String(name), geometry);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 inline QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,

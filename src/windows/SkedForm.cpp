@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -71,14 +73,17 @@ void SkedForm::createControls() {
     blue.setColor(QPalette::WindowText, Qt::blue);
     lblNum->setPalette(blue);
 
-    // What a screen reader says for the controls whose caption is a value or nothing.
-    CMD2->setAccessibleName(QStringLiteral("Unused"));
-    lblAlarmDate->setAccessibleName(QStringLiteral("Next sked date"));
-    Label1->setAccessibleName(QStringLiteral("Next sked time"));
-    Command3->setAccessibleName(QStringLiteral("Stop the alarm sound"));
-    lblWhatTime->setAccessibleName(QStringLiteral("Time base"));
-    lblTime->setAccessibleName(QStringLiteral("Clock"));
-    lblNum->setAccessibleName(QStringLiteral("Next sked message"));
+    // A screen reader reads each label's text as its name, as it shows; what the label is for
+    // goes in its description (the clock's says whether the system clock can be trusted). The
+    // button that holds the focus leads to the menu.
+    CMD2->setAccessibleName(QStringLiteral("Options"));
+    CMD2->setAccessibleDescription(
+        QStringLiteral("The Menu key or Shift+F10 opens the options menu"));
+    lblAlarmDate->setAccessibleDescription(QStringLiteral("Date of the next sked"));
+    Label1->setAccessibleDescription(QStringLiteral("Time of the next sked"));
+    Command3->setAccessibleDescription(QStringLiteral("Stops the alarm sound"));
+    lblWhatTime->setAccessibleDescription(QStringLiteral("Time base of the clock"));
+    lblNum->setAccessibleDescription(QStringLiteral("Message of the next sked"));
 
     // Only the background, the time-base label and the clock open the menu.
     for (QLabel* label : {Label1, lblAlarmDate, lblNum})
@@ -158,6 +163,19 @@ bool SkedForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void SkedForm::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse opens the menu on its press; this is the keyboard's way to it.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        mnuPopUp->popup(lblTime->mapToGlobal(lblTime->rect().center()));
+}
+
+void SkedForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)
+        mnuPopUp->popup(lblTime->mapToGlobal(lblTime->rect().center()));
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void SkedForm::mousePressEvent(QMouseEvent* event) {
     Form_MouseDown(event->button(), event->globalPosition().toPoint());
 }
@@ -191,6 +209,9 @@ void SkedForm::Command1_Click() {
         showMinimized();
     if (skeds.isMinimized())
         skeds.showNormal();
+    // A table window already open behind other windows comes to the front.
+    skeds.raise();
+    skeds.activateWindow();
 }
 
 void SkedForm::closeEvent(QCloseEvent* event) {

@@ -25,7 +25,8 @@ public:
 
     explicit SkedForm(Context& context);
 
-    void Form_Load();
+    // Start-up; a schedule file named on the command line stands in for the stored one.
+    void Form_Load(const QString& skedFile = QString());
     // Stores what closing stores and ends the program.
     void Form_Unload();
     // The window's place, the schedule path and the table window's layout, for the next run.
@@ -105,6 +106,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -133,6 +136,9 @@ private:
     void aimTimer1(const QDateTime& now);
     void showTimeLabels();
     void showTimeBaseLabels();
+    // The clock's tooltip and description say whether the system clock is synchronised.
+    void showClockHealth();
+    void showClockToolTip();
     // True when the armed sked fired.
     bool dueTest(const ShownValues& shown);
     void fire(const ShownValues& shown);
@@ -145,4 +151,6 @@ private:
     bool inTick_ = false;
     // Until the first tick, the time-base label shows the label restored from the settings.
     bool restoredLabel_ = true;
+    QString clockHealth_;
+    int healthMinute_ = -1;
 };

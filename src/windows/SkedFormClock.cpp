@@ -1,5 +1,6 @@
 #include "SkedForm.h"
 
+#include "ClockSync.h"
 #include "Controls.h"
 #include "LeadingNumber.h"
 #include "Text.h"
@@ -26,6 +27,7 @@ void SkedForm::aimTimer1(const QDateTime& now) {
 }
 
 void SkedForm::restartClock() {
+    showClockToolTip();
     if (!Timer1->isActive())
         aimTimer1();
 }
@@ -56,6 +58,12 @@ void SkedForm::Timer1_Timer() {
             // true one.
             lblTime->setText(shownTime);
             context_.forms.skeds().Label9->setText(shownTime);
+        }
+        // The time service's word on the clock changes slowly: once a minute is enough, and it
+        // rides on a tick that runs anyway.
+        if (now.time().minute() != healthMinute_) {
+            healthMinute_ = now.time().minute();
+            showClockHealth();
         }
         fired = dueTest(shown);
     }
@@ -93,6 +101,7 @@ bool SkedForm::dueTest(const ShownValues& shown) {
     if (basic.AlarmIndex == SkedTable::kSpare) {
         setWindowTitle(kIdleCaption);
         lblNum->setText(QStringLiteral("Done"));
+        lblNum->setToolTip(QString());
         lblNum->adjustSize();
         lblAlarmDate->setText(QString());
         return false;
@@ -127,12 +136,31 @@ void SkedForm::showAlarmWindow(const QString& title, const QString& text) {
     QCoreApplication::processEvents();
 }
 
+void SkedForm::showClockHealth() {
+    const ClockReading reading = context_.clockHealth.read();
+    clockHealth_ = fromStd(
+        clockHealthText(clockState(reading.answered, reading.synchronised, reading.maxErrorUs),
+                        reading.estErrorUs, reading.maxErrorUs));
+    lblTime->setAccessibleDescription(clockHealth_);
+    showClockToolTip();
+}
+
+void SkedForm::showClockToolTip() {
+    // A countdown too long for the label shows itself whole; otherwise the clock says whether
+    // the system time can be trusted.
+    const QString shown = lblTime->text();
+    const bool clipped = lblTime->fontMetrics().horizontalAdvance(shown) > lblTime->width();
+    lblTime->setToolTip(Timer3->isActive() && clipped ? shown : clockHealth_);
+}
+
 void SkedForm::ShowArmedRow(int slot) {
     const SkedEntry& row = context_.forms.skeds().table().row(slot);
     Label1->setText(fromStd(formatTimeText(row.time)));
     lblAlarmDate->setText(fromStd(row.date));
     lblNum->setText(fromStd(leftCodePoints(row.message, 30)));
     lblNum->adjustSize();
+    // The window shows 30 characters and clips what does not fit; the whole message is here.
+    lblNum->setToolTip(fromStd(row.message));
 }
 
 void SkedForm::arm(int slot) {

@@ -62,4 +62,5 @@ void SkedForm::Timer3_Timer() {
 
 void SkedForm::SetLabel(std::int64_t m, std::int64_t C) {
     lblTime->setText(fromStd(remainingText(m - C)));
+    showClockToolTip();
 }

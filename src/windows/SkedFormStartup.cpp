@@ -45,7 +45,7 @@ void SkedForm::saveOption(QLatin1String key, const QString& text) {
     context_.settings.save(SettingsKeys::kApplication, SettingsKeys::kSection, key, text);
 }
 
-void SkedForm::Form_Load() {
+void SkedForm::Form_Load(const QString& skedFile) {
     BasicModule& basic = context_.basic;
     basic.AlarmIndex = 0;
     Label1->setText(QString());
@@ -56,7 +56,11 @@ void SkedForm::Form_Load() {
     basic.UtcOffset =
         hourOffsetFromText(readSetting(SettingsKeys::kUtcOffset, QStringLiteral("0")).toStdString())
             .value_or(0);
-    basic.SkedFile = readSetting(SettingsKeys::kPlannexFile, QStringLiteral("skeds.dat"));
+    basic.SkedFile = skedFile.isEmpty()
+                         ? readSetting(SettingsKeys::kPlannexFile, QStringLiteral("skeds.dat"))
+                         : skedFile;
+    healthMinute_ = context_.clock.localNow().time().minute();
+    showClockHealth();
     checkUtcOffset();
     loadSchedule();
 }
@@ -151,10 +155,12 @@ void SkedForm::Form_Unload() {
 
 void SkedForm::storeClosingState() {
     const QPoint place = isMinimized() ? normalPos_ : pos();
-    saveOption(SettingsKeys::kPositionTop,
-               QString::number(positionToStore(pixelsToTwips(place.y()))));
-    saveOption(SettingsKeys::kPositionLeft,
-               QString::number(positionToStore(pixelsToTwips(place.x()))));
+    if (windowPlacesAreKnown()) {
+        saveOption(SettingsKeys::kPositionTop,
+                   QString::number(positionToStore(pixelsToTwips(place.y()))));
+        saveOption(SettingsKeys::kPositionLeft,
+                   QString::number(positionToStore(pixelsToTwips(place.x()))));
+    }
     saveOption(SettingsKeys::kPlannexFile, context_.basic.SkedFile);
     frmSkeds& skeds = context_.forms.skeds();
     skeds.Label8->setText(context_.basic.SkedFile);

@@ -21,7 +21,8 @@ frmAlarm::frmAlarm(Context& context) : context_(context) {
     lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
     lblAlarm->setGeometry(twipsRect(120, 135, 3555, 1170));
     lblAlarm->setWordWrap(true);
-    lblAlarm->setAccessibleName(QStringLiteral("Alarm message"));
+    lblAlarm->setAccessibleDescription(QStringLiteral("Alarm message"));
+    lblAlarm->setTextFormat(Qt::PlainText);
     lblAlarm->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont font = lblAlarm->font();
     font.setPointSize(12);

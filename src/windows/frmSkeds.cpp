@@ -126,11 +126,8 @@ void frmSkeds::createControls(QWidget* client) {
     Command1 = makeButton(client, "Command1", QStringLiteral("Clear Table"),
                           twipsRect(5610, 6090, 1250, 372));
     Label6 = makeLabel(client, "Label6", QString(), twipsRect(315, 6600, 7300, 255));
-    Label9->setAccessibleName(QStringLiteral("Clock"));
-    Label8->setAccessibleName(QStringLiteral("Schedule file"));
-    Check1->setAccessibleName(QStringLiteral("Show skeds 21 to 40"));
-    for (QLabel* hint : {Label5, Label6, Label7})
-        hint->setAccessibleName(QStringLiteral("Hint"));
+    Label9->setAccessibleDescription(QStringLiteral("Clock"));
+    Label8->setAccessibleDescription(QStringLiteral("Schedule file"));
 
     connect(cmdDone, &QPushButton::clicked, this, &frmSkeds::cmdDone_Click);
     connect(reOrder, &QPushButton::clicked, this, &frmSkeds::reOrder_Click);
@@ -476,7 +473,14 @@ void frmSkeds::changeEvent(QEvent* event) {
 }
 
 void frmSkeds::storeLayout() {
-    Resizer1->storeLayout(SettingsKeys::kApplication);
+    // A window that never appeared has no place of its own yet: the stored one stands.
+    if (everShown_)
+        Resizer1->storeLayout(SettingsKeys::kApplication);
+}
+
+void frmSkeds::showEvent(QShowEvent* event) {
+    everShown_ = true;
+    QMainWindow::showEvent(event);
 }
 
 ReadResult frmSkeds::readAtStartUp() {

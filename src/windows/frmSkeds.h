@@ -82,6 +82,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -113,4 +114,5 @@ private:
     bool firingMayAsk_ = true;
     bool firingFailureReported_ = false;
     bool savingAfterFiring_ = false;
+    bool everShown_ = false;
 };

@@ -44,11 +44,9 @@ frmStopWatch::frmStopWatch() {
     Label2 = digits(this, "Label2", QStringLiteral("00"), twipsRect(1368, 180, 468, 348), false);
     Label6 = digits(this, "Label6", QStringLiteral(":"), twipsRect(1800, 156, 108, 348), true);
     Label3 = digits(this, "Label3", QStringLiteral("00"), twipsRect(1908, 180, 480, 348), false);
-    Label1->setAccessibleName(QStringLiteral("Hours"));
-    Label2->setAccessibleName(QStringLiteral("Minutes"));
-    Label3->setAccessibleName(QStringLiteral("Seconds"));
-    Label4->setAccessibleName(QStringLiteral("Separator"));
-    Label6->setAccessibleName(QStringLiteral("Separator"));
+    Label1->setAccessibleDescription(QStringLiteral("Hours"));
+    Label2->setAccessibleDescription(QStringLiteral("Minutes"));
+    Label3->setAccessibleDescription(QStringLiteral("Seconds"));
     btnStart =
         makeButton(this, "btnStart", QStringLiteral("Start"), twipsRect(324, 768, 1248, 432));
     btnExit = makeButton(this, "btnExit", QStringLiteral("Exit"), twipsRect(2196, 768, 648, 432));

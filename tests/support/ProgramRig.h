@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeClock.h"
+#include "FakeClockHealth.h"
 #include "FakeDialogs.h"
 #include "FakeHelpViewer.h"
 #include "FakePrinter.h"
@@ -27,7 +28,8 @@ struct ProgramRig {
     FakeSound sound;
     FakePrinter printer;
     FakeHelpViewer help;
-    Program program{clock, settings, dialogs, sound, printer, help, dir.path()};
+    FakeClockHealth clockHealth;
+    Program program{clock, clockHealth, settings, dialogs, sound, printer, help, dir.path()};
 
     BasicModule& basic() { return program.basic(); }
     SkedForm& form() { return program.main(); }

@@ -138,13 +138,13 @@ private slots:
     }
 
     // Closing stores the place (300 for a minimised window or one off the screen), the schedule
-    // path and the table window's layout, and ends the program.
+    // path and, once it has been shown, the table window's layout, and ends the program.
     void closing_data() {
         QTest::addColumn<bool>("minimised");
         QTest::addColumn<QPoint>("place");
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
-        QTest::newRow("normal") << false << QPoint(100, 40) << "600"
+        QTest::newRow("normal, table shown") << false << QPoint(100, 40) << "600"
                                 << "1500";
         QTest::newRow("at the edge") << false << QPoint(0, 867) << "300"
                                      << "300";
@@ -158,6 +158,9 @@ private slots:
         QFETCH(QString, left);
         ProgramRig rig;
         rig.start({" |12/06/26|0930|a"});
+        const bool tableShown = QByteArray(QTest::currentDataTag()).contains("table");
+        if (tableShown)
+            rig.open();
         rig.form().move(place);
         if (minimised)
             rig.form().showMinimized();
@@ -170,7 +173,8 @@ private slots:
         QCOMPARE(rig.settings.option(QStringLiteral("PositionTop")), top);
         QCOMPARE(rig.settings.option(QStringLiteral("PositionLeft")), left);
         QCOMPARE(rig.settings.option(QStringLiteral("Plannex file")), rig.path());
-        QVERIFY(rig.settings.values.contains(QStringLiteral("Tockmere/frmSkeds/Width")));
+        QCOMPARE(rig.settings.values.contains(QStringLiteral("Tockmere/frmSkeds/Width")),
+                 tableShown);
     }
 
     // Each switch stores its new state at once; two captions follow their switch.

@@ -1,0 +1,45 @@
+#include "ClockSync.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr long kMaxTrustedErrorUs = 1'000'000;
+
+// Microseconds in the unit that reads best: tenths of a millisecond below 10 ms, whole
+// milliseconds below a second, tenths of a second above.
+std::string duration(long us) {
+    char text[32];
+    if (us >= 1'000'000)
+        std::snprintf(text, sizeof text, "%.1f s", std::round(us / 100'000.0) / 10);
+    else if (us >= 10'000)
+        std::snprintf(text, sizeof text, "%.0f ms", std::round(us / 1000.0));
+    else
+        std::snprintf(text, sizeof text, "%.1f ms", std::round(us / 100.0) / 10);
+    std::string out = text;
+    // "3.0 ms" reads as "3 ms".
+    if (const auto zero = out.find(".0 "); zero != std::string::npos)
+        out.erase(zero, 2);
+    return out;
+}
+
+} // namespace
+
+ClockState clockState(bool kernelAnswered, bool synchronised, long maxErrorUs) {
+    if (!kernelAnswered || !synchronised)
+        return ClockState::NotSynchronised;
+    return maxErrorUs > kMaxTrustedErrorUs ? ClockState::MayBeOff : ClockState::Synchronised;
+}
+
+std::string clockHealthText(ClockState state, long estErrorUs, long maxErrorUs) {
+    switch (state) {
+    case ClockState::Synchronised:
+        return "System clock synchronised, estimated error \u00B1" + duration(estErrorUs);
+    case ClockState::MayBeOff:
+        return "System clock may be off by up to " + duration(maxErrorUs);
+    case ClockState::NotSynchronised:
+        break;
+    }
+    return "System clock is not synchronised";
+}

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Reads the running program the way a screen reader does, through the AT-SPI accessibility bus
+# and outside the process: the clock, the next sked, the alarm window's message, the countdown
+# and the stopwatch must each be heard as the value on screen. Run inside xvfb-run; it starts
+# its own session bus.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root=$(pwd)
+program="$root/build/default/bin/tockmere"
+for tool in xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null || { echo "a11y: $tool is missing" >&2; exit 1; }
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "a11y: python3-pyatspi is missing" >&2; exit 1; }
+[ -n "${DISPLAY:-}" ] || { echo "a11y: no X display; run it under xvfb-run" >&2; exit 1; }
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    exec dbus-run-session -- "$0" "$@"
+fi
+home=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$home"
+}
+trap cleanup EXIT
+export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" TZ=UTC
+# Qt serves the accessibility bus when a desktop asks for it; this session has no desktop.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+mkdir -p "$XDG_CONFIG_HOME/Tockmere" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+yesterday=$(date -u -d yesterday +%m/%d/%y)
+printf '  %s    1200  call <b>W1AW</b>\r\n  12/31/29    2359  far ahead\r\nWeeklyIncr: 0\r\nend\r\n' \
+    "$yesterday" > "$home/skeds.dat"
+printf '[Options]\nPlannex%%20file=%s\n' "$home/skeds.dat" > "$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
+
+fail() { echo "a11y: FAILED: $*" >&2; exit 1; }
+read_control() { /usr/bin/python3 tests/e2e/atspi-read.py "$1" "$2"; }
+expect() { # window, description, wanted name
+    local heard
+    heard=$(read_control "$1" "$2") || fail "nothing heard for '$2'"
+    [ "$heard" = "$3" ] || fail "'$2' is heard as '$heard', not '$3'"
+    echo "a11y: $2: '$heard'"
+}
+wait_window() {
+    for _ in $(seq 75); do
+        xdotool search --name "$1" 2>/dev/null | head -1 && return 0
+        sleep 0.2
+    done
+    fail "no window named '$1'"
+}
+menu_entry() { # main window, number of the entry from the top
+    xdotool mousemove --window "$1" 250 45 windowfocus --sync "$1" key shift+F10
+    sleep 0.5
+    for _ in $(seq "$2"); do xdotool key Down; done
+    xdotool key Return
+}
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
+sleep 1
+(cd "$home" && exec "$program") & pids+=($!)
+alarm=$(wait_window "^ Alarm at ")
+main=$(wait_window "^Alarm Set")
+xdotool windowmove "$main" 10 10 windowmove "$alarm" 400 300
+sleep 1
+
+echo "a11y: the clock is heard as the second on screen"
+before=$(date -u +%s)
+heard=$(read_control "Alarm Set" "System clock")
+after=$(date -u +%s)
+[[ "$heard" =~ ^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]$ ]] || fail "the clock is heard as '$heard'"
+heard_s=$(date -u -d "today $heard" +%s)
+((heard_s >= before - 1 && heard_s <= after)) || fail "the clock says $heard at $(date -u +%T)"
+echo "a11y: clock: '$heard'"
+expect "Alarm Set" "Date of the next sked" "12/31/29"
+expect "Alarm Set" "Time of the next sked" "23:59"
+expect "Alarm Set" "Message of the next sked" "far ahead"
+expect " Alarm at " "Alarm message" $'\ncall <b>W1AW</b>'
+
+echo "a11y: the table window"
+xdotool mousemove --window "$main" 58 14 click 1
+skeds=$(wait_window "^ Schedules")
+xdotool windowmove "$skeds" 10 130
+sleep 0.5
+expect " Schedules" "Schedule file" "$home/skeds.dat"
+heard=$(read_control " Schedules" "Clock")
+[[ "$heard" =~ ^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]$ ]] || fail "the table's clock is heard as '$heard'"
+echo "a11y: table clock: '$heard'"
+
+echo "a11y: the countdown"
+menu_entry "$main" 10
+prompt=$(wait_window "^Count Down Timer$")
+xdotool mousemove --window "$prompt" 20 20 type "90"
+xdotool key Return
+sleep 1.2
+heard=$(read_control " Count Down" "System clock")
+[[ "$heard" =~ ^01:(30|29|28)$ ]] || fail "the countdown is heard as '$heard'"
+echo "a11y: countdown: '$heard'"
+
+echo "a11y: the stopwatch"
+menu_entry "$main" 11
+watch=$(wait_window "^Stop Watch$")
+xdotool mousemove --window "$watch" 60 60 click 1
+sleep 2.5
+expect "Stop Watch" "Hours" "00"
+expect "Stop Watch" "Minutes" "00"
+heard=$(read_control "Stop Watch" "Seconds")
+[[ "$heard" =~ ^0[2-3]$ ]] || fail "the stopwatch's seconds are heard as '$heard'"
+echo "a11y: stopwatch seconds: '$heard'"
+echo "a11y: passed"

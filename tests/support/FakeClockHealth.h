@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ClockHealth.h"
+
+// Answers a scripted reading and counts how often it was asked.
+class FakeClockHealth final : public ClockHealth {
+public:
+    ClockReading read() const override {
+        ++reads;
+        return reading;
+    }
+
+    ClockReading reading{true, true, 16'000, 3'000};
+    mutable int reads = 0;
+};
