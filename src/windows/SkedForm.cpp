@@ -95,13 +95,11 @@ void SkedForm::createControls() {
     connect(Command1, &QPushButton::clicked, this, &SkedForm::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &SkedForm::Command3_Click);
 
-    // Timer1 ticks twice a second, each tick aimed a few milliseconds past a half-second of the
-    // wall clock, so the shown second turns with the true one.
-    Timer1 = new QTimer(this);
+    // Timer1 ticks once a second, aimed at the true second of the wall clock, so the shown
+    // second turns with the true one and the program wakes no more often than it must.
+    Timer1 = new WallClockTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &SkedForm::Timer1_Timer);
+    connect(Timer1, &WallClockTimer::timeout, this, &SkedForm::Timer1_Timer);
     aimTimer1();
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));

@@ -4,6 +4,7 @@
 #include "Context.h"
 #include "Sound.h"
 #include "TimeBase.h"
+#include "WallClockTimer.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -85,7 +86,7 @@ public:
     ClockLabel* lblTime = nullptr;
     QLabel* lblNum = nullptr;
     QPushButton* CMD2 = nullptr;
-    QTimer* Timer1 = nullptr;
+    WallClockTimer* Timer1 = nullptr;
     QTimer* Timer3 = nullptr;
 
     QMenu* mnuPopUp = nullptr;

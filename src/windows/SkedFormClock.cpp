@@ -20,10 +20,10 @@ void SkedForm::aimTimer1() {
 }
 
 void SkedForm::aimTimer1(const QDateTime& now) {
-    // Aimed at the half-second itself: a timer never fires early, and the event loop's
-    // millisecond rounding already puts the tick one or two milliseconds past it.
+    // Aimed at the true second itself: the timer never fires early, and the part of a
+    // millisecond that the reading drops puts the tick just past it.
     const int msec = now.time().msec();
-    Timer1->start(500 - msec % 500);
+    Timer1->start(1000 - msec);
 }
 
 void SkedForm::restartClock() {
@@ -34,8 +34,8 @@ void SkedForm::restartClock() {
 
 void SkedForm::Timer1_Timer() {
     // One reading of the clock serves the whole tick, so time and date always agree. The next
-    // tick is aimed afresh from it, so a stepped clock or a resume from suspend is followed
-    // within a second.
+    // tick is aimed afresh from it; a step of the system clock or a resume from suspend brings
+    // a tick at once.
     const QDateTime now = context_.clock.localNow();
     aimTimer1(now);
     if (inTick_)
