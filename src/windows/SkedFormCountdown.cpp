@@ -38,6 +38,7 @@ void SkedForm::mdownTimer_Click() {
     start.setTime(QTime(start.time().hour(), start.time().minute(), start.time().second()));
     basic.CountdownStart = start;
     Timer3->start();
+    showClockToolTip();
     QCoreApplication::processEvents();
 }
 

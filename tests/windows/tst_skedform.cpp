@@ -145,7 +145,7 @@ private slots:
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
         QTest::newRow("normal, table shown") << false << QPoint(100, 40) << "600"
-                                << "1500";
+                                             << "1500";
         QTest::newRow("at the edge") << false << QPoint(0, 867) << "300"
                                      << "300";
         QTest::newRow("minimised") << true << QPoint(100, 40) << "600"
@@ -247,6 +247,57 @@ private slots:
         rig.form().mnuHelp->trigger();
         QCOMPARE(rig.dialogs.shown.last().text, QString::fromStdString(quickHelpText(-3, false)));
         QCOMPARE(rig.dialogs.shown.last().title, QStringLiteral(" Tockmere Quick Help"));
+    }
+
+    // Settings that cannot be stored are told once, naming the file; not while ending on a
+    // signal, when nobody is there to answer.
+    void settingsThatCannotBeStored() {
+        ProgramRig rig;
+        rig.settings.failSaves = true;
+        rig.form().mnuSilent->trigger();
+        rig.form().mnuMinimize->trigger();
+        QCOMPARE(rig.shownTitles(), QStringList{" Settings not saved"});
+        ProgramRig quiet;
+        quiet.settings.failSaves = true;
+        quiet.program.endOnSignal();
+        QVERIFY(quiet.program.ended());
+        QCOMPARE(quiet.shownTitles(), QStringList{});
+    }
+
+    // The clock's tooltip and description say what the kernel knows of the system clock, read
+    // at start and then once a minute; the message's whole text is the message's tooltip.
+    // clang-format off
+    void clockHealth_data() {
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<bool>("synchronised");
+        QTest::addColumn<int>("maxErrorUs");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("synchronised")  << true  << true  << 1000000 << "System clock synchronised, estimated error \u00B13 ms";
+        QTest::newRow("may be off")    << true  << true  << 1000001 << "System clock may be off by up to 1 s";
+        QTest::newRow("unsynchronised") << true << false << 0       << "System clock is not synchronised";
+        QTest::newRow("kernel refused") << false << true << 0       << "System clock is not synchronised";
+    }
+    // clang-format on
+    void clockHealth() {
+        QFETCH(bool, answered);
+        QFETCH(bool, synchronised);
+        QFETCH(int, maxErrorUs);
+        QFETCH(QString, said);
+        ProgramRig rig;
+        rig.start({" |12/06/26|0930|a message longer than the thirty characters shown"});
+        QCOMPARE(rig.form().lblNum->toolTip(), rig.table().row(0).message.c_str());
+        rig.clockHealth.reading = {answered, synchronised, maxErrorUs, 3000};
+        for (const char* tick : {"09:00:01", "09:00:59", "09:01:00", "09:01:30"})
+            rig.tickAt(QString::fromLatin1(tick));
+        QCOMPARE(rig.clockHealth.reads, 2); // at start and at 09:01
+        QCOMPARE(rig.form().lblTime->toolTip(), said);
+        QCOMPARE(rig.form().lblTime->accessibleDescription(), said);
+        // A count too long for the label shows itself whole while it runs.
+        rig.dialogs.promptAnswers << QStringLiteral("99999999") << QStringLiteral("0");
+        rig.form().mdownTimer->trigger();
+        QCOMPARE(rig.form().lblTime->toolTip(), QStringLiteral("1666666:39"));
+        rig.form().mdownTimer->trigger();
+        QCOMPARE(rig.form().lblTime->toolTip(), said);
     }
 
     // The countdown holds the clock, shows the time left and ends with the alarm sound, or with
