@@ -71,7 +71,11 @@ printf '  12/31/29    2359  benchmark\r\nWeeklyIncr: 0\r\nend\r\n' >"$work/skeds
 printf '[Options]\nPlannex%%20file=%s\nUTC%%20offset=%s\n' "$work/skeds.dat" "$offset" \
     >"$work/config/Tockmere/Tockmere.ini"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
+# No session bus, the same for every program. Without any address, libdbus would start a bus
+# through dbus-launch for this X display (where dbus-x11 is installed): a daemon that outlives
+# the program that started it, and a fork in every later start.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
 
 # One X server for all, on a display number it picks itself (no race with other servers), open
 # only to holders of a fresh cookie.
