@@ -197,8 +197,8 @@ measure() { # label, command...
     rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
     stopProgram "$pid"
 
-    # Threads born while idling count from zero; a thread that ended before the last reading is
-    # missed, which the per-thread list below would show as a gap.
+    # Threads born while idling count from zero; one that ends before the last reading is missing
+    # from the sums and from the per-thread list.
     local summary
     summary=$(awk -v span="$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }')" '
         NR == FNR { run[$1] = $2; sw[$1] = $3; next }
@@ -219,7 +219,7 @@ measure() { # label, command...
 echo "each program idles ${seconds} s; $(nproc) cores, load average before:" \
     "$(cut -d' ' -f1-3 /proc/loadavg)"
 measure "Tockmere's main window" "$bin/tockmere"
-measure "minimal Qt 6 clock" "$bin/minimalclock"
+measure "minimal Qt 6 clock (one QLabel, one precise timer)" "$bin/minimalclock"
 if command -v xclock >/dev/null; then
     measure "xclock -digital -update 1" xclock -digital -update 1
 else
