@@ -43,7 +43,9 @@ void Program::start(const QString& skedFile) {
 
 void Program::endOnSignal() {
     settings_.setQuiet(true);
-    main().close();
+    // The closing steps themselves: the window may not be shown yet when a signal comes during
+    // the start-up's questions, and a window never shown takes no close request.
+    main().Form_Unload();
 }
 
 void Program::storeForSessionEnd() {

@@ -2,12 +2,11 @@
 
 #include "Program.h"
 #include "KernelClockHealth.h"
+#include "ModuleSound.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtHelpViewer.h"
-#include "QtPrinter.h"
 #include "QtSettingsStore.h"
-#include "QtSound.h"
 
 #include <QApplication>
 
@@ -58,8 +57,8 @@ struct QtProgram {
     KernelClockHealth clockHealth;
     QtSettingsStore settings;
     QtDialogs dialogs;
-    QtSound sound;
-    QtPrinter printer;
+    ModuleSound sound{QCoreApplication::applicationDirPath()};
+    ModulePrinter printer{QCoreApplication::applicationDirPath()};
     QtHelpViewer help;
     Program program{clock, clockHealth, settings, dialogs,
                     sound, printer,     help,     QCoreApplication::applicationDirPath()};

@@ -101,3 +101,7 @@ double QtPrinter::characterWidthPoints() {
     const QFontMetricsF metrics(listingFont(), &printer);
     return metrics.horizontalAdvance(QLatin1Char('0')) * 72.0 / printer.resolution();
 }
+
+extern "C" Q_DECL_EXPORT Printer* tockmereCreatePrinter() {
+    return new QtPrinter;
+}

@@ -17,6 +17,10 @@ QSoundEffect& QtSound::effect() {
     return *effect_;
 }
 
+extern "C" Q_DECL_EXPORT Sound* tockmereCreateSound() {
+    return new QtSound;
+}
+
 void QtSound::play(const QString& path, Mode mode) {
     if (effect_)
         effect_->stop();

@@ -19,6 +19,7 @@ rm -f build/default/tockmere_*.deb
 deb=$(ls build/default/tockmere_*_amd64.deb)
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/tockmere/tockmere ./usr/lib/tockmere/alarm.wav ./usr/lib/tockmere/stop.wav \
+    ./usr/lib/tockmere/modules/libtockmere-sound.so ./usr/lib/tockmere/modules/libtockmere-print.so \
     ./usr/share/applications/$id.desktop ./usr/share/icons/hicolor/scalable/apps/$id.svg \
     ./usr/share/metainfo/$id.metainfo.xml ./usr/share/man/man1/tockmere.1.gz \
     ./usr/share/doc/tockmere/copyright ./usr/share/doc/tockmere/changelog.gz; do
@@ -84,6 +85,12 @@ gzip -dc "$page" | grep -q "^\.TH TOCKMERE 1 .* \"Tockmere $version\"" ||
 lintian -I --fail-on error,warning \
     --suppress-tags bogus-mail-host,bogus-mail-host-in-debian-changelog "$deb" ||
     fail "lintian found errors or warnings"
+
+# The command line answers without a display.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/tockmere" --version)" = "tockmere $version" ] ||
+    fail "tockmere --version does not print the version"
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/tockmere" --bogus 2>/dev/null && status=0 || status=$?
+[ "$status" -eq 2 ] || fail "a wrong option ended with $status, not 2"
 
 # The unpacked program starts and keeps running (its first message box waits for the user).
 mkdir -p "$root/home/config" "$root/home/runtime"

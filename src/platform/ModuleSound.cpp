@@ -1,0 +1,27 @@
+#include "ModuleSound.h"
+
+ModuleSound::ModuleSound(const QString& folder)
+    : module_(folder + QStringLiteral("/modules/libtockmere-sound.so"), "tockmereCreateSound") {}
+
+void ModuleSound::play(const QString& path, Mode mode) {
+    if (Sound* sound = module_.get())
+        sound->play(path, mode);
+}
+
+ModulePrinter::ModulePrinter(const QString& folder)
+    : module_(folder + QStringLiteral("/modules/libtockmere-print.so"), "tockmereCreatePrinter") {}
+
+Printer::Result ModulePrinter::print(const QList<Line>& lines, const QString& title) {
+    Printer* printer = module_.get();
+    return printer ? printer->print(lines, title) : unavailable();
+}
+
+Printer::Result ModulePrinter::saveAsPdf(const QList<Line>& lines, const QString& title,
+                                         const QString& path) {
+    Printer* printer = module_.get();
+    return printer ? printer->saveAsPdf(lines, title, path) : unavailable();
+}
+
+Printer::Result ModulePrinter::unavailable() const {
+    return {false, QStringLiteral("printing is not installed: ") + module_.error()};
+}
