@@ -49,12 +49,16 @@ private slots:
 
     void settingsStore() {
         QtSettingsStore store;
+        QCOMPARE(store.location("X"), qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tockmere/X.ini");
         QCOMPARE(store.read("Tockmere", "Options", "Silent", "TRUE"), QStringLiteral("TRUE"));
         QVERIFY(store.save("Tockmere", "Options", "Label", " /op/a,b.dat "));
         QCOMPARE(QtSettingsStore().read("Tockmere", "Options", "Label", {}), " /op/a,b.dat ");
         // Edited by hand: to Qt, unquoted commas make a list.
         writeBytes(store.location(QStringLiteral("Edited")), "[Options]\nLabel=a, b,c\n");
         QCOMPARE(store.read("Edited", "Options", "Label", {}), QStringLiteral("a,b,c"));
+        // A folder in the file's place stops even the superuser, whom a read-only mode does not.
+        QVERIFY(QDir().mkpath(store.location(QStringLiteral("Broken"))));
+        QVERIFY(!store.save("Broken", "Options", "Silent", "TRUE"));
     }
 
     // One dialog of each kind, answered by a key once it is up. Seen: the title, then for a message
