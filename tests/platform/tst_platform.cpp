@@ -6,11 +6,15 @@
 #include "QtSettingsStore.h"
 #include "QtSound.h"
 #include "Resizer.h"
+#include "SingleInstance.h"
 #include "SkedRows.h"
+#include "TerminationSignals.h"
 
 #include <QtMultimedia>
 #include <QtTest>
 #include <QtWidgets>
+
+#include <csignal>
 
 // The Qt adapters against the real toolkit and system, in folders of the test's own.
 class TestPlatform : public QObject {
@@ -172,6 +176,31 @@ private slots:
         QVERIFY(pages[0].contains("<title>Tockmere schedule</title>"));
         QCOMPARE(pages[0].count("12/05/26    1430    W1AW net"), 70); // a full A4 page
         QCOMPARE(pages[1].count("12/05/26    1430    W1AW net"), 1);
+    }
+
+    // One copy per settings folder: a second start is refused and asks the first to come forward.
+    void singleInstance() {
+        auto first = std::make_unique<SingleInstance>("/home/a/.config");
+        QVERIFY(first->claim());
+        QSignalSpy asked(first.get(), &SingleInstance::anotherStartAsked);
+        QVERIFY(!SingleInstance("/home/a/.config").claim());
+        QVERIFY(!SingleInstance("/home/a/.config").claim()); // the refused start left the socket
+        QTRY_COMPARE(asked.size(), 2);
+        QVERIFY(SingleInstance("/home/b/.config").claim());
+        first.reset();
+        QVERIFY(SingleInstance("/home/a/.config").claim());
+    }
+
+    // Runs last: it leaves these signals to the system's default.
+    void terminationSignals() {
+        auto termination = std::make_unique<TerminationSignals>();
+        QSignalSpy received(termination.get(), &TerminationSignals::received);
+        raise(SIGTERM);
+        QTRY_COMPARE(received.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(received.size(), 1); // the byte was read: one signal, one emission
+        termination.reset();
+        QVERIFY(signal(SIGTERM, SIG_DFL) == SIG_DFL);
     }
 };
 
