@@ -109,15 +109,15 @@ private slots:
     // client area, the whole window, of 640x480 pixels.
     void layout_data() {
         QTest::addColumn<QString>("stored"); QTest::addColumn<QString>("storedAgain"); QTest::addColumn<Control>("control");
-        QTest::newRow("twice the size")     << "14400 150 300 19200"      << "14400 150 300 19200"      << Control{{90, 120, 146, 38}, 16};
-        QTest::newRow("half as wide")       << "7200 150 300 4800"        << "7200 150 300 4800"        << Control{{23, 60, 36, 19}, 4};
-        QTest::newRow("one pixel each way") << "15 150 300 15"            << "15 150 300 15"            << Control{{0, 0, 1, 1}, 1};
-        QTest::newRow("one twip wide")      << "7200 150 300 1"           << "7200 150 300 0"           << Control{{45, 60, 73, 19}, 8};
-        QTest::newRow("one twip high")      << "1 150 300 9600"           << "0 150 300 9600"           << Control{{45, 60, 73, 19}, 8};
-        QTest::newRow("no left")            << "14400 - 300 19200"        << "7200 0 0 9600"            << Control{{45, 60, 73, 19}, 8};
-        QTest::newRow("zero width")         << "14400 150 300 0"          << "7200 0 0 9600"            << Control{{45, 60, 73, 19}, 8};
-        QTest::newRow("zero height")        << "0 150 300 19200"          << "7200 0 0 9600"            << Control{{45, 60, 73, 19}, 8};
-        QTest::newRow("wider than that")    << "14400 150 300 1000001"    << "7200 0 0 9600"            << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("half again as wide, twice as high") << "14400 150 300 14400"   << "14400 150 300 14400" << Control{{68, 120, 109, 38}, 12};
+        QTest::newRow("one pixel each way")                << "15 150 300 15"         << "15 150 300 15"       << Control{{0, 0, 1, 1}, 1};
+        QTest::newRow("one twip wide")                     << "7200 150 300 1"        << "7200 150 300 0"      << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("one twip high")                     << "1 150 300 9600"        << "0 150 300 9600"      << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("no left")                           << "14400 - 300 19200"     << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("no top")                            << "14400 150 - 19200"     << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("zero width")                        << "14400 150 300 0"       << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("zero height")                       << "0 150 300 19200"       << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("wider than that")                   << "14400 150 300 1000001" << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
     }
     // clang-format on
     void layout() {
@@ -146,12 +146,12 @@ private slots:
     void helpViewer() {
         QtHelpViewer viewer;
         QVERIFY(!viewer.showContents(dir_.path())); // a folder is no document
-        const QString path = dir_.filePath(QStringLiteral("Tockmere.HLP"));
-        writeBytes(path, readBytes(QCoreApplication::applicationDirPath() + "/Tockmere.HLP"));
-        QVERIFY(viewer.showContents(path) && QTest::qWaitForWindowActive(viewer.browser()));
-        writeBytes(path, readBytes(path) + "<p>added later</p>");
-        QVERIFY(viewer.showContents(path)); // read again, as HTML though named .HLP
-        QVERIFY(viewer.browser()->toPlainText().endsWith(QStringLiteral("added later")));
+        const QString doc = dir_.filePath(QStringLiteral("Tockmere.HLP"));
+        writeBytes(doc, readBytes(QCoreApplication::applicationDirPath() + "/Tockmere.HLP"));
+        QVERIFY(viewer.showContents(doc) && QTest::qWaitForWindowActive(viewer.browser()));
+        QVERIFY(viewer.browser()->openExternalLinks());   // web links go to the desktop's browser
+        writeBytes(doc, readBytes(doc) + "<p>later</p>"); // read again, as HTML though .HLP
+        QVERIFY(viewer.showContents(doc) && viewer.browser()->toPlainText().endsWith("later"));
     }
 
     // Without an audio output nothing may start: the effect would report playing for ever.
