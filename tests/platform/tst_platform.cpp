@@ -1,0 +1,208 @@
+#include "FakeSettings.h"
+#include "QtClock.h"
+#include "QtDialogs.h"
+#include "QtHelpViewer.h"
+#include "QtPrinter.h"
+#include "QtSettingsStore.h"
+#include "QtSound.h"
+#include "Resizer.h"
+#include "SingleInstance.h"
+#include "SkedRows.h"
+#include "TerminationSignals.h"
+
+#include <QtMultimedia>
+#include <QtTest>
+#include <QtWidgets>
+
+#include <csignal>
+
+// The Qt adapters against the real toolkit and system, in folders of the test's own.
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    using Control = std::pair<QRect, qreal>; // geometry and point size
+
+    static void useZone(const QString& zone) { qputenv("TZ", zone.toLatin1()), tzset(); }
+
+private slots:
+    // clang-format off
+    // One clock read in turn, each time in the zone and at the moment given; local: every reading.
+    // The last reading is in UTC, the zone every other test expects.
+    void clock_data() {
+        QTest::addColumn<QStringList>("readings"); QTest::addColumn<QString>("local");
+        QTest::newRow("New York both ways, stepped back") << QStringList{"America/New_York 2026-03-08T06:59:59.500Z", "America/New_York 2026-03-08T07:00:00.000Z", "America/New_York 2026-03-08T06:59:30.000Z", "America/New_York 2026-11-01T05:59:59.900Z", "America/New_York 2026-11-01T06:00:00.100Z"} << "2026-03-08T01:59:59-05:00 2026-03-08T03:00:00-04:00 2026-03-08T01:59:30-05:00 2026-11-01T01:59:59-04:00 2026-11-01T01:00:00-05:00";
+        QTest::newRow("half-hour change on a half hour")  << QStringList{"Australia/Lord_Howe 2026-10-03T15:29:59.500Z", "Australia/Lord_Howe 2026-10-03T15:30:00.000Z"} << "2026-10-04T01:59:59+10:30 2026-10-04T02:30:00+11:00";
+        QTest::newRow("new zones around 1970")            << QStringList{"UTC 1969-12-31T23:58:30.000Z", "Asia/Kolkata 1970-01-01T00:00:30.000Z", "UTC 1969-12-31T23:59:30.000Z", "Asia/Kolkata 1970-01-01T00:00:30.000Z"} << "1969-12-31T23:58:30Z 1970-01-01T05:30:30+05:30 1969-12-31T23:59:30Z 1970-01-01T05:30:30+05:30";
+        QTest::newRow("new zone from the next minute")    << QStringList{"Asia/Kolkata 2026-12-06T12:00:00.000Z", "UTC 2026-12-06T12:00:59.999Z", "UTC 2026-12-06T12:01:00.000Z"} << "2026-12-06T17:30:00+05:30 2026-12-06T17:30:59+05:30 2026-12-06T12:01:00Z";
+    }
+    // clang-format on
+    void clock() {
+        QFETCH(QStringList, readings);
+        QFETCH(QString, local);
+        QtClock clock;
+        QStringList seen;
+        for (const QString& reading : readings) {
+            useZone(reading.section(u' ', 0, 0));
+            const auto moment = QDateTime::fromString(reading.section(u' ', 1), Qt::ISODateWithMs);
+            seen << clock.localAt(moment.toMSecsSinceEpoch()).toString(Qt::ISODate);
+        }
+        QCOMPARE(seen.join(u' '), local);
+    }
+
+    void settingsStore() {
+        QtSettingsStore store;
+        QCOMPARE(store.location("X"), qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tockmere/X.ini");
+        QCOMPARE(store.read("Tockmere", "Options", "Silent", "TRUE"), QStringLiteral("TRUE"));
+        QVERIFY(store.save("Tockmere", "Options", "Label", " /op/a,b.dat "));
+        QCOMPARE(QtSettingsStore().read("Tockmere", "Options", "Label", {}), " /op/a,b.dat ");
+        // Edited by hand: to Qt, unquoted commas make a list.
+        writeBytes(store.location(QStringLiteral("Edited")), "[Options]\nLabel=a, b,c\n");
+        QCOMPARE(store.read("Edited", "Options", "Label", {}), QStringLiteral("a,b,c"));
+        // A file where its folder should be stops even the superuser, as a read-only mode does not.
+        writeBytes(store.location(QStringLiteral("Blocked")), {});
+        QVERIFY(!store.save("Blocked.ini/Inner", "Options", "Silent", "TRUE"));
+    }
+
+    // One dialog of each kind, answered by a key once it is up. Seen: the title, then for a message
+    // box its text and text format (0: plain), for the prompt its label, for a file dialog its
+    // accept mode (1: save), options (12: Qt's own dialog, no question before overwriting) and
+    // filters.
+    void dialogs() {
+        QStringList seen;
+        const auto answer = [&seen](Qt::Key key) {
+            QTimer::singleShot(0, [&seen, key] {
+                QWidget* modal = QApplication::activeModalWidget();
+                seen << modal->windowTitle();
+                if (auto* box = qobject_cast<QMessageBox*>(modal))
+                    seen << box->text() << QString::number(box->textFormat());
+                if (auto* input = qobject_cast<QInputDialog*>(modal))
+                    seen << input->labelText();
+                if (auto* files = qobject_cast<QFileDialog*>(modal))
+                    seen << QString::number(files->acceptMode())
+                         << QString::number(files->options()) << files->nameFilters().join(u';');
+                QTest::keyClick(modal, key);
+            });
+        };
+        using A = Dialogs::Answer;
+        const QString start = dir_.filePath(QStringLiteral("skeds.dat"));
+        QtDialogs dialogs;
+        answer(Qt::Key_Escape);
+        QCOMPARE(dialogs.message("one\r\ntwo", Dialogs::Buttons::OkCancel, true, "T"), A::Cancel);
+        answer(Qt::Key_Return);
+        QCOMPARE(dialogs.message("Go?", Dialogs::Buttons::YesNoKeepNo, false, {}), A::No);
+        answer(Qt::Key_Return);
+        QCOMPARE(dialogs.prompt("line one\r\n\r\nline three", {}, "5"), QStringLiteral("5"));
+        answer(Qt::Key_Return);
+        QCOMPARE(dialogs.openFile(" Load", "Sked files (*.dat)|*.dat", start), start);
+        answer(Qt::Key_Escape);
+        QCOMPARE(dialogs.saveFile(" Save", "Skeds|*.dat;*.txt|All|*|left over", start), QString());
+        // clang-format off
+        QCOMPARE(seen, (QStringList{"T", "one\ntwo", "0", "Tockmere", "Go?", "0", "Tockmere", "line one\n\nline three", " Load", "0", "12", "Sked files (*.dat)", " Save", "1", "12", "Skeds (*.dat *.txt);All (*)"}));
+        // clang-format on
+    }
+
+    // clang-format off
+    // Height, Left, Top and Width stored in twips (in the store's order; "-": not a number), and
+    // stored again after restoring them; the control designed at 45,60 73x19 at 8 points in the
+    // client area, the whole window, of 640x480 pixels.
+    void layout_data() {
+        QTest::addColumn<QString>("stored"); QTest::addColumn<QString>("storedAgain"); QTest::addColumn<Control>("control");
+        QTest::newRow("half again as wide, twice as high") << "14400 150 300 14400"   << "14400 150 300 14400" << Control{{68, 120, 109, 38}, 12};
+        QTest::newRow("one pixel each way")                << "15 150 300 15"         << "15 150 300 15"       << Control{{0, 0, 1, 1}, 1};
+        QTest::newRow("one twip wide")                     << "7200 150 300 1"        << "7200 150 300 0"      << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("one twip high")                     << "1 150 300 9600"        << "0 150 300 9600"      << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("no left")                           << "14400 - 300 19200"     << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("no top")                            << "14400 150 - 19200"     << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("zero width")                        << "14400 150 300 0"       << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("zero height")                       << "0 150 300 19200"       << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("wider than that")                   << "14400 150 300 1000001" << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
+    }
+    // clang-format on
+    void layout() {
+        QFETCH(QString, stored);
+        QFETCH(QString, storedAgain);
+        QFETCH(Control, control);
+        const QStringList keys{"Height", "Left", "Top", "Width"};
+        FakeSettings settings;
+        for (int i = 0; i < 4; ++i)
+            settings.values.insert("Tockmere/frmAlarm/" + keys[i], stored.split(u' ')[i]);
+        QWidget window;
+        window.setObjectName(QStringLiteral("frmAlarm"));
+        window.resize(640, 480);
+        auto* field = new QWidget(&window);
+        field->setGeometry(45, 60, 73, 19);
+        field->setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+        Resizer resizer(&window, &window, QSize(640, 480), settings);
+        resizer.captureDesign();
+        resizer.restoreLayout(QStringLiteral("Tockmere"));
+        window.show(); // the client area's size reaches the resizer
+        resizer.storeLayout(QStringLiteral("Tockmere"));
+        QCOMPARE(settings.values.values().join(u' '), storedAgain);
+        QCOMPARE(Control(field->geometry(), field->font().pointSizeF()), control);
+    }
+
+    void helpViewer() {
+        QtHelpViewer viewer;
+        QVERIFY(!viewer.showContents(dir_.path())); // a folder is no document
+        const QString doc = dir_.filePath(QStringLiteral("Tockmere.HLP"));
+        writeBytes(doc, readBytes(QCoreApplication::applicationDirPath() + "/Tockmere.HLP"));
+        QVERIFY(viewer.showContents(doc) && QTest::qWaitForWindowActive(viewer.browser()));
+        QVERIFY(viewer.browser()->openExternalLinks());   // web links go to the desktop's browser
+        writeBytes(doc, readBytes(doc) + "<p>later</p>"); // read again, as HTML though .HLP
+        QVERIFY(viewer.showContents(doc) && viewer.browser()->toPlainText().endsWith("later"));
+    }
+
+    // Without an audio output nothing may start: the effect would report playing for ever.
+    void sound() {
+        QtSound sound;
+        sound.play(QCoreApplication::applicationDirPath() + "/alarm.wav", Sound::Mode::Loop);
+        sound.play(dir_.filePath(QStringLiteral("missing.wav")), Sound::Mode::Once);
+        QCOMPARE(sound.effect().source().isEmpty(), QMediaDevices::audioOutputs().isEmpty());
+    }
+
+    void printer() {
+        QtPrinter printer;
+        const QList<Printer::Line> lines(71, {{2, "12/05/26"}, {14, "1430"}, {22, "W1AW net"}});
+        // CMake points the test at a print server that is not there.
+        QCOMPARE(printer.print(lines, "t").error, "no printer is set up on this computer");
+        const QString pdf = dir_.filePath("listing.pdf");
+        QVERIFY(printer.saveAsPdf(lines, "Tockmere schedule", pdf).ok);
+        const QString pitch = QString::number(QtPrinter::characterWidthPoints());
+        QVERIFY(!QProcess::execute("pdftotext", {"-htmlmeta", "-fixed", pitch, pdf, pdf + ".t"}));
+        const QStringList pages = QString::fromUtf8(readBytes(pdf + ".t")).split(u'\f');
+        QVERIFY(pages[0].contains("<title>Tockmere schedule</title>"));
+        QCOMPARE(pages[0].count("12/05/26    1430    W1AW net"), 70); // a full A4 page
+        QCOMPARE(pages[1].count("12/05/26    1430    W1AW net"), 1);
+    }
+
+    // One copy per settings folder: a second start is refused and asks the first to come forward.
+    void singleInstance() {
+        auto first = std::make_unique<SingleInstance>("/home/a/.config");
+        QVERIFY(first->claim());
+        QSignalSpy asked(first.get(), &SingleInstance::anotherStartAsked);
+        QVERIFY(!SingleInstance("/home/a/.config").claim());
+        QVERIFY(!SingleInstance("/home/a/.config").claim()); // the refused start left the socket
+        QTRY_COMPARE(asked.size(), 2);
+        QVERIFY(SingleInstance("/home/b/.config").claim());
+        first.reset();
+        QVERIFY(SingleInstance("/home/a/.config").claim());
+    }
+
+    // Runs last: it leaves these signals to the system's default.
+    void terminationSignals() {
+        auto termination = std::make_unique<TerminationSignals>();
+        QSignalSpy received(termination.get(), &TerminationSignals::received);
+        for (int i = 0; i < 20; ++i) // more than one read takes
+            raise(SIGTERM);
+        QTRY_COMPARE(received.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(received.size(), 1); // all read at once, so told once
+        termination.reset();
+        QVERIFY(signal(SIGTERM, SIG_DFL) == SIG_DFL);
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
