@@ -84,5 +84,7 @@ void Program::endProgram() {
     deleteOtherWindows();
     if (main_)
         main_->hide();
-    QCoreApplication::quit();
+    // exit(), not quit(): a signal during the start-up's questions comes before the main event
+    // loop runs, and only exit() also ends the loop of a box that waits for an answer.
+    QCoreApplication::exit(0);
 }

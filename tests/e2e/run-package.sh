@@ -92,11 +92,12 @@ lintian -I --fail-on error,warning \
 env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/tockmere" --bogus 2>/dev/null && status=0 || status=$?
 [ "$status" -eq 2 ] || fail "a wrong option ended with $status, not 2"
 
-# The unpacked program starts and keeps running (its first message box waits for the user).
+# The unpacked program starts and keeps running (its first message box waits for the user), and
+# ends through its closing steps on the SIGTERM that timeout sends.
 mkdir -p "$root/home/config" "$root/home/runtime"
 chmod 700 "$root/home/runtime"
 (cd "$root/home" && HOME="$root/home" XDG_CONFIG_HOME="$root/home/config" \
     XDG_RUNTIME_DIR="$root/home/runtime" QT_QPA_PLATFORM=offscreen \
-    timeout 3 "$root/usr/bin/tockmere") && status=0 || status=$?
+    timeout -k 5 3 "$root/usr/bin/tockmere") && status=0 || status=$?
 [ "$status" -eq 124 ] || fail "the program ended with $status"
 echo "package: passed ($(basename "$deb"), $(du -k "$deb" | cut -f1) KiB)"
