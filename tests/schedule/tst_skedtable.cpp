@@ -76,36 +76,6 @@ private slots:
         QCOMPARE(table.weekly(), 1);
     }
 
-    void firstActiveRow_data() {
-        QTest::addColumn<QList<int>>("skipped");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("first"); // -1: none
-        QTest::newRow("fresh table") << QList<int>{} << 0 << 0;
-        QTest::newRow("first two skipped") << QList<int>{0, 1} << 0 << 2;
-        QTest::newRow("a gap") << QList<int>{0, 2} << 0 << 1;
-        QTest::newRow("after the fired row") << QList<int>{0, 2} << 1 << 1;
-        QTest::newRow("past a gap") << QList<int>{0, 2} << 2 << 3;
-        QTest::newRow("from the last row") << QList<int>{} << 39 << 39;
-        QTest::newRow("from beyond the rows") << QList<int>{} << 40 << -1;
-        QList<int> all;
-        for (int i = 0; i < 40; ++i)
-            all << i;
-        QTest::newRow("all forty skipped") << all << 0 << -1;
-        all.removeLast();
-        QTest::newRow("only the last free") << all << 0 << 39;
-    }
-    void firstActiveRow() {
-        QFETCH(QList<int>, skipped);
-        QFETCH(int, from);
-        QFETCH(int, first);
-        SkedTable table;
-        for (int i : skipped) {
-            table.setDate(i, "12/05/26");
-            table.setSkip(i, true);
-        }
-        QCOMPARE(table.firstActiveRow(from).value_or(-1), first);
-    }
-
     void listenerHearsEachRealChange() {
         SkedTable table;
         std::vector<int> heard;
