@@ -296,11 +296,13 @@ private slots:
         // clang-format on
         for (const QString& step : setup)
             QVERIFY2(steps.at(step.section(u' ', 0, 0))(step.split(u' ')), qPrintable(step));
+        const uint descriptors = QDir(QStringLiteral("/proc/self/fd")).count();
         const WriteResult result = writeFileAtomically(spath(target), "new");
         ::setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, SIG_DFL);
-        ::close(locked);
         QCOMPARE(::umask(userMask), mask); // the save left the umask as it found it
+        QCOMPARE(QDir(QStringLiteral("/proc/self/fd")).count(), descriptors); // and no file open
+        ::close(locked);
         QCOMPARE(QString::fromStdString(result.error), error);
         QCOMPARE(result.ok, error.isEmpty());
         QCOMPARE(folder(), after);
