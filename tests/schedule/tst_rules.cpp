@@ -46,6 +46,7 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     {"stopwatch",      [](const std::string& in) { StopwatchCount c; for (int n = std::stoi(in); n > 0; --n) c.tick(); return text(c.hours) + ":" + text(c.minutes) + ":" + text(c.seconds); }},
     // offset,utc or local: the lines that follow the offset, between five fixed lines and twelve
     {"quick help",     [](const std::string& in) { const QStringList help = QString::fromStdString(quickHelpText(std::stoi(piece(in, 0)), piece(in, 1) == "utc")).split(QStringLiteral("\r\n")); return help.mid(5, help.size() - 17).join(QStringLiteral(" / ")).toStdString(); }},
+    {"help begins",    [](const std::string&) { return QString::fromStdString(quickHelpText(0, true)).section(QStringLiteral("\r\n"), 0, 1).toStdString(); }},
     {"sked name",      [](const std::string& in) { return text(skedNameFrom(in)); }},
     {"extension only", [](const std::string& in) { return isExtensionOnlyName(in) ? "yes" : "no"; }},
     {"utf-8",          [](const std::string& in) { return isValidUtf8(in) ? "ok" : "bad"; }},
@@ -77,9 +78,9 @@ private slots:
         ruleRow("weekly step", "a week on, strict dates only", "02/25/04|12/28/99|2/4/04|13/01/04", "03/03/04|01/04/00|-|-");
         ruleRow("add days", "1 February back a day", "2026-02-01,-1", "2026-01-31");
         ruleRow("add days", "1 March back", "2024-03-01,-1|2026-03-01,-1|2000-03-01,-1|2100-03-01,-1", "2024-02-29|2026-02-28|2000-02-29|2100-02-28");
-        ruleRow("add days", "month and year ends both ways, or none", "2026-12-05,0|2026-03-02,-1|2027-01-01,-1|2026-12-31,1|2024-02-29,1|2026-02-28,1|2026-04-30,1|2026-05-01,-1", "2026-12-05|2026-03-01|2026-12-31|2027-01-01|2024-03-01|2026-03-01|2026-05-01|2026-04-30");
+        ruleRow("add days", "month and year ends both ways, many days or none", "2026-12-05,0|2026-12-05,400|2026-12-05,-400|2026-03-02,-1|2027-01-01,-1|2026-12-31,1|2024-02-29,1|2026-02-28,1|2026-04-30,1|2026-05-01,-1", "2026-12-05|2028-01-09|2025-10-31|2026-03-01|2026-12-31|2027-01-01|2024-03-01|2026-03-01|2026-05-01|2026-04-30");
         ruleRow("due", "the minute and the day", "12/05/26,1430,1429|12/05/26,1430,1430|12/04/26,2359,0000|12/06/26,0000,2359|12/05/30,0000,0000|12/05/29,0000,2359|5 Dec,2359,0000", "-|due|due|-|due|-|due");
-        ruleRow("due", "short times padded", "12/05/26,930,0929|12/05/26,930,0930|12/05/26,5,0005|12/05/26,9:30,2359|12/05/26,14 3,1430", "-|due|due|-|due");
+        ruleRow("due", "short times padded", "12/05/26,930,0929|12/05/26,930,0930|12/05/26,5,0005|12/05/26,9:30,2359|12/05/26,ab,2359|12/05/26,14 3,1430", "-|due|due|-|-|due");
         ruleRow("key", "date and time", "12/05/26,1430|01/01/30,2359|02/29/04,0000", "2026-12-05 14:30|1930-01-01 23:59|2004-02-29 00:00");
         ruleRow("key", "no key", "01/01/04,2400|01/01/04,1260|01/01/04,930|01/01/04, 930|01/01/04,9:30|1/5/04,1200|01/05/2004,1200|02/29/03,1200", "-|-|-|-|-|-|-|-");
         ruleRow("number", "sign, blanks, decimals", "5|+3|-4|  7  |5.5|.5|12.|-0.5|90.09", "5|3|-4|7|5.5|0.5|12|-0.5|90.09");
@@ -92,12 +93,11 @@ private slots:
         ruleRow("remaining", "countdown", "0|59|60|75|6000|-5", "00:00|00:59|01:00|01:15|100:00|00:00");
         ruleRow("stopwatch", "carries", "59|60|3599|3600", "0:0:59|0:1:0|0:59:59|1:0:0");
         ruleRow("quick help", "the offset's lines", "0,utc|5,utc|-3,local", "Enter your UTC hour offset. / Select UTC in the menu to use this offset.|You have a 5 hour offset selected.|You have a -3 hour offset selected. / Select UTC in the menu to use this offset.");
-        ruleRow("sked name", "after the last separator", "/home/op/skeds.dat|C:\\data\\net.dat|/a/b\\c/d.dat|/home/op/", "skeds.dat|net.dat|d.dat|");
-        ruleRow("sked name", "none before position 5", "skeds.dat|C:\\skeds.dat|abc/x.dat|abcd/x.dat|/skeds.dat|éé/x", "-|-|-|x.dat|-|-");
+        ruleRow("help begins", "with its first two lines", "", "The alarms follow the sequence in the sked table.\r\nEnter the scheduled events in chronological order.");
+        ruleRow("sked name", "after the last separator at position 5 or later", "/home/op/skeds.dat|C:\\data\\net.dat|/a/b\\c/d.dat|/home/op/|skeds.dat|C:\\skeds.dat|abc/x.dat|abcd/x.dat|/skeds.dat|éé/x", "skeds.dat|net.dat|d.dat||-|-|-|x.dat|-|-");
         ruleRow("extension only", "any case after a separator", "/.dat|/home/op/.dAt|C:\\data\\.DAT|.dat|/home/op/x.dat|/home/op/.data", "yes|yes|yes|no|no|no");
         ruleRow("utf-8", "shortest and longest of each length", "plain|\xC2\x80|\xDF\xBF|\xE0\xA0\x80|\xEF\xBF\xBF|\xF0\x90\x80\x80|\xF4\x8F\xBF\xBF|\xED\x9F\xBF|\xEE\x80\x80", "ok|ok|ok|ok|ok|ok|ok|ok|ok");
-        ruleRow("utf-8", "lead bytes C0, C1, F5..FF", "\xC0\xAF|\xC1\xBF|\xF5\x80\x80\x80|\xF8\x80\x80\x80\x80|\xFF", "bad|bad|bad|bad|bad");
-        ruleRow("utf-8", "overlong, surrogates, too high", "\xE0\x80\xAF|\xF0\x8F\xBF\xBF|\xED\xA0\x80|\xED\xBF\xBF|\xF4\x90\x80\x80", "bad|bad|bad|bad|bad");
+        ruleRow("utf-8", "lead bytes C0, C1, F5..FF; overlong, surrogates, too high", "\xC0\xAF|\xC1\xBF|\xF5\x80\x80\x80|\xF8\x80\x80\x80\x80|\xF9\x80\x80\x80|\xFF|\xE0\x80\xAF|\xF0\x8F\xBF\xBF|\xED\xA0\x80|\xED\xBF\xBF|\xF4\x90\x80\x80", "bad|bad|bad|bad|bad|bad|bad|bad|bad|bad|bad");
         ruleRow("utf-8", "cut short or stray", "\xE2\x82|\x80|\xC3" "A|caf\xE9", "bad|bad|bad|bad");
         ruleRow("cp1252", "both ways, undefined bytes kept", "caf\xE9 \xFC|\x80 \x93x\x94|\x7F\x9F\xA0\xFF|\x81\x8D\x8F\x90\x9D", "café ü|€ “x”|\x7FŸ\xC2\xA0ÿ|\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
         ruleRow("to cp1252", "outside the code page", "日|Ā|😀|ө|ꂬ|a€", "-|-|-|-|-|a\x80");
