@@ -15,7 +15,7 @@
 namespace {
 
 // The rules that take one text, or a few pieces of one separated by commas, and give one text;
-// "-" stands for no value.
+// "-" stands for no value. The texts written for the results come first.
 // clang-format off
 std::string text(const std::string& value) { return value; }
 std::string text(std::int64_t value) { return std::to_string(value); }
@@ -33,8 +33,9 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     {"weekly step",    [](const std::string& in) { return text(weeklyStep(in)); }},
     // yyyy-mm-dd,days
     {"add days",       [](const std::string& in) { const QDate d = QDate::fromString(QString::fromStdString(piece(in, 0)), Qt::ISODate); return text(addDays({d.year(), d.month(), d.day()}, std::stoi(piece(in, 1)))); }},
-    // date,time,the shown hhmm on 5 December 2026; then date,time
+    // date,time,the hhmm shown on 5 December 2026
     {"due",            [](const std::string& in) { return isDue(row(in), {"", piece(in, 2), {2026, 12, 5}}) ? "due" : "-"; }},
+    // date,time
     {"key",            [](const std::string& in) { return text(reorderKey(row(in))); }},
     {"number",         [](const std::string& in) { return number(LeadingNumber(in)); }},
     {"half even",      [](const std::string& in) { return number(roundHalfEven(std::stod(in))); }},

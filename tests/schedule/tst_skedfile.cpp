@@ -167,7 +167,7 @@ private slots:
             {"reorder", [&](const QString&) { static const char* const names[] = {"Reordered", "NothingToSort", "MissingTime", "Malformed", "WriteFailed", "ReadBackFailed"};
                                               const ReorderResult r = reorderSkeds(table, file);
                                               said << "reorder: " + (names[int(r.status)] + (r.slot < 0 ? "" : " at " + QString::number(r.slot)) + (r.error.empty() ? "" : ": " + QString::fromStdString(r.error)));
-                                              SkedTable onDisk = table; onDisk.setListener(nullptr); loadSkedFile(file, onDisk); // the spare slot stays
+                                              SkedTable onDisk = table; onDisk.setListener(nullptr); loadSkedFile(file, onDisk); // the spare slot is never in the file
                                               said << (stateOf(onDisk) == stateOf(table) ? QStringLiteral("the file holds the table") : "file: " + readBytes("skeds.dat")); }},
         };
         // clang-format on
