@@ -1,23 +1,48 @@
+#include "AtomicFile.h"
+#include "DateEntry.h"
+#include "FakePrinter.h"
+#include "Printout.h"
+#include "Reorder.h"
 #include "SkedFile.h"
-#include "SkedName.h"
 #include "SkedRows.h"
-#include "Text.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+using Rows = QStringList;
 
 namespace {
 
-std::string rowLine(int n) {
-    return "  12/" + std::string(n < 9 ? "0" : "") + std::to_string(n + 1) + "/26    1200  sked " +
-           std::to_string(n + 1) + "\r\n";
+// Every slot that holds anything, as "slot:flag|date|time|message", then the weekly switch.
+QStringList stateOf(const SkedTable& table) {
+    QStringList state;
+    for (int i = 0; i < SkedTable::kSlots; ++i)
+        if (!(table.row(i) == SkedEntry{}))
+            state << QString::number(i) + u':' + describe(table.row(i));
+    return state << QStringLiteral("weekly %1").arg(table.weekly());
+}
+
+// The status, " at" the line, ": " its text, the error in brackets, "+filled" when ok() and
+// "+whole" when readWhole().
+QString outcomeOf(const ReadResult& r) {
+    static const char* const names[] = {"Ok",         "Missing",       "CannotOpen",
+                                        "EndedEarly", "BadWeeklyLine", "RowsLeftUnread"};
+    return names[int(r.status)] + (r.line ? " at " + QString::number(r.line) : "") +
+           (r.text.empty() ? "" : ": " + QString::fromStdString(r.text)) +
+           (r.error.empty() ? "" : " (" + QString::fromStdString(r.error) + ')') +
+           (r.ok() ? " +filled" : "") + (r.readWhole() ? " +whole" : "");
 }
 
 } // namespace
@@ -25,393 +50,301 @@ std::string rowLine(int n) {
 class TestSkedFile : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> dir;
+
+    // The folder: "name mode[ uid:gid]: bytes", "name -> target" or "name/", in name order.
+    QStringList folder() const {
+        QStringList entries;
+        for (const auto& entry : std::filesystem::directory_iterator(".")) {
+            struct stat st {};
+            ::lstat(entry.path().c_str(), &st);
+            const QString name = QString::fromStdString(entry.path().filename());
+            const QString owner = st.st_uid == ::getuid() && st.st_gid == ::getgid()
+                                      ? QString()
+                                      : QStringLiteral(" %1:%2").arg(st.st_uid).arg(st.st_gid);
+            entries << (S_ISLNK(st.st_mode)
+                            ? name + " -> " +
+                                  QString::fromStdString(std::filesystem::read_symlink(entry))
+                        : S_ISDIR(st.st_mode)
+                            ? name + '/'
+                            : name + QStringLiteral(" %1").arg(st.st_mode & 07777, 0, 8) + owner +
+                                  ": " + readBytes(name));
+        }
+        entries.sort();
+        return entries;
+    }
+
 private slots:
-    void reader_data() {
+    // Saves name their file relative to the temporary folder, as a bare name would be.
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(dir->path()));
+    }
+    void cleanup() {
+        QDir::setCurrent(QStringLiteral("/"));
+        dir.reset();
+    }
+
+    // Scripts of steps ("what text") on a fresh table, where "rows" fills slots from 0 with rows
+    // separated by ";". What the steps gave comes first (the listener's reports once it listens,
+    // the answers of firstActiveRow, the paper, how a load or a re-order of skeds.dat went), then
+    // the whole table. Today is 12/05/26.
+    // clang-format off
+    void scripts_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QStringList>("after");
+        const QString title = QStringLiteral("paper 1:         Scheduled Alarms   File: f");
+        const QStringList held = {"rows  |01/05/04|0900|new;;;S|12/04/26|0800|four", "weekly 2", "listen"}; // before a load
+        const QStringList untouched = {"put untouched", "weekly 1"}; // before a re-order
+        QTest::newRow("cut in characters")        << Rows{"row 0  |12/05/2026xx|14305|" + QString(59, u'a') + "éé"} << Rows{"0: |12/05/2026|1430|" + QString(59, u'a') + "é", "weekly 0"};
+        QTest::newRow("no line breaks")           << Rows{"row 3  |a\nb|1\r2|one\r\ntwo"} << Rows{"3: |a b|1 2|one  two", "weekly 0"};
+        QTest::newRow("only changes heard")       << Rows{"listen", "row 2 S|x|1|m", "row 2 S|x|1|m", "row 2 S|x|2|m", "weekly 1", "weekly 1"} << Rows{"changed 2", "changed 2", "changed 2", "changed 2", "changed 2", "changed -1", "2:S|x|2|m", "weekly 1"};
+        QTest::newRow("a row sets all four")      << Rows{"row 3 S|12/05/26|1430|m", "listen", "row 3  |12/06/26||"} << Rows{"changed 3", "changed 3", "changed 3", "changed 3", "3: |12/06/26||", "weekly 0"};
+        QTest::newRow("blank date drops skip")    << Rows{"row 5 S|12/05/26||", "row 6 S|12/05/26||", "date 5   ", "date 6 12/06/26"} << Rows{"5: |  ||", "6:S|12/06/26||", "weekly 0"};
+        QTest::newRow("blank a range")            << Rows{"rows ; |b||; |c||; |d||", "listen", "blank 0 2"} << Rows{"changed 1", "changed 2", "3: |d||", "weekly 0"};
+        QTest::newRow("active: filled, no skip")  << Rows{"rows S|a||; ||1|m; |b||", "first -1", "first 2", "first 3"} << Rows{"first from -1: 2", "first from 2: 2", "first from 3: -1", "0:S|a||", "1: ||1|m", "2: |b||", "weekly 0"};
+        QTest::newRow("active: up to sked 40")    << Rows{"row 39  |y||", "first 39", "row 39 S|y||", "date 40 z", "date 1  ", "first 0"} << Rows{"first from 39: 39", "first from 0: -1", "1: | ||", "39:S|y||", "40: |z||", "weekly 0"};
+        QTest::newRow("focus on sked 1: today")   << Rows{"focus 0"} << Rows{"0: |12/05/26||", "weekly 0"};
+        QTest::newRow("so does a click, weekly")  << Rows{"weekly 1", "click 0"} << Rows{"0: |12/05/26||", "weekly 1"};
+        QTest::newRow("a filled sked 1 stays")    << Rows{"rows  |01/01/27||", "weekly 1", "focus 0", "click 0"} << Rows{"0: |01/01/27||", "weekly 1"};
+        QTest::newRow("focus: the date above")    << Rows{"rows  |01/28/04|0930|", "weekly 1", "focus 1"} << Rows{"0: |01/28/04|0930|", "1: |01/28/04||", "weekly 1"};
+        QTest::newRow("click: the date above")    << Rows{"rows  |03/02/04|0800|; |03/10/04|1200|", "click 1"} << Rows{"0: |03/02/04|0800|", "1: |03/02/04|1200|", "weekly 0"};
+        QTest::newRow("weekly click: a week on")  << Rows{"rows  |01/28/04|0930|;S|05/05/05|1111|m", "weekly 1", "click 1"} << Rows{"0: |01/28/04|0930|", "1:S|02/04/04|0930|m", "weekly 1"};
+        QTest::newRow("weekly, under a loose date") << Rows{"rows  |1/28/04|0930|; |05/05/05|1111|", "weekly 1", "click 1"} << Rows{"0: |1/28/04|0930|", "1: |05/05/05|1111|", "weekly 1"};
+        QTest::newRow("weekly 2 is off")          << Rows{"rows  |01/28/04|0930|", "weekly 2", "click 1"} << Rows{"0: |01/28/04|0930|", "1: |01/28/04||", "weekly 2"};
+        QTest::newRow("empty date above: no skip") << Rows{"rows  |01/28/04||;;S|07/07/07||", "click 2"} << Rows{"0: |01/28/04||", "weekly 0"};
+        QTest::newRow("print columns, 40 skeds")  << Rows{"rows S|12/05/26|1430|W1AW net; |2026-12-05|930|; | 12/05/26|14 0|  two", "print utc"} << Rows{title, "paper 3: Dates and Times are UTC", "paper 5: 12/05/26    1430    W1AW net", "paper 7: 2026-12-05  930", "paper 9:  12/05/26   14 0      two", "paper: 85 lines", "0:S|12/05/26|1430|W1AW net", "1: |2026-12-05|930|", "2: | 12/05/26|14 0|  two", "weekly 0"};
+        QTest::newRow("print up to Done")         << Rows{"rows  |12/01/26|0100|a; |Done||", "print local"} << Rows{title, "paper 3: Dates and Times are Local", "paper 5: 12/01/26    0100    a", "paper: 7 lines", "0: |12/01/26|0100|a", "1: |Done||", "weekly 0"};
+        QTest::newRow("print: only Done is Done") << Rows{"rows  |done||; | Done||", "print utc"} << Rows{title, "paper 3: Dates and Times are UTC", "paper 5: done", "paper 7:  Done", "paper: 85 lines", "0: |done||", "1: | Done||", "weekly 0"};
+        QTest::newRow("print: Done in sked 1")    << Rows{"rows  |Done||; |12/02/26||", "print utc"} << Rows{title, "paper 3: Dates and Times are UTC", "paper: 5 lines", "0: |Done||", "1: |12/02/26||", "weekly 0"};
+        QTest::newRow("load a file")              << held + Rows{"put   01/05/04    0900  new\r\nWeeklyIncr: 1\r\nend\r\n", "load"} << Rows{"changed 3", "changed -1", "load: Ok +filled +whole, holds data", "0: |01/05/04|0900|new", "weekly 1"};
+        QTest::newRow("load one byte")            << held + Rows{"put x", "load"} << Rows{"changed 0", "changed 3", "load: EndedEarly at 2 +whole, holds data", "weekly 2"};
+        QTest::newRow("load an empty file")       << held + Rows{"put", "load"} << Rows{"changed 0", "changed 3", "load: EndedEarly at 1 +whole", "weekly 2"};
+        QTest::newRow("load a missing file")      << held + Rows{"load"} << Rows{"changed 0", "changed 3", "load: Missing +whole", "weekly 2"};
+        QTest::newRow("load a folder")            << held + Rows{"folder", "load"} << Rows{"load: CannotOpen (it is a folder)", "0: |01/05/04|0900|new", "3:S|12/04/26|0800|four", "weekly 2"};
+        QTest::newRow("load a named pipe")        << held + Rows{"fifo", "load"} << Rows{"load: CannotOpen (it is not a plain file)", "0: |01/05/04|0900|new", "3:S|12/04/26|0800|four", "weekly 2"};
+        QTest::newRow("load a link loop")         << held + Rows{"loop", "load"} << Rows{"load: CannotOpen (Too many levels of symbolic links)", "0: |01/05/04|0900|new", "3:S|12/04/26|0800|four", "weekly 2"};
+        QTest::newRow("reorder: flags travel")    << untouched + Rows{"rows  |01/05/04|0900|a;S|01/03/04|1700|b; |01/03/04|0830|c", "listen", "reorder"} << Rows{"changed 0", "changed 2", "reorder: Reordered", "the file holds the table", "0: |01/03/04|0830|c", "1:S|01/03/04|1700|b", "2: |01/05/04|0900|a", "weekly 1"};
+        QTest::newRow("reorder: year end")        << untouched + Rows{"rows  |01/02/04|0100|a; |12/30/03|2300|b; |01/01/00|0000|c; |12/31/99|2359|d", "reorder"} << Rows{"reorder: Reordered", "the file holds the table", "0: |12/31/99|2359|d", "1: |01/01/00|0000|c", "2: |12/30/03|2300|b", "3: |01/02/04|0100|a", "weekly 1"};
+        QTest::newRow("reorder: equal keys moved past each other") << untouched + Rows{"rows  |01/10/04|0500|; |01/10/04|0100|A; |01/10/04|0100|B; |01/10/04|0600|; |01/10/04|0700|", "reorder"} << Rows{"reorder: Reordered", "the file holds the table", "0: |01/10/04|0100|B", "1: |01/10/04|0100|A", "2: |01/10/04|0500|", "3: |01/10/04|0600|", "4: |01/10/04|0700|", "weekly 1"};
+        QTest::newRow("reorder: two equal keys stay") << untouched + Rows{"rows  |01/10/04|0100|A; |01/10/04|0100|B", "reorder"} << Rows{"reorder: Reordered", "the file holds the table", "0: |01/10/04|0100|A", "1: |01/10/04|0100|B", "weekly 1"};
+        QTest::newRow("reorder: gaps close, spare stays") << untouched + Rows{"rows  |01/05/04|0900|a;; |01/03/04|0830|b; | |1200|x; |01/04/04|0000|c", "row 40  |01/01/04|0000|spare", "reorder"} << Rows{"reorder: Reordered", "the file holds the table", "0: |01/03/04|0830|b", "1: |01/04/04|0000|c", "2: |01/05/04|0900|a", "40: |01/01/04|0000|spare", "weekly 1"};
+        QTest::newRow("reorder: blanks go")       << untouched + Rows{"rows  |01/05/04|0900|  a  ", "reorder"} << Rows{"reorder: Reordered", "the file holds the table", "0: |01/05/04|0900|a", "weekly 1"};
+        QTest::newRow("reorder: nothing filled")  << untouched + Rows{"rows ; | |1200|x", "reorder"} << Rows{"reorder: NothingToSort", "file: untouched", "1: | |1200|x", "weekly 1"};
+        QTest::newRow("reorder: no time")         << untouched + Rows{"rows  |01/05/04|0900|a;;S|01/03/04| |b", "reorder"} << Rows{"reorder: MissingTime at 2", "file: untouched", "0: |01/05/04|0900|a", "2:S|01/03/04| |b", "weekly 1"};
+        QTest::newRow("reorder: month 13")        << untouched + Rows{"rows  |01/05/04|0900|a; |13/03/04|0900|b", "reorder"} << Rows{"reorder: Malformed at 1", "file: untouched", "0: |01/05/04|0900|a", "1: |13/03/04|0900|b", "weekly 1"};
+        QTest::newRow("reorder: read-only file")  << Rows{"put untouched", "read-only", "weekly 1", "rows  |01/05/04|0900|a; |01/03/04|0830|b", "reorder"} << Rows{"reorder: WriteFailed: the file is read-only", "file: untouched", "0: |01/05/04|0900|a", "1: |01/03/04|0830|b", "weekly 1"};
+    }
+    // clang-format on
+    void scripts() {
+        QFETCH(QStringList, script);
+        QFETCH(QStringList, after);
+        SkedTable table;
+        QStringList said;
+        const std::string file = "skeds.dat";
+        // clang-format off
+        auto slot = [](const QString& text) { return text.section(u' ', 0, 0).toInt(); };
+        auto rest = [](const QString& text) { return text.section(u' ', 1); };
+        const std::map<QString, std::function<void(const QString&)>> steps = {
+            {"row",     [&](const QString& text) { table.setRow(slot(text), entryFrom(rest(text))); }},
+            {"rows",    [&](const QString& text) { fillRows(table, text.split(u';')); }},
+            {"date",    [&](const QString& text) { table.setDate(slot(text), rest(text).toStdString()); }},
+            {"weekly",  [&](const QString& text) { table.setWeekly(text.toInt()); }},
+            {"blank",   [&](const QString& text) { table.blank(slot(text), rest(text).toInt()); }},
+            {"listen",  [&](const QString&) { table.setListener([&said](int changed) { said << QStringLiteral("changed %1").arg(changed); }); }},
+            {"first",   [&](const QString& text) { said << QStringLiteral("first from %1: %2").arg(text).arg(table.firstActiveRow(text.toInt()).value_or(-1)); }},
+            {"focus",   [&](const QString& text) { dateFocusRule(table, text.toInt(), "12/05/26"); }},
+            {"click",   [&](const QString& text) { dateClickRule(table, text.toInt(), "12/05/26"); }},
+            {"print",   [&](const QString& text) { const QStringList paper = FakePrinter::paper(toPrinterLines(printoutLines(table, "f", text == u"utc")));
+                                                   for (int i = 0; i < paper.size(); ++i) if (!paper[i].isEmpty()) said << QStringLiteral("paper %1:%2").arg(i).arg(paper[i]);
+                                                   said << QStringLiteral("paper: %1 lines").arg(paper.size()); }},
+            {"put",       [&](const QString& text) { writeBytes("skeds.dat", text.toUtf8()); }},
+            {"read-only", [&](const QString&) { QVERIFY(QFile::setPermissions("skeds.dat", QFile::ReadOwner)); }},
+            {"folder",    [&](const QString&) { QVERIFY(QDir().mkdir("skeds.dat")); }},
+            {"fifo",      [&](const QString&) { QCOMPARE(::mkfifo(file.c_str(), 0600), 0); }},
+            {"loop",      [&](const QString&) { QVERIFY(QFile::link("skeds.dat", "skeds.dat")); }},
+            {"load",    [&](const QString&) { said << "load: " + outcomeOf(loadSkedFile(file, table)) + (holdsData(file) ? ", holds data" : ""); }},
+            {"reorder", [&](const QString&) { static const char* const names[] = {"Reordered", "NothingToSort", "MissingTime", "Malformed", "WriteFailed", "ReadBackFailed"};
+                                              const ReorderResult r = reorderSkeds(table, file);
+                                              said << "reorder: " + (names[int(r.status)] + (r.slot < 0 ? "" : " at " + QString::number(r.slot)) + (r.error.empty() ? "" : ": " + QString::fromStdString(r.error)));
+                                              SkedTable onDisk = table; onDisk.setListener(nullptr); loadSkedFile(file, onDisk); // the spare slot is never in the file
+                                              said << (stateOf(onDisk) == stateOf(table) ? QStringLiteral("the file holds the table") : "file: " + readBytes("skeds.dat")); }},
+        };
+        // clang-format on
+        for (const QString& step : script)
+            steps.at(step.section(u' ', 0, 0))(rest(step));
+        QCOMPARE(said + stateOf(table), after);
+    }
+
+    // The bytes of a file, how reading them went, the table they give, and what writing that
+    // table gives (nothing: the same bytes).
+    // clang-format off
+    void file_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("failLine");
-        QTest::addColumn<int>("weekly");
-        QTest::addColumn<QStringList>("rows"); // the first slots; every later slot stays empty
-
-        const auto ok = static_cast<int>(ReadStatus::Ok);
-        const auto early = static_cast<int>(ReadStatus::EndedEarly);
-        const auto badWeekly = static_cast<int>(ReadStatus::BadWeeklyLine);
-
-        QTest::newRow("three rows, first skipped")
-            << QByteArray("S 12/05/26    1430  W1AW net\r\n"
-                          "  12/06/26    0930  DL1ABC\r\n"
-                          "  12/07/26    2200  \r\n"
-                          "WeeklyIncr: 1\r\nend\r\n")
-            << ok << 0 << 1
-            << QStringList{"S|12/05/26|1430|W1AW net", " |12/06/26|0930|DL1ABC",
-                           " |12/07/26|2200|"};
-        QTest::newRow("weekly line first uses slot 0")
-            << QByteArray("wEEKLYiNCR: 1\r\n  12/05/26    1430  A\r\nend\r\n") << ok << 0 << 1
-            << QStringList{" |||", " |12/05/26|1430|A"};
-        QTest::newRow("end in mixed case") << QByteArray("  12/05/26    1430  A\r\nEnD\r\n  "
-                                                         "12/06/26    1430  B\r\n")
-                                           << ok << 0 << 0 << QStringList{" |12/05/26|1430|A"};
-        QTest::newRow("any line starting with end stops")
-            << QByteArray("  12/05/26    1430  A\r\nendless\r\n") << ok << 0 << 0
-            << QStringList{" |12/05/26|1430|A"};
-        QTest::newRow("blank line takes a slot")
-            << QByteArray("  12/05/26    1430  A\r\n\r\n  12/06/26    1430  B\r\nend\r\n") << ok
-            << 0 << 0 << QStringList{" |12/05/26|1430|A", " |||", " |12/06/26|1430|B"};
-        QTest::newRow("long line cut at column 80")
-            << QByteArray("  12/05/26    1430  " + QByteArray(60, 'm') + QByteArray(20, 'x') +
-                          "\r\nend\r\n")
-            << ok << 0 << 0 << QStringList{" |12/05/26|1430|" + QString(60, u'm')};
-        QTest::newRow("lower-case s skips") << QByteArray("s 12/05/26    1430  A\r\nend\r\n") << ok
-                                            << 0 << 0 << QStringList{"S|12/05/26|1430|A"};
-        QTest::newRow("any other flag is active")
-            << QByteArray("x 12/05/26    1430  A\r\nend\r\n") << ok << 0 << 0
-            << QStringList{" |12/05/26|1430|A"};
-        QTest::newRow("fields trimmed, short time kept")
-            << QByteArray("   5/1/26      930    hello  \r\nend\r\n") << ok << 0 << 0
-            << QStringList{" |5/1/26|930|hello"};
-        QTest::newRow("columns past the line end are empty")
-            << QByteArray("S 12/05/26\r\nend\r\n") << ok << 0 << 0 << QStringList{"S|12/05/26||"};
-        QTest::newRow("columns 13, 14, 19, 20 ignored")
-            << QByteArray("  1234567890XY1234XYmsg\r\nend\r\n") << ok << 0 << 0
-            << QStringList{" |1234567890|1234|msg"};
-        QTest::newRow("weekly 2 is stored")
-            << QByteArray("WeeklyIncr: 2\r\nend\r\n") << ok << 0 << 2 << QStringList{};
-        QTest::newRow("weekly 3 fails, rows kept")
-            << QByteArray("  12/05/26    1430  A\r\nWeeklyIncr: 3\r\nend\r\n") << badWeekly << 2
-            << 0 << QStringList{" |12/05/26|1430|A"};
-        QTest::newRow("weekly ending in a blank fails")
-            << QByteArray("WeeklyIncr: 1 \r\nend\r\n") << badWeekly << 1 << 0 << QStringList{};
-        QTest::newRow("no end line before 40 fails, rows kept")
-            << QByteArray("  12/05/26    1430  A\r\n  12/06/26    1430  B\r\n") << early << 3 << 0
-            << QStringList{" |12/05/26|1430|A", " |12/06/26|1430|B"};
-        QTest::newRow("empty file fails") << QByteArray() << early << 1 << 0 << QStringList{};
-        QTest::newRow("line feeds alone")
-            << QByteArray("  12/05/26    1430  A\n  12/06/26    1430  B\nWeeklyIncr: 1\nend\n")
-            << ok << 0 << 1 << QStringList{" |12/05/26|1430|A", " |12/06/26|1430|B"};
-        QTest::newRow("carriage returns alone")
-            << QByteArray("  12/05/26    1430  A\r\rend") << ok << 0 << 0
-            << QStringList{" |12/05/26|1430|A", " |||"};
-        QTest::newRow("last line without a line end")
-            << QByteArray("  12/05/26    1430  A\r\nend") << ok << 0 << 0
-            << QStringList{" |12/05/26|1430|A"};
-        QTest::newRow("Windows-1252 bytes")
-            << QByteArray("  12/05/26    1430  caf\xE9 \x80 5\r\nend\r\n") << ok << 0 << 0
-            << QStringList{QString::fromUtf8(" |12/05/26|1430|café € 5")};
-        QTest::newRow("UTF-8 counts characters")
-            << QByteArray("  12/05/26    1430  \xE6\x97\xA5\xE6\x9C\xAC QSO\r\nend\r\n") << ok << 0
-            << 0 << QStringList{QString::fromUtf8(" |12/05/26|1430|日本 QSO")};
-        QTest::newRow("UTF-8 date columns")
-            << QByteArray("  \xC3\xA9\xC3\xA9/05/26xx  1430  A\r\nend") << ok << 0 << 0
-            << QStringList{QString::fromUtf8(" |éé/05/26xx|1430|A")};
-        QTest::newRow("byte order mark skipped")
-            << QByteArray("\xEF\xBB\xBFWeeklyIncr: 1\r\nend\r\n") << ok << 0 << 1 << QStringList{};
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QStringList>("state");
+        QTest::addColumn<QByteArray>("written");
+        auto crlf = [](const QByteArrayList& lines) { return lines.join("\r\n") + "\r\n"; };
+        QByteArrayList forty;
+        QStringList fortyRows;
+        for (int i = 0; i < SkedTable::kRows; ++i) {
+            forty << "  12/05/26    1200  sked " + QByteArray::number(i);
+            fortyRows << QStringLiteral("%1: |12/05/26|1200|sked %1").arg(i);
+        }
+        const QByteArray full = crlf(forty + QByteArrayList{"WeeklyIncr: 0", "end"});
+        const QString ok = QStringLiteral("Ok +filled +whole");
+        QTest::newRow("skip, short time, long date") << crlf({"S 12/05/26    1430  W1AW net", "  12/06/26    930   DL1ABC", "  12/07/2026  2200  ", "WeeklyIncr: 1", "end"}) << ok << Rows{"0:S|12/05/26|1430|W1AW net", "1: |12/06/26|930|DL1ABC", "2: |12/07/2026|2200|", "weekly 1"} << QByteArray();
+        QTest::newRow("Windows-1252 when it fits")   << crlf({"  12/05/26    1430  caf\xE9 \x80 \x81", "WeeklyIncr: 0", "end"}) << ok << Rows{"0: |12/05/26|1430|café € \xC2\x81", "weekly 0"} << QByteArray();
+        QTest::newRow("UTF-8 when it does not")      << crlf({"  éé/05/26xx  1430  日本 😀 QSO", "WeeklyIncr: 0", "end"}) << ok << Rows{"0: |éé/05/26xx|1430|日本 😀 QSO", "weekly 0"} << QByteArray();
+        QTest::newRow("UTF-8 when 1252 looks UTF-8") << crlf({"  12/05/26    1430  \xC3\x83\xC2\xA9", "WeeklyIncr: 0", "end"}) << ok << Rows{"0: |12/05/26|1430|Ã©", "weekly 0"} << QByteArray();
+        QTest::newRow("bad UTF-8 lead: 1252")        << crlf({"  12/05/26    1430  \xF5\xFF", "end"}) << ok << Rows{"0: |12/05/26|1430|õÿ", "weekly 0"} << crlf({"  12/05/26    1430  \xF5\xFF", "WeeklyIncr: 0", "end"});
+        QTest::newRow("LF, blank line: empty row")   << QByteArray("  12/05/26    1430  A\n\n  12/06/26    1430  B\nWeeklyIncr: 1\nend\n") << ok << Rows{"0: |12/05/26|1430|A", "2: |12/06/26|1430|B", "weekly 1"} << crlf({"  12/05/26    1430  A", "  12/06/26    1430  B", "WeeklyIncr: 1", "end"});
+        QTest::newRow("lone CR, no line end at end") << QByteArray("  12/05/26    1430  A\r\rWeeklyIncr: 1\rend") << ok << Rows{"0: |12/05/26|1430|A", "weekly 1"} << crlf({"  12/05/26    1430  A", "WeeklyIncr: 1", "end"});
+        QTest::newRow("BOM, WEEK and END any case")  << QByteArray("\xEF\xBB\xBFwEEKLYiNCR: 2\r\n  12/05/26    1430  A\r\nEnDless\r\n  12/06/26    1430  B\r\n") << ok << Rows{"1: |12/05/26|1430|A", "weekly 2"} << crlf({"  12/05/26    1430  A", "WeeklyIncr: 2", "end"});
+        QTest::newRow("flags s and x")               << crlf({"s 12/05/26    1430  A", "x 12/05/26    1430  B", "end"}) << ok << Rows{"0:S|12/05/26|1430|A", "1: |12/05/26|1430|B", "weekly 0"} << crlf({"S 12/05/26    1430  A", "  12/05/26    1430  B", "WeeklyIncr: 0", "end"});
+        QTest::newRow("columns trimmed, cut, short") << crlf({"   5/1/26      930    hello  ", "  1234567890XY1234XY" + QByteArray(60, 'm') + QByteArray(20, 'x'), "S 12/05/26", "end"}) << ok << Rows{"0: |5/1/26|930|hello", "1: |1234567890|1234|" + QString(60, u'm'), "2:S|12/05/26||", "weekly 0"} << crlf({"  5/1/26      930   hello", "  1234567890  1234  " + QByteArray(60, 'm'), "S 12/05/26          ", "WeeklyIncr: 0", "end"});
+        QTest::newRow("weekly digit 3")              << crlf({"  12/05/26    1430  A", "WeeklyIncr: 3", "end"}) << "BadWeeklyLine at 2: WeeklyIncr: 3" << Rows{"0: |12/05/26|1430|A", "weekly 0"} << crlf({"  12/05/26    1430  A", "WeeklyIncr: 0", "end"});
+        QTest::newRow("ended early, rows kept")      << crlf({"  12/05/26    1430  A", "  12/06/26    1430  B"}) << "EndedEarly at 3 +whole" << Rows{"0: |12/05/26|1430|A", "1: |12/06/26|1430|B", "weekly 0"} << crlf({"  12/05/26    1430  A", "  12/06/26    1430  B", "WeeklyIncr: 0", "end"});
+        QTest::newRow("empty file")                  << QByteArray() << "EndedEarly at 1 +whole" << Rows{"weekly 0"} << crlf({"WeeklyIncr: 0", "end"});
+        QTest::newRow("40 rows, weekly not read")    << crlf(forty + QByteArrayList{"WeeklyIncr: 1", "end"}) << ok << fortyRows + Rows{"weekly 0"} << full;
+        QTest::newRow("40 rows, then a sked line")   << crlf(forty + QByteArrayList{"", "WeeklyIncr: 1", "  12/05/26    1430  lost", "end"}) << "RowsLeftUnread at 43:   12/05/26    1430  lost +filled" << fortyRows + Rows{"weekly 0"} << full;
+        QTest::newRow("40 rows, end, then a sked")   << crlf(forty + QByteArrayList{"end", "  12/05/26    1430  lost"}) << ok << fortyRows + Rows{"weekly 0"} << full;
     }
-    void reader() {
+    // clang-format on
+    void file() {
         QFETCH(QByteArray, file);
-        QFETCH(int, status);
-        QFETCH(int, failLine);
-        QFETCH(int, weekly);
-        QFETCH(QStringList, rows);
+        QFETCH(QString, outcome);
+        QFETCH(QStringList, state);
+        QFETCH(QByteArray, written);
         SkedTable table;
-        const ReadResult result = readSked(file.toStdString(), table);
-        QCOMPARE(static_cast<int>(result.status), status);
-        QCOMPARE(result.line, failLine);
-        QCOMPARE(table.weekly(), weekly);
-        QCOMPARE(describeRows(table, static_cast<int>(rows.size())), rows);
-        for (int i = static_cast<int>(rows.size()); i < SkedTable::kSlots; ++i)
-            QCOMPARE(table.row(i), SkedEntry{});
+        QCOMPARE(outcomeOf(readSked(file.toStdString(), table)), outcome);
+        QCOMPARE(stateOf(table), state);
+        QCOMPARE(QByteArray::fromStdString(encodeSkedFile(skedFileText(table))),
+                 written.isEmpty() ? file : written);
     }
 
-    void skedName_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name"); // "-": none found, the caller keeps its name
-        QTest::newRow("bare default name") << "skeds.dat"
-                                           << "-";
-        QTest::newRow("folder and file") << "/home/op/skeds.dat"
-                                         << "skeds.dat";
-        QTest::newRow("backslash folder") << "C:\\data\\net.dat"
-                                          << "net.dat";
-        QTest::newRow("drive root, backslash at 3") << "C:\\skeds.dat"
-                                                    << "-";
-        QTest::newRow("separator at position 4") << "abc/x.dat"
-                                                 << "-";
-        QTest::newRow("separator at position 5") << "abcd/x.dat"
-                                                 << "x.dat";
-        QTest::newRow("root folder") << "/skeds.dat"
-                                     << "-";
-        QTest::newRow("last separator wins") << "/a/b\\c/d.dat"
-                                             << "d.dat";
-        QTest::newRow("trailing separator") << "/home/op/"
-                                            << "";
-        QTest::newRow("characters, not bytes") << QString::fromUtf8("éé/x") << "-";
-    }
-    void skedName() {
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        const auto found = skedNameFrom(path.toStdString());
-        QCOMPARE(found ? QString::fromStdString(*found) : QStringLiteral("-"), name);
-    }
-
-    void extensionOnlyNames_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("extensionOnly");
-        QTest::newRow("after a slash") << "/home/op/.dat" << true;
-        QTest::newRow("after a backslash, upper case") << "C:\\data\\.DAT" << true;
-        QTest::newRow("mixed case") << "/home/op/.dAt" << true;
-        QTest::newRow("no separator") << ".dat" << false;
-        QTest::newRow("a name before the extension") << "/home/op/x.dat" << false;
-        QTest::newRow("another extension") << "/home/op/.txt" << false;
-        QTest::newRow("more after the extension") << "/home/op/.data" << false;
-        QTest::newRow("empty") << "" << false;
-    }
-    void extensionOnlyNames() {
-        QFETCH(QString, path);
-        QFETCH(bool, extensionOnly);
-        QCOMPARE(isExtensionOnlyName(path.toStdString()), extensionOnly);
-    }
-
-    void fullTableNeverReadsItsWeeklyLine() {
-        std::string file;
-        for (int i = 0; i < 40; ++i)
-            file += rowLine(i);
-        file += "WeeklyIncr: 1\r\nend\r\n";
-        SkedTable table;
-        QVERIFY(readSked(file, table).ok());
-        QCOMPARE(table.weekly(), 0);
-        QCOMPARE(table.row(39).message, std::string("sked 40"));
-        QCOMPARE(table.row(40), SkedEntry{});
-    }
-
-    void readerDoesNotBlankFirst() {
-        SkedTable table;
-        table.setDate(5, "keep me");
-        QVERIFY(readSked("  12/05/26    1430  A\r\nend\r\n", table).ok());
-        QCOMPARE(table.row(5).date, std::string("keep me"));
-    }
-
-    void writerExactBytes_data() {
-        QTest::addColumn<QStringList>("rows"); // flag|date|time|message per slot from 0
-        QTest::addColumn<int>("weekly");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("three rows, first skipped")
-            << QStringList{"S|12/05/26|1430|W1AW net", " |12/06/26|930|DL1ABC",
-                           " |12/07/2026|2200|"}
-            << 1
-            << QByteArray("S 12/05/26    1430  W1AW net\r\n"
-                          "  12/06/26    930   DL1ABC\r\n"
-                          "  12/07/2026  2200  \r\n"
-                          "WeeklyIncr: 1\r\nend\r\n");
-        QTest::newRow("empty table")
-            << QStringList{} << 0 << QByteArray("WeeklyIncr: 0\r\nend\r\n");
-        QTest::newRow("stops at the first empty row")
-            << QStringList{" |a|1|x", " |b|2|y", " ||3|z", " |d|4|w", " |e|5|v"} << 0
-            << QByteArray(
-                   "  a           1     x\r\n  b           2     y\r\nWeeklyIncr: 0\r\nend\r\n");
-        QTest::newRow("weekly 2 written back")
-            << QStringList{} << 2 << QByteArray("WeeklyIncr: 2\r\nend\r\n");
-        QTest::newRow("cp1252 when every character fits")
-            << QStringList{QString::fromUtf8(" |12/05/26|1430|café €")} << 0
-            << QByteArray("  12/05/26    1430  caf\xE9 \x80\r\nWeeklyIncr: 0\r\nend\r\n");
-        QTest::newRow("UTF-8 when one does not")
-            << QStringList{QString::fromUtf8(" |12/05/26|1430|café 日")} << 0
-            << QByteArray(
-                   "  12/05/26    1430  caf\xC3\xA9 \xE6\x97\xA5\r\nWeeklyIncr: 0\r\nend\r\n");
-        QTest::newRow("UTF-8 when cp1252 bytes would read as UTF-8")
-            << QStringList{QString::fromUtf8(" |12/05/26|1430|Ã©")} << 0
-            << QByteArray("  12/05/26    1430  \xC3\x83\xC2\xA9\r\nWeeklyIncr: 0\r\nend\r\n");
-    }
-    void writerExactBytes() {
-        QFETCH(QStringList, rows);
-        QFETCH(int, weekly);
-        QFETCH(QByteArray, bytes);
-        SkedTable table;
-        fillRows(table, rows);
-        table.setWeekly(weekly);
-        const std::string written = encodeSkedFile(skedFileText(table));
-        QCOMPARE(QByteArray::fromStdString(written), bytes);
-
-        // What was written reads back as the same rows, up to the first empty one.
-        SkedTable again;
-        QVERIFY(readSked(written, again).ok());
-        QCOMPARE(again.weekly(), weekly);
-        for (int i = 0; i < rows.size() && !table.isEmpty(i); ++i)
-            QCOMPARE(describe(again.row(i)), describe(table.row(i)));
-    }
-
-    void fullTableWritesFortyTwoLines() {
-        SkedTable table;
-        for (int i = 0; i < 40; ++i) {
-            table.setDate(i, "12/05/26");
-            table.setTime(i, "1200");
+    // Any table written and read back is the same table with its empty rows left out.
+    void writeThenRead() {
+        QRandomGenerator random(1);
+        const QStringList pool{"a", "Z", "9", "/", " ", "é", "€", "Ã", "©", "\xC2\x81", "日", "😀"};
+        auto field = [&](int most) {
+            QString text;
+            for (int n = random.bounded(most + 1); n > 0; --n)
+                text += pool[random.bounded(pool.size())];
+            return text.trimmed().toStdString();
+        };
+        for (int round = 0; round < 300; ++round) {
+            SkedTable table, compact, again;
+            table.setWeekly(random.bounded(3));
+            compact.setWeekly(table.weekly());
+            for (int slot = 0, kept = 0; slot < SkedTable::kRows - 1; ++slot) {
+                table.setRow(slot, {random.bounded(3) ? field(10) : "", field(4), field(60),
+                                    random.bounded(2) == 1});
+                if (!table.isEmpty(slot))
+                    compact.setRow(kept++, table.row(slot));
+            }
+            table.setRow(SkedTable::kSpare,
+                         {"12/05/26", "1200", "the spare slot is never written"});
+            QVERIFY(readSked(encodeSkedFile(skedFileText(table)), again).ok());
+            QCOMPARE(stateOf(again), stateOf(compact));
         }
-        const std::string text = skedFileText(table);
-        QCOMPARE(QByteArray::fromStdString(text).count("\r\n"), 42);
     }
 
-    void writeFileReplacesAndLeavesNoTemporary() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("skeds.dat"));
-        writeBytes(path, "old contents that are longer than the new ones\r\n");
-        QVERIFY(::chmod(path.toLocal8Bit().constData(), 0600) == 0);
-        SkedTable table;
-        table.setDate(0, "12/05/26");
-        table.setTime(0, "1430");
-        const WriteResult result = writeSkedFile(path.toStdString(), table);
-        QVERIFY(result.ok);
-        QCOMPARE(readBytes(path), QByteArray("  12/05/26    1430  \r\nWeeklyIncr: 0\r\nend\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"skeds.dat"});
-        struct stat info {};
-        QCOMPARE(::stat(path.toLocal8Bit().constData(), &info), 0);
-        QCOMPARE(info.st_mode & 0777, 0600u);
+    // A save of "new" after the set-up steps: its error, and the folder afterwards.
+    // clang-format off
+    void save_data() {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("error"); // or "saved"
+        QTest::addColumn<QStringList>("after");
+        const QString loop = QStringLiteral("cannot follow its symbolic link: Too many levels of symbolic links");
+        QTest::newRow("new file: umask")       << Rows{"umask 027"} << "skeds.dat" << "saved" << Rows{"skeds.dat 640: new"};
+        QTest::newRow("mode kept")             << Rows{"file skeds.dat 604 old"} << "skeds.dat" << "saved" << Rows{"skeds.dat 604: new"};
+        QTest::newRow("owner and group kept")  << Rows{"file skeds.dat 640 old", "own skeds.dat 1234:5678"} << "skeds.dat" << "saved" << Rows{"skeds.dat 640 1234:5678: new"};
+        QTest::newRow("read-only refused")     << Rows{"file skeds.dat 444 old"} << "skeds.dat" << "the file is read-only" << Rows{"skeds.dat 444: old"};
+        QTest::newRow("through a link")        << Rows{"file real.dat 640 old", "link skeds.dat real.dat"} << "skeds.dat" << "saved" << Rows{"real.dat 640: new", "skeds.dat -> real.dat"};
+        QTest::newRow("dangling link")         << Rows{"link skeds.dat real.dat"} << "skeds.dat" << "saved" << Rows{"real.dat 644: new", "skeds.dat -> real.dat"};
+        QTest::newRow("link from its folder")  << Rows{"dir sub", "link sub/skeds.dat ../real.dat"} << "sub/skeds.dat" << "saved" << Rows{"real.dat 644: new", "sub/"};
+        QTest::newRow("39 links followed")     << Rows{"chain 39"} << "chain/l0" << "saved" << Rows{"chain/", "real.dat 644: new"};
+        QTest::newRow("40 links are too many") << Rows{"chain 40"} << "chain/l0" << loop << Rows{"chain/"};
+        QTest::newRow("a loop of links")       << Rows{"link skeds.dat loop.dat", "link loop.dat skeds.dat"} << "skeds.dat" << loop << Rows{"loop.dat -> skeds.dat", "skeds.dat -> loop.dat"};
+        QTest::newRow("write fails")           << Rows{"file skeds.dat 640 old", "limit 2"} << "skeds.dat" << "cannot write the file: File too large" << Rows{"skeds.dat 640: old"};
+        QTest::newRow("rename fails")          << Rows{"dir skeds.dat"} << "skeds.dat" << "cannot replace the old file: Is a directory" << Rows{"skeds.dat/"};
+        QTest::newRow("no folder")             << Rows{} << "no/skeds.dat" << "cannot create a new file in its folder: No such file or directory" << Rows{};
+        QTest::newRow("leftovers removed")     << Rows{"file skeds.dat 640 old", "file .skeds.dat.tockmere-ABCDEF 600 x", "file .skeds.dat.tockmere-ABCDEFG 600 x", "file .notes.dat.tockmere-ABCDEF 600 x", "file skeds.dat.bak 640 bak", "locked .skeds.dat.tockmere-GHIJKL"} << "skeds.dat" << "saved" << Rows{".notes.dat.tockmere-ABCDEF 600: x", ".skeds.dat.tockmere-ABCDEFG 600: x", ".skeds.dat.tockmere-GHIJKL 600: ", "skeds.dat 640: new", "skeds.dat.bak 640: bak"};
     }
-
-    void failedWriteKeepsTheOldFile() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("skeds.dat"));
-        const QByteArray old("S 12/01/26    0800  old sked\r\nWeeklyIncr: 0\r\nend\r\n");
-        writeBytes(path, old);
-        SkedTable table;
-        for (int i = 0; i < 40; ++i) {
-            table.setDate(i, "12/05/26");
-            table.setMessage(i, std::string(60, 'x'));
-        }
-        // A file-size limit makes the kernel refuse the write part-way, as a full disk would.
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 512;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        const WriteResult result = writeSkedFile(path.toStdString(), table);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-
-        QVERIFY(!result.ok);
-        QVERIFY(QString::fromStdString(result.error).contains(QStringLiteral("File too large")));
-        QCOMPARE(readBytes(path), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"skeds.dat"});
-    }
-
-    void writeIntoMissingFolderFails() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("no/such/folder/skeds.dat"));
-        const WriteResult result = writeSkedFile(path.toStdString(), SkedTable{});
-        QVERIFY(!result.ok);
-        QVERIFY(!result.error.empty());
-    }
-
-    void unreadablePaths_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("missing") << "missing" << int(ReadStatus::Missing) << "";
-        QTest::newRow("a folder") << "folder" << int(ReadStatus::CannotOpen) << "it is a folder";
-        QTest::newRow("a named pipe must not block")
-            << "fifo" << int(ReadStatus::CannotOpen) << "it is not a plain file";
-    }
-    void unreadablePaths() {
-        QFETCH(QString, kind);
-        QFETCH(int, status);
+    // clang-format on
+    void save() {
+        QFETCH(QStringList, setup);
+        QFETCH(QString, target);
         QFETCH(QString, error);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("skeds.dat"));
-        if (kind == u"folder")
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("skeds.dat")));
-        if (kind == u"fifo")
-            QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
-        SkedTable table;
-        table.setMessage(3, "kept");
-        const ReadResult result = readSkedFile(path.toStdString(), table);
-        QCOMPARE(int(result.status), status);
-        QCOMPARE(QString::fromStdString(result.error), error);
-        QCOMPARE(table.row(3).message, std::string("kept"));
+        QFETCH(QStringList, after);
+        const mode_t userMask = ::umask(022);
+        mode_t mask = 022;
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        int locked = -1;
+        // clang-format off
+        const std::map<QString, std::function<bool(const QStringList&)>> steps = {
+            {"file",   [&](const QStringList& w) { writeBytes(w[1], w[3].toUtf8()); return ::chmod(w[1].toUtf8().constData(), w[2].toUInt(nullptr, 8)) == 0; }},
+            {"own",    [&](const QStringList& w) { return ::chown(w[1].toUtf8().constData(), w[2].section(u':', 0, 0).toUInt(), w[2].section(u':', 1).toUInt()) == 0; }},
+            {"link",   [&](const QStringList& w) { return ::symlink(w[2].toUtf8().constData(), w[1].toUtf8().constData()) == 0; }},
+            {"dir",    [&](const QStringList& w) { return QDir().mkdir(w[1]); }},
+            {"umask",  [&](const QStringList& w) { ::umask(mask = w[1].toUInt(nullptr, 8)); return true; }},
+            {"locked", [&](const QStringList& w) { locked = ::open(w[1].toUtf8().constData(), O_CREAT | O_RDWR | O_CLOEXEC, 0600); return ::flock(locked, LOCK_EX) == 0; }},
+            {"limit",  [&](const QStringList& w) { std::signal(SIGXFSZ, SIG_IGN); const rlimit small{w[1].toULong(), limit.rlim_max}; return ::setrlimit(RLIMIT_FSIZE, &small) == 0; }},
+            {"chain",  [&](const QStringList& w) { // chain/l0 -> l1 -> ... -> ../real.dat
+                 bool made = QDir().mkdir(QStringLiteral("chain"));
+                 for (int i = 0, n = w[1].toInt(); i < n; ++i)
+                     made = made && ::symlink(i + 1 < n ? ("l" + std::to_string(i + 1)).c_str() : "../real.dat", ("chain/l" + std::to_string(i)).c_str()) == 0;
+                 return made; }},
+        };
+        // clang-format on
+        for (const QString& step : setup)
+            QVERIFY2(steps.at(step.section(u' ', 0, 0))(step.split(u' ')), qPrintable(step));
+        const uint descriptors = QDir(QStringLiteral("/proc/self/fd")).count();
+        const WriteResult result = writeFileAtomically(target.toStdString(), "new");
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+        QCOMPARE(::umask(userMask), mask); // the save left the umask as it found it
+        QCOMPARE(QDir(QStringLiteral("/proc/self/fd")).count(), descriptors); // and no file open
+        ::close(locked);
+        QCOMPARE(result.ok ? QStringLiteral("saved") : QString::fromStdString(result.error), error);
+        QCOMPARE(folder(), after);
     }
 
-    void loadBlanksAndFills_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("rows"); // slots 0 to 3 afterwards
-        QTest::addColumn<int>("weekly");
-        QTest::newRow("a file") << "file"
-                                << QStringList{" |01/05/04|0900|new", " |||", " |||", " |||"} << 1;
-        QTest::newRow("a file that ends early keeps what it read")
-            << "early" << QStringList{" |01/05/04|0900|new", " |||", " |||", " |||"} << 2;
-        QTest::newRow("missing: blank")
-            << "missing" << QStringList{" |||", " |||", " |||", " |||"} << 2;
-        QTest::newRow("unreadable: as it was")
-            << "folder"
-            << QStringList{"S|12/01/26|0800|one", " |12/02/26|0800|two", " |12/03/26|0800|three",
-                           " |12/04/26|0800|four"}
-            << 2;
-    }
-    void loadBlanksAndFills() {
-        QFETCH(QString, kind);
-        QFETCH(QStringList, rows);
-        QFETCH(int, weekly);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("other.dat"));
-        if (kind == u"file")
-            writeBytes(path, "  01/05/04    0900  new\r\nWeeklyIncr: 1\r\nend\r\n");
-        if (kind == u"early")
-            writeBytes(path, "  01/05/04    0900  new\r\n");
-        if (kind == u"folder")
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("other.dat")));
-        SkedTable table;
-        const char* messages[] = {"one", "two", "three", "four"};
-        for (int i = 0; i < 4; ++i) {
-            table.setDate(i, "12/0" + std::to_string(i + 1) + "/26");
-            table.setTime(i, "0800");
-            table.setMessage(i, messages[i]);
-        }
-        table.setSkip(0, true);
-        table.setWeekly(2);
-        QList<int> reported;
-        table.setListener([&reported](int slot) { reported << slot; });
-        loadSkedFile(path.toStdString(), table);
-        QCOMPARE(describeRows(table, 4), rows);
-        QCOMPARE(table.weekly(), weekly);
-        // Only the slots that changed are shown anew.
-        QCOMPARE(reported.contains(3), kind != u"folder");
-        QVERIFY(!reported.contains(10));
+    // A stamp names the file behind a link by device, inode, size and modification time.
+    void stamps() {
+        QCOMPARE(fileStamp("skeds.dat"), FileStamp{});
+        writeBytes("skeds.dat", "old");
+        QVERIFY(QFile::link("skeds.dat", "link.dat"));
+        struct stat st {};
+        QCOMPARE(::stat("skeds.dat", &st), 0);
+        const FileStamp before{true, st.st_dev, st.st_ino, 3,
+                               st.st_mtim.tv_sec * 1'000'000'000 + st.st_mtim.tv_nsec};
+        QCOMPARE(fileStamp("link.dat"), before);
+        QVERIFY(writeFileAtomically("skeds.dat", "new").ok);
+        QVERIFY(fileStamp("skeds.dat") != before);
     }
 
-    void hostileFiles_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("status");
-        QByteArray random(10 * 1024 * 1024, Qt::Uninitialized);
-        QRandomGenerator generator(20261206);
-        for (char& c : random)
-            c = static_cast<char>(generator.bounded(256));
-        QTest::newRow("10 MB of random bytes") << random << -1;
-        QTest::newRow("10 MB without a line end")
-            << QByteArray(10 * 1024 * 1024, 'a') << static_cast<int>(ReadStatus::EndedEarly);
-        QByteArray longLines;
-        for (int i = 0; i < 50; ++i)
-            longLines += "S 12/05/26    1430  " + QByteArray(100000, 'z') + "\r\n";
-        QTest::newRow("lines of 100 000 characters")
-            << longLines << static_cast<int>(ReadStatus::Ok);
-        QTest::newRow("invalid UTF-8 everywhere")
-            << QByteArray(1024 * 1024, '\xC3') << static_cast<int>(ReadStatus::EndedEarly);
-        QTest::newRow("NUL bytes") << QByteArray("  12/05/26\0\0  1430  a\0b\r\nend\r\n", 30)
-                                   << static_cast<int>(ReadStatus::Ok);
-    }
-    void hostileFiles() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, status);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("skeds.dat"));
-        writeBytes(path, bytes);
-        SkedTable table;
-        const ReadResult result = readSkedFile(path.toStdString(), table);
-        if (status >= 0)
-            QCOMPARE(static_cast<int>(result.status), status);
-        for (int i = 0; i < SkedTable::kSlots; ++i) {
-            QVERIFY(codePointCount(table.row(i).date) <= SkedTable::kDateLimit);
-            QVERIFY(codePointCount(table.row(i).time) <= SkedTable::kTimeLimit);
-            QVERIFY(codePointCount(table.row(i).message) <= SkedTable::kMessageLimit);
-            QVERIFY(isValidUtf8(table.row(i).message));
+    // Any rows come back sorted by key, as a permutation of themselves.
+    void sortsAnyRows() {
+        QRandomGenerator random(7);
+        for (int round = 0; round < 300; ++round) {
+            std::vector<KeyedRow> rows;
+            for (int i = random.bounded(1, 41); i > 0; --i)
+                rows.push_back(
+                    {{"", "", std::to_string(i)},
+                     {{2000 + random.bounded(3), random.bounded(1, 13), 1}, random.bounded(3), 0}});
+            auto sorted = rows;
+            shellSortByKey(sorted);
+            QVERIFY(std::is_sorted(sorted.begin(), sorted.end(),
+                                   [](auto& a, auto& b) { return a.key < b.key; }));
+            QVERIFY(std::is_permutation(rows.begin(), rows.end(), sorted.begin(),
+                                        [](auto& a, auto& b) { return a.row == b.row; }));
         }
     }
 };
 
-QTEST_APPLESS_MAIN(TestSkedFile)
+QTEST_GUILESS_MAIN(TestSkedFile)
 #include "tst_skedfile.moc"

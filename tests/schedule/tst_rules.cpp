@@ -1,0 +1,135 @@
+#include "DateEntry.h"
+#include "LeadingNumber.h"
+#include "QuickHelp.h"
+#include "Reorder.h"
+#include "SkedName.h"
+#include "Text.h"
+#include "Timers.h"
+
+#include <QDateTime>
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+// The rules that take one text, or a few pieces of one separated by commas, and give one text;
+// "-" stands for no value. The texts written for the results come first.
+// clang-format off
+std::string text(const std::string& value) { return value; }
+std::string text(std::int64_t value) { return std::to_string(value); }
+std::string text(const CivilDate& d) { return QDate(d.year, d.month, d.day).toString(Qt::ISODate).toStdString(); }
+std::string text(const ReorderKey& k) { return text(k.date) + QString::asprintf(" %02d:%02d", k.hour, k.minute).toStdString(); }
+template <typename T> std::string text(const std::optional<T>& value) { return value ? text(*value) : "-"; }
+std::string number(double value) { return QByteArray::number(value).toStdString(); }
+std::string piece(const std::string& in, int index) { return QString::fromStdString(in).section(u',', index, index).toStdString(); }
+SkedEntry row(const std::string& in) { return {piece(in, 0), piece(in, 1), "m", false}; }
+QString shown(const QDateTime& t, bool utc, int offset) { const ShownValues v = shownValues({t.date().year(), t.date().month(), t.date().day()}, {t.time().hour(), t.time().minute(), t.time().second()}, utc, offset); return QString::fromStdString(v.ShownTime + ' ' + v.ShownHHMM + ' ' + text(v.ShownDate)); }
+
+const std::map<QString, std::function<std::string(const std::string&)>> kRules = {
+    {"date",           [](const std::string& in) { return text(readSkedDate(in)); }},
+    {"strict date",    [](const std::string& in) { return text(readStrictSkedDate(in)); }},
+    {"weekly step",    [](const std::string& in) { return text(weeklyStep(in)); }},
+    // yyyy-mm-dd,days
+    {"add days",       [](const std::string& in) { const QDate d = QDate::fromString(QString::fromStdString(piece(in, 0)), Qt::ISODate); return text(addDays({d.year(), d.month(), d.day()}, std::stoi(piece(in, 1)))); }},
+    // date,time,the hhmm shown on 5 December 2026
+    {"due",            [](const std::string& in) { return isDue(row(in), {"", piece(in, 2), {2026, 12, 5}}) ? "due" : "-"; }},
+    // date,time
+    {"key",            [](const std::string& in) { return text(reorderKey(row(in))); }},
+    {"number",         [](const std::string& in) { return number(LeadingNumber(in)); }},
+    {"half even",      [](const std::string& in) { return number(roundHalfEven(std::stod(in))); }},
+    {"int16",          [](const std::string& in) { return text(roundToInt16(std::stod(in))); }},
+    {"int32",          [](const std::string& in) { return text(roundToInt32(std::stod(in))); }},
+    {"hour offset",    [](const std::string& in) { return text(hourOffsetFromText(in)); }},
+    {"time text",      [](const std::string& in) { return formatTimeText(in); }},
+    {"remaining",      [](const std::string& in) { return remainingText(std::stoll(in)); }},
+    {"stopwatch",      [](const std::string& in) { StopwatchCount c; for (int n = std::stoi(in); n > 0; --n) c.tick(); return text(c.hours) + ":" + text(c.minutes) + ":" + text(c.seconds); }},
+    // offset,utc or local: the lines that follow the offset, between five fixed lines and twelve
+    {"quick help",     [](const std::string& in) { const QStringList help = QString::fromStdString(quickHelpText(std::stoi(piece(in, 0)), piece(in, 1) == "utc")).split(QStringLiteral("\r\n")); return help.mid(5, help.size() - 17).join(QStringLiteral(" / ")).toStdString(); }},
+    {"help begins",    [](const std::string&) { return QString::fromStdString(quickHelpText(0, true)).section(QStringLiteral("\r\n"), 0, 1).toStdString(); }},
+    {"sked name",      [](const std::string& in) { return text(skedNameFrom(in)); }},
+    {"extension only", [](const std::string& in) { return isExtensionOnlyName(in) ? "yes" : "no"; }},
+    {"utf-8",          [](const std::string& in) { return isValidUtf8(in) ? "ok" : "bad"; }},
+    {"cp1252",         [](const std::string& in) { const std::string utf8 = cp1252ToUtf8(in); return utf8ToCp1252(utf8) == in ? utf8 : "not the same bytes back"; }},
+    {"to cp1252",      [](const std::string& in) { return text(utf8ToCp1252(in)); }},
+};
+
+void ruleRow(const char* rule, const char* name, const char* in, const char* out) { QTest::newRow(name) << QString::fromLatin1(rule) << QByteArray(in) << QByteArray(out); }
+// clang-format on
+
+} // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each row tries one rule on a few inputs separated by "|" and lists the results the same way.
+    // clang-format off
+    void rules_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QByteArray>("in");
+        QTest::addColumn<QByteArray>("out");
+        ruleRow("date", "written loosely", "12/05/26|2/4/04|12/05/2026| 12/05/26 ", "2026-12-05|2004-02-04|2026-12-05|2026-12-05");
+        ruleRow("date", "00..29 are 2000s, 30..99 1900s", "01/01/00|06/30/29|06/30/30|12/31/99", "2000-01-01|2029-06-30|1930-06-30|1999-12-31");
+        ruleRow("date", "29 February in leap years", "02/29/28|02/29/27|02/29/00", "2028-02-29|-|2000-02-29");
+        ruleRow("date", "day and month ranges", "00/10/26|13/01/26|12/00/26|04/31/26|04/30/26|12/31/26", "-|-|-|-|2026-04-30|2026-12-31");
+        ruleRow("date", "digit counts, no date", "123/05/26|12/123/26|12/05/6|12/05/026|12/05/20261|/05/26|12-05-26|12/0526|tomorrow||12/05/26x|1a/05/26", "-|-|-|-|-|-|-|-|-|-|-|-");
+        ruleRow("strict date", "only two digits each", "09/19/29|2/4/04| 2/04/04|12/05/2026| 12/05/26|12.05.26|1a/05/26|02/30/26", "2029-09-19|-|-|-|-|-|-|-");
+        ruleRow("weekly step", "a week on, strict dates only", "02/25/04|12/28/99|2/4/04|13/01/04", "03/03/04|01/04/00|-|-");
+        ruleRow("add days", "1 February back a day", "2026-02-01,-1", "2026-01-31");
+        ruleRow("add days", "1 March back", "2024-03-01,-1|2026-03-01,-1|2000-03-01,-1|2100-03-01,-1", "2024-02-29|2026-02-28|2000-02-29|2100-02-28");
+        ruleRow("add days", "month and year ends both ways, many days or none", "2026-12-05,0|2026-12-05,400|2026-12-05,-400|2026-03-02,-1|2027-01-01,-1|2026-12-31,1|2024-02-29,1|2026-02-28,1|2026-04-30,1|2026-05-01,-1", "2026-12-05|2028-01-09|2025-10-31|2026-03-01|2026-12-31|2027-01-01|2024-03-01|2026-03-01|2026-05-01|2026-04-30");
+        ruleRow("due", "the minute and the day", "12/05/26,1430,1429|12/05/26,1430,1430|12/04/26,2359,0000|12/06/26,0000,2359|12/05/30,0000,0000|12/05/29,0000,2359|5 Dec,2359,0000", "-|due|due|-|due|-|due");
+        ruleRow("due", "short times padded", "12/05/26,930,0929|12/05/26,930,0930|12/05/26,5,0005|12/05/26,9:30,2359|12/05/26,ab,2359|12/05/26,14 3,1430", "-|due|due|-|-|due");
+        ruleRow("key", "date and time", "12/05/26,1430|01/01/30,2359|02/29/04,0000", "2026-12-05 14:30|1930-01-01 23:59|2004-02-29 00:00");
+        ruleRow("key", "no key", "01/01/04,2400|01/01/04,1260|01/01/04,930|01/01/04, 930|01/01/04,9:30|1/5/04,1200|01/05/2004,1200|02/29/03,1200", "-|-|-|-|-|-|-|-");
+        ruleRow("number", "sign, blanks, decimals", "5|+3|-4|  7  |5.5|.5|12.|-0.5|90.09", "5|3|-4|7|5.5|0.5|12|-0.5|90.09");
+        ruleRow("number", "stops where it cannot go on, or is none", "3h|1.2.3|1 2|2,5|1e3|abc||-|- 5|\t5", "3|1.2|1|2|1|0|0|0|0|0");
+        ruleRow("half even", "halves to even, others to the nearest", "2.5|3.5|-0.5|-1.5|-2.5|2.49|2.51|-2.51", "2|4|0|-2|-2|2|3|-3");
+        ruleRow("int16", "16-bit range", "32767.4|32767.5|-32768.5|-32768.6", "32767|-|-32768|-");
+        ruleRow("int32", "32-bit range", "2147483647|2147483648|-2147483648|-2147483649|inf", "2147483647|-|-2147483648|-|-");
+        ruleRow("hour offset", "-24..24 rounded", "24|24.5|-24|25|-25|40000|4.5|abc", "24|24|-24|-|-|-|4|0");
+        ruleRow("time text", "digits, and other texts as they stand", "1430|930|0005|5|0000|00930||ab|14 3|14:3", "14:30|09:30|00:05|00:05|00:00|09:30||ab|14 3|14:3");
+        ruleRow("remaining", "countdown", "0|59|60|75|6000|-5", "00:00|00:59|01:00|01:15|100:00|00:00");
+        ruleRow("stopwatch", "carries", "59|60|3599|3600", "0:0:59|0:1:0|0:59:59|1:0:0");
+        ruleRow("quick help", "the offset's lines", "0,utc|5,utc|-3,local", "Enter your UTC hour offset. / Select UTC in the menu to use this offset.|You have a 5 hour offset selected.|You have a -3 hour offset selected. / Select UTC in the menu to use this offset.");
+        ruleRow("help begins", "with its first two lines", "", "The alarms follow the sequence in the sked table.\r\nEnter the scheduled events in chronological order.");
+        ruleRow("sked name", "after the last separator at position 5 or later", "/home/op/skeds.dat|C:\\data\\net.dat|/a/b\\c/d.dat|/home/op/|skeds.dat|C:\\skeds.dat|abc/x.dat|abcd/x.dat|/skeds.dat|éé/x", "skeds.dat|net.dat|d.dat||-|-|-|x.dat|-|-");
+        ruleRow("extension only", "any case after a separator", "/.dat|/home/op/.dAt|C:\\data\\.DAT|.dat|/home/op/x.dat|/home/op/.data", "yes|yes|yes|no|no|no");
+        ruleRow("utf-8", "shortest and longest of each length", "plain|\xC2\x80|\xDF\xBF|\xE0\xA0\x80|\xEF\xBF\xBF|\xF0\x90\x80\x80|\xF4\x8F\xBF\xBF|\xED\x9F\xBF|\xEE\x80\x80", "ok|ok|ok|ok|ok|ok|ok|ok|ok");
+        ruleRow("utf-8", "lead bytes C0, C1, F5..FF; overlong, surrogates, too high", "\xC0\xAF|\xC1\xBF|\xF5\x80\x80\x80|\xF8\x80\x80\x80\x80|\xF9\x80\x80\x80|\xFF|\xE0\x80\xAF|\xF0\x8F\xBF\xBF|\xED\xA0\x80|\xED\xBF\xBF|\xF4\x90\x80\x80", "bad|bad|bad|bad|bad|bad|bad|bad|bad|bad|bad");
+        ruleRow("utf-8", "cut short or stray", "\xE2\x82|\x80|\xC3" "A|caf\xE9", "bad|bad|bad|bad");
+        ruleRow("cp1252", "both ways, undefined bytes kept", "caf\xE9 \xFC|\x80 \x93x\x94|\x7F\x9F\xA0\xFF|\x81\x8D\x8F\x90\x9D", "café ü|€ “x”|\x7FŸ\xC2\xA0ÿ|\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+        ruleRow("to cp1252", "outside the code page", "日|Ā|😀|ө|ꂬ|a€", "-|-|-|-|-|a\x80");
+    }
+    // clang-format on
+    void rules() {
+        QFETCH(QString, rule);
+        QFETCH(QByteArray, in);
+        QFETCH(QByteArray, out);
+        QByteArrayList results;
+        for (const QByteArray& one : in.split('|'))
+            results << QByteArray::fromStdString(kRules.at(rule)(one.toStdString()));
+        QCOMPARE(results.join('|'), out);
+    }
+
+    // Over a year of minutes around every month end, the shown time and date are local time
+    // plus the offset, for every offset the clock accepts; local mode shows local time.
+    void shownValuesFollowTheOffset() {
+        const QString format = QStringLiteral("hh:mm:ss hhmm yyyy-MM-dd");
+        for (int month = 1; month <= 12; ++month) {
+            const QDateTime monthEnd(QDate(2024, month, 1).addMonths(1), QTime(0, 0), Qt::UTC);
+            for (int minute = -1600; minute < 1600; minute += 37) {
+                const QDateTime local = monthEnd.addSecs(minute * 60 + 7);
+                for (int offset = -24; offset <= 24; ++offset)
+                    QCOMPARE(shown(local, true, offset),
+                             local.addSecs(offset * 3600).toString(format));
+                QCOMPARE(shown(local, false, 5), local.toString(format));
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRules)
+#include "tst_rules.moc"
