@@ -6,6 +6,7 @@
 #include "frmStopWatch.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -39,6 +40,8 @@ void Program::deleteOtherWindows() {
 void Program::start(const QString& skedFile) {
     main().Form_Load(skedFile);
     main().show();
+    // What the start-up does not show waits until the window is on the screen.
+    QTimer::singleShot(0, &main(), [this] { main().afterShown(); });
 }
 
 void Program::endOnSignal() {

@@ -29,9 +29,8 @@ void WallClockTimer::start(int msecs) {
     at.it_value.tv_sec = now.tv_sec + ns / 1'000'000'000;
     at.it_value.tv_nsec = ns % 1'000'000'000;
     // Absolute on the wall clock, and woken when the clock is set.
-    active_ = fd_ >= 0 &&
-              ::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &at, nullptr) ==
-                  0;
+    active_ = fd_ >= 0 && ::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &at,
+                                            nullptr) == 0;
 }
 
 void WallClockTimer::stop() {

@@ -46,7 +46,8 @@ ClockLabel::ClockLabel(const QString& text, QWidget* parent) : QWidget(parent), 
 void ClockLabel::setText(const QString& text) {
     if (text == text_)
         return;
-    const QRect changed = changedArea(text_, text);
+    // A label not on the screen draws nothing, and needs no font for it yet.
+    const QRect changed = isVisible() ? changedArea(text_, text) : QRect();
     text_ = text;
     // Nothing is built for a screen reader that is not there.
     if (QAccessible::isActive() && accessibleName().isEmpty()) {

@@ -198,8 +198,21 @@ void SkedForm::Form_Resize() {
         showAlarmSetCaption();
 }
 
+void SkedForm::afterShown() {
+    fitMessage();
+    context_.forms.skeds().ensureControls();
+}
+
+void SkedForm::fitMessage() {
+    // The label takes the width of its text, which needs the font's measures; the start-up
+    // leaves that until the window is shown.
+    if (isVisible())
+        lblNum->adjustSize();
+}
+
 void SkedForm::Command1_Click() {
     frmSkeds& skeds = context_.forms.skeds();
+    skeds.ensureControls();
     skeds.Check1->setChecked(false);
     skeds.show();
     showAlarmSetCaption();

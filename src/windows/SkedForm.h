@@ -45,6 +45,9 @@ public:
     // Arms the table's first active row (the Done state when every row is skipped), makes sure
     // the clock runs and shows the file's name in the caption.
     void ArmFromTable();
+    // What start-up leaves until the window is on the screen: the message label's width and the
+    // table window's controls.
+    void afterShown();
     // "Set Alarm": shows the table window at page 1.
     void Command1_Click();
     // "Stop": ends a looping alarm with the stop sound.
@@ -140,6 +143,7 @@ private:
     // The clock's tooltip and description say whether the system clock is synchronised.
     void showClockHealth();
     void showClockToolTip();
+    void fitMessage();
     // True when the armed sked fired.
     bool dueTest(const ShownValues& shown);
     void fire(const ShownValues& shown);

@@ -57,7 +57,7 @@ void SkedForm::Timer1_Timer() {
             // event loop: the new second reaches the screen within a millisecond or two of the
             // true one.
             lblTime->setText(shownTime);
-            context_.forms.skeds().Label9->setText(shownTime);
+            context_.forms.skeds().setClockText(shownTime);
         }
         // The time service's word on the clock changes slowly: once a minute is enough, and it
         // rides on a tick that runs anyway.
@@ -87,8 +87,8 @@ void SkedForm::showTimeBaseLabels() {
     // In UTC mode the first tick keeps the label the user named; later ticks write the base.
     if (!(utc && restoredLabel_))
         lblWhatTime->setText(utc ? QStringLiteral("UTC Time") : QStringLiteral("Local Time"));
-    context_.forms.skeds().Label1->setText(utc ? QStringLiteral("UTC Date")
-                                               : QStringLiteral("Local Date"));
+    context_.forms.skeds().setDateHeading(utc ? QStringLiteral("UTC Date")
+                                              : QStringLiteral("Local Date"));
 }
 
 bool SkedForm::dueTest(const ShownValues& shown) {
@@ -102,7 +102,7 @@ bool SkedForm::dueTest(const ShownValues& shown) {
         setWindowTitle(kIdleCaption);
         lblNum->setText(QStringLiteral("Done"));
         lblNum->setToolTip(QString());
-        lblNum->adjustSize();
+        fitMessage();
         lblAlarmDate->setText(QString());
         return false;
     }
@@ -149,8 +149,9 @@ void SkedForm::showClockToolTip() {
     // A countdown too long for the label shows itself whole; otherwise the clock says whether
     // the system time can be trusted.
     const QString shown = lblTime->text();
-    const bool clipped = lblTime->fontMetrics().horizontalAdvance(shown) > lblTime->width();
-    lblTime->setToolTip(Timer3->isActive() && clipped ? shown : clockHealth_);
+    const bool clipped =
+        Timer3->isActive() && lblTime->fontMetrics().horizontalAdvance(shown) > lblTime->width();
+    lblTime->setToolTip(clipped ? shown : clockHealth_);
 }
 
 void SkedForm::ShowArmedRow(int slot) {
@@ -158,7 +159,7 @@ void SkedForm::ShowArmedRow(int slot) {
     Label1->setText(fromStd(formatTimeText(row.time)));
     lblAlarmDate->setText(fromStd(row.date));
     lblNum->setText(fromStd(leftCodePoints(row.message, 30)));
-    lblNum->adjustSize();
+    fitMessage();
     // The window shows 30 characters and clips what does not fit; the whole message is here.
     lblNum->setToolTip(fromStd(row.message));
 }

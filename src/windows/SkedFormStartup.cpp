@@ -124,7 +124,7 @@ void SkedForm::loadSchedule() {
     if (isBlank(basic.SkedFile.toStdString()))
         basic.SkedFile = basic.programDir + QDir::separator() + QStringLiteral("skeds.dat");
     frmSkeds& skeds = context_.forms.skeds();
-    skeds.Label8->setText(basic.SkedFile);
+    skeds.setFileText(basic.SkedFile);
     if (const auto name = skedNameFrom(basic.SkedFile.toStdString()))
         basic.SkedName = fromStd(*name);
     const ReadResult read = skeds.readAtStartUp();
@@ -163,6 +163,6 @@ void SkedForm::storeClosingState() {
     }
     saveOption(SettingsKeys::kPlannexFile, context_.basic.SkedFile);
     frmSkeds& skeds = context_.forms.skeds();
-    skeds.Label8->setText(context_.basic.SkedFile);
+    skeds.setFileText(context_.basic.SkedFile);
     skeds.storeLayout();
 }

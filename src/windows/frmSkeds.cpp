@@ -60,6 +60,15 @@ const QString kReplaceQuestion =
 
 frmSkeds::frmSkeds(Context& context) : context_(context) {
     setObjectName(QStringLiteral("frmSkeds"));
+    table_.setListener([this](int slot) {
+        if (Resizer1)
+            showSlot(slot);
+    });
+}
+
+void frmSkeds::ensureControls() {
+    if (Resizer1)
+        return;
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setAccessibleName(QStringLiteral("Schedule table"));
@@ -75,8 +84,30 @@ frmSkeds::frmSkeds(Context& context) : context_(context) {
         new Resizer(this, client, QSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight)),
                     context_.settings);
     Resizer1->captureDesign();
-    table_.setListener([this](int slot) { showSlot(slot); });
     Form_Load();
+    Label1->setText(dateHeading_);
+    Label8->setText(fileText_);
+    Label9->setText(clockText_);
+    for (int slot = SkedTable::kWeeklyChanged; slot < SkedTable::kSlots; ++slot)
+        showSlot(slot);
+}
+
+void frmSkeds::setDateHeading(const QString& text) {
+    dateHeading_ = text;
+    if (Label1)
+        Label1->setText(text);
+}
+
+void frmSkeds::setClockText(const QString& text) {
+    clockText_ = text;
+    if (Label9)
+        Label9->setText(text);
+}
+
+void frmSkeds::setFileText(const QString& text) {
+    fileText_ = text;
+    if (Label8)
+        Label8->setText(text);
 }
 
 void frmSkeds::createMenu() {
@@ -313,7 +344,7 @@ void frmSkeds::mLoadSkeds_Click() {
         context_.dialogs.openFile(QStringLiteral(" Load Tockmere datafile..."),
                                   QStringLiteral("Sked files (*.dat)|*.dat"), basic.SkedFile);
     if (chosen.isEmpty()) {
-        Label8->setText(basic.SkedFile);
+        setFileText(basic.SkedFile);
         return;
     }
     if (isBlank(chosen.toStdString()))
@@ -336,7 +367,7 @@ void frmSkeds::mLoadSkeds_Click() {
     basic.AlarmIndex =
         static_cast<std::int16_t>(table_.firstActiveRow().value_or(SkedTable::kSpare));
     Check1->setChecked(false);
-    Label8->setText(basic.SkedFile);
+    setFileText(basic.SkedFile);
     if (!read.readWhole())
         reportUnreadFile(chosen, read);
 }
@@ -360,7 +391,7 @@ void frmSkeds::mSaveSked_Click() {
     }
     basic.SkedFile = chosen;
     noteFileVersion(true);
-    Label8->setText(basic.SkedFile);
+    setFileText(basic.SkedFile);
     Check1->setChecked(false);
 }
 

@@ -25,7 +25,18 @@ class frmSkeds : public QMainWindow {
 public:
     static constexpr int kPageRows = 20;
 
+    // The window and its table; the controls come with ensureControls, so a start-up does not
+    // wait for 160 controls that it does not show.
     explicit frmSkeds(Context& context);
+
+    // Builds the controls and shows the table in them, once; every command that shows the
+    // window or reads a control comes after it.
+    void ensureControls();
+    // The texts the main window gives the date heading (Label1), the clock (Label9) and the
+    // file label (Label8), kept for controls not built yet.
+    void setDateHeading(const QString& text);
+    void setClockText(const QString& text);
+    void setFileText(const QString& text);
 
     SkedTable& table() { return table_; }
     const SkedTable& table() const { return table_; }
@@ -115,4 +126,7 @@ private:
     bool firingFailureReported_ = false;
     bool savingAfterFiring_ = false;
     bool everShown_ = false;
+    QString dateHeading_ = QStringLiteral("UTC Date");
+    QString fileText_;
+    QString clockText_;
 };

@@ -204,8 +204,10 @@ private slots:
                     "^(Silent|Minimize|AlarmPopUp|AlarmCloseButton|Continuous|Use UTC)=")));
         if (name.startsWith(u"mAlarm") || name.startsWith(u"mClose"))
             seen << action->text();
-        if (name == u"mUTCtime")
+        if (name == u"mUTCtime") {
+            rig.skeds().ensureControls();
             seen << rig.form().lblWhatTime->text() << rig.skeds().Label1->text();
+        }
         QCOMPARE(seen, after);
         action->trigger();
         QVERIFY(rig.settings.option(after[0].section(u'=', 0, 0)) != after[0].section(u'=', 1));
