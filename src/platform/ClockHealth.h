@@ -1,12 +1,12 @@
 #pragma once
 
 // What the kernel knows of how well the system clock is kept, from whichever time service keeps
-// it.
+// it: one reading of adjtimex, as the kernel gives it.
 struct ClockReading {
-    bool answered = false;     // false when the kernel refused to answer
-    bool synchronised = false; // a time service keeps the clock
-    long maxErrorUs = 0;       // the service's bound on the clock's error
-    long estErrorUs = 0;       // its estimate of the error
+    int result = -1; // -1 when the kernel refused to answer; TIME_ERROR: no service keeps it
+    int status = 0;  // the status bits, STA_UNSYNC among them
+    long maxErrorUs = 0;
+    long estErrorUs = 0;
 };
 
 class ClockHealth {

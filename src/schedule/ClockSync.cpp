@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include <sys/timex.h>
+
 namespace {
 
 constexpr long kMaxTrustedErrorUs = 1'000'000;
@@ -26,8 +28,8 @@ std::string duration(long us) {
 
 } // namespace
 
-ClockState clockState(bool kernelAnswered, bool synchronised, long maxErrorUs) {
-    if (!kernelAnswered || !synchronised)
+ClockState clockState(int kernelResult, int kernelStatus, long maxErrorUs) {
+    if (kernelResult == -1 || kernelResult == TIME_ERROR || (kernelStatus & STA_UNSYNC) != 0)
         return ClockState::NotSynchronised;
     return maxErrorUs > kMaxTrustedErrorUs ? ClockState::MayBeOff : ClockState::Synchronised;
 }

@@ -138,9 +138,9 @@ void SkedForm::showAlarmWindow(const QString& title, const QString& text) {
 
 void SkedForm::showClockHealth() {
     const ClockReading reading = context_.clockHealth.read();
-    clockHealth_ = fromStd(
-        clockHealthText(clockState(reading.answered, reading.synchronised, reading.maxErrorUs),
-                        reading.estErrorUs, reading.maxErrorUs));
+    clockHealth_ =
+        fromStd(clockHealthText(clockState(reading.result, reading.status, reading.maxErrorUs),
+                                reading.estErrorUs, reading.maxErrorUs));
     lblTime->setAccessibleDescription(clockHealth_);
     showClockToolTip();
 }

@@ -1,4 +1,5 @@
 #include "FakeSettings.h"
+#include "ModuleSound.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtHelpViewer.h"
@@ -160,6 +161,15 @@ private slots:
         sound.play(QCoreApplication::applicationDirPath() + "/alarm.wav", Sound::Mode::Loop);
         sound.play(dir_.filePath(QStringLiteral("missing.wav")), Sound::Mode::Once);
         QCOMPARE(sound.effect().source().isEmpty(), QMediaDevices::audioOutputs().isEmpty());
+    }
+
+    // The modules load at the first use; a missing one leaves the program without the service.
+    void modules() {
+        ModulePrinter missing(dir_.path());
+        QVERIFY(missing.print({}, "t").error.startsWith("printing is not installed: "));
+        ModulePrinter printer(QCoreApplication::applicationDirPath());
+        QVERIFY(printer.saveAsPdf({{{1, "x"}}}, "t", dir_.filePath("module.pdf")).ok);
+        QVERIFY(QFileInfo(dir_.filePath("module.pdf")).size() > 0);
     }
 
     void printer() {

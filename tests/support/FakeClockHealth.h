@@ -10,6 +10,6 @@ public:
         return reading;
     }
 
-    ClockReading reading{true, true, 16'000, 3'000};
+    ClockReading reading{0, 0, 16'000, 3'000};
     mutable int reads = 0;
 };

@@ -3,43 +3,41 @@
 #include "SettingsStore.h"
 
 #include <QMap>
+#include <QStringList>
 
 // The settings store as an in-memory map keyed "application/section/key".
 class FakeSettings final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section, const QString& key,
                  const QString& fallback) const override {
-        return values.value(path(application, section, key), fallback);
+        return values.value(application + u'/' + section + u'/' + key, fallback);
     }
     bool save(const QString& application, const QString& section, const QString& key,
               const QString& text) override {
-        ++saves;
-        if (failSaves)
-            return false;
-        values.insert(path(application, section, key), text);
-        return true;
+        if (!failSaves)
+            values.insert(application + u'/' + section + u'/' + key, text);
+        return !failSaves;
     }
-    QString location(const QString& application) const override {
-        return QStringLiteral("/fake/") + application + QStringLiteral(".ini");
-    }
+    QString location(const QString& application) const override { return "/fake/" + application; }
 
-    // Shorthands for the program's own section.
+    // Shorthands for the program's own settings.
     void setOption(const QString& key, const QString& text) {
-        values.insert(path(QStringLiteral("Tockmere"), QStringLiteral("Options"), key), text);
+        values["Tockmere/Options/" + key] = text;
     }
-    QString option(const QString& key) const {
-        return values.value(path(QStringLiteral("Tockmere"), QStringLiteral("Options"), key));
+    QString option(const QString& key) const { return values.value("Tockmere/Options/" + key); }
+    bool hasOption(const QString& key, const QString& section = "Options") const {
+        return values.contains("Tockmere/" + section + u'/' + key);
     }
-    bool hasOption(const QString& key) const {
-        return values.contains(path(QStringLiteral("Tockmere"), QStringLiteral("Options"), key));
+    // The options stored, as "key=value", but for the schedule's path.
+    QStringList stored() const {
+        QStringList out;
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            if (it.key().startsWith("Tockmere/Options/") && !it.key().endsWith("Plannex file"))
+                out << it.key().section(u'/', 2) + u'=' + it.value();
+        }
+        return out;
     }
 
     QMap<QString, QString> values;
-    int saves = 0;
     bool failSaves = false;
-
-private:
-    static QString path(const QString& application, const QString& section, const QString& key) {
-        return application + u'/' + section + u'/' + key;
-    }
 };

@@ -54,6 +54,11 @@ struct ProgramRig {
         writeBytes(path(), QByteArray::fromStdString(encodeSkedFile(text)));
         settings.setOption(QStringLiteral("Plannex file"), path());
     }
+    // Options given as "key=value".
+    void setOptions(const QStringList& options) {
+        for (const QString& option : options)
+            settings.setOption(option.section(u'=', 0, 0), option.section(u'=', 1));
+    }
     void start(const QStringList& rows) {
         writeSchedule(rows);
         program.start();
@@ -77,7 +82,7 @@ struct ProgramRig {
     QStringList shownTitles() {
         QStringList titles;
         for (const FakeDialogs::Shown& shown : dialogs.shown) {
-            if (shown.fileDialog == FakeDialogs::FileDialog::None)
+            if (!shown.fileDialog)
                 titles << shown.title;
         }
         dialogs.shown.clear();

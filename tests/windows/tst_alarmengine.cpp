@@ -63,8 +63,7 @@ private slots:
         QFETCH(QStringList, ticks);
         QFETCH(QStringList, log);
         ProgramRig rig;
-        for (const QString& option : options)
-            rig.settings.setOption(option.section(u'=', 0, 0), option.section(u'=', 1));
+        rig.setOptions(options);
         rig.start(rows);
         rig.form().Command3->hide();
         QStringList seenLog;
