@@ -83,10 +83,13 @@ frmStopWatch& Program::stopWatch() {
 
 void Program::endProgram() {
     ended_ = true;
-    // The other windows go without their closing steps, so none of them can refuse.
-    deleteOtherWindows();
-    if (main_)
-        main_->hide();
+    // The windows go without their closing steps, so none of them can refuse. They are only
+    // hidden here and deleted with the program: a box that waits for an answer in one of them
+    // is still on the stack, and ends with the loop that exit() ends.
+    for (QWidget* window : std::initializer_list<QWidget*>{stopWatch_, alarm_, skeds_, main_}) {
+        if (window)
+            window->hide();
+    }
     // exit(), not quit(): a signal during the start-up's questions comes before the main event
     // loop runs, and only exit() also ends the loop of a box that waits for an answer.
     QCoreApplication::exit(0);

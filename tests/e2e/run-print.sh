@@ -1,25 +1,32 @@
 #!/usr/bin/env bash
-# Prints the schedule through the program's real printer service to a CUPS queue that writes PDF
-# files (cups-pdf), made the default printer, and checks the listing and its columns on paper.
+# Prints the schedule from the program's table window, as a user does, to a CUPS queue that
+# writes PDF files (cups-pdf), made the default printer, and checks the listing and its columns
+# on paper. The print module loads at this first printout. Run inside xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bin="$(pwd)/build/default/bin"
-for tool in cupsd lpadmin lpstat pdftotext; do
+program="$(pwd)/build/default/bin/tockmere"
+for tool in cupsd lpadmin lpstat pdftotext xdotool; do
     command -v "$tool" >/dev/null || [ -x "/usr/sbin/$tool" ] ||
         { echo "print: $tool is missing" >&2; exit 1; }
 done
-[ -x "$bin/printprobe" ] || { echo "print: $bin/printprobe is not built" >&2; exit 1; }
+[ -n "${DISPLAY:-}" ] || { echo "print: no X display; run it under xvfb-run" >&2; exit 1; }
 fail() { echo "print: FAILED: $*" >&2; exit 1; }
 
 # lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
 running() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
-started=""
+home=$(mktemp -d)
+started="" pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    if [ -n "$started" ]; then pkill -x cupsd || true; fi
+    rm -rf "$home"
+}
+trap cleanup EXIT
 if ! running; then
     /usr/sbin/cupsd || fail "cupsd would not start"
     started=yes
     for _ in $(seq 50); do running && break; sleep 0.1; done
 fi
-trap 'if [ -n "$started" ]; then pkill -x cupsd || true; fi' EXIT
 running || fail "the CUPS scheduler did not start"
 lpadmin -p TockmerePDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E ||
     fail "could not add the cups-pdf queue"
@@ -29,8 +36,32 @@ lpadmin -d TockmerePDF || fail "could not make the cups-pdf queue the default"
 out="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$out"
 before=$(ls "$out" 2>/dev/null | wc -l)
-probe=$(QT_QPA_PLATFORM=offscreen "$bin/printprobe" /home/op/skeds.dat) || fail "$probe"
-pitch=$(sed -n 's/^pitch //p' <<<"$probe")
+export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" TZ=UTC
+mkdir -p "$XDG_CONFIG_HOME/Tockmere" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+printf 'S 12/05/26    1430  W1AW bulletin\r\nS 12/31/2026  0930  DL1ABC weekly sked on 14.047\r\nS 01/01/27    2359  JA1XYZ 20 m CW\r\nWeeklyIncr: 0\r\nend\r\n' \
+    > "$home/skeds.dat"
+printf '[Options]\nPlannex%%20file=%s\n' "$home/skeds.dat" > "$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
+wait_window() {
+    for _ in $(seq 75); do
+        xdotool search --name "$1" 2>/dev/null | head -1 && return 0
+        sleep 0.2
+    done
+    fail "no window named '$1'"
+}
+(cd "$home" && exec "$program") & pid=$!
+main=$(wait_window "by Ovix$")
+xdotool windowmove "$main" 10 10
+sleep 0.3
+xdotool mousemove --window "$main" 58 14 click 1 # Set Alarm
+skeds=$(wait_window "^ Schedules")
+xdotool windowmove "$skeds" 10 130
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$skeds")"
+xdotool mousemove --window "$skeds" 322 $((HEIGHT - 464 + 418)) click 1 # Printout
+box=$(wait_window "^ Line print the schedule\\?$")
+xdotool mousemove --window "$box" 20 20 key Return
+
 pdf=""
 for _ in $(seq 100); do
     if [ "$(ls "$out" | wc -l)" -gt "$before" ]; then
@@ -42,10 +73,16 @@ done
 [ -n "$pdf" ] || fail "the queue produced no PDF in $out"
 sleep 0.5
 # The document the program handed to the queue reads back as text; the queue's own PDF has its
-# fonts converted, so on that paper only the places of the words are checked.
+# fonts converted, so on that paper only the places of the words are checked. The pitch of the
+# columns is the width of the first date's twelve characters up to its time.
 job=$(ls -t /var/spool/cups/d*-001 | head -1)
+words() { pdftotext -bbox "$1" - 2>/dev/null |
+    sed -n 's/.*<word xMin="\([0-9.]*\)" yMin="\([0-9.-]*\)".*>\(.*\)<\/word>/\2 \1 \3/p'; }
+pitch=$(words "$job" | awk '$3 == "12/05/26" { d = $2 } $3 == "1430" { t = $2 }
+                            END { if (d && t) printf "%.4f", (t - d) / 12 }')
+[ -n "$pitch" ] || fail "the first sked is not on paper"
 text=$(pdftotext -fixed "$pitch" "$job" -)
-paper=$(pdftotext -bbox "$pdf" - 2>/dev/null | sed -n 's/.*<word xMin="\([0-9.]*\)" yMin="\([0-9.-]*\)".*/\2 \1/p')
+paper=$(words "$pdf" | cut -d' ' -f1,2)
 rm -f "$pdf"
 
 # Columns are counted from where "Dates and Times" (column 2) starts on paper.
@@ -58,7 +95,7 @@ column() { # text, 1-based column of the listing where it must start
     [ $(( ${#before} - ${#indent} + 2 )) -eq "$2" ] ||
         fail "'$1' starts at column $(( ${#before} - ${#indent} + 2 )), not $2"
 }
-column "Scheduled Alarms   File: /home/op/skeds.dat" 10
+column "Scheduled Alarms   File: $home/skeds.dat" 10
 for row in "12/05/26:1430:W1AW bulletin" "12/31/2026:0930:DL1ABC weekly sked on 14.047" \
     "01/01/27:2359:JA1XYZ 20 m CW"; do
     IFS=: read -r date time message <<<"$row"
@@ -68,15 +105,15 @@ for row in "12/05/26:1430:W1AW bulletin" "12/31/2026:0930:DL1ABC weekly sked on 
     [ "${rest:12:4}" = "$time" ] || fail "time of $date not at column 14: '$line'"
     [ "${rest:20:${#message}}" = "$message" ] || fail "message of $date not at column 22: '$line'"
 done
-# On paper: the last three lines are the skeds; their second and third words start 12 and 20
-# characters after their first.
+# On paper: the sked lines are the three after the heading; their second and third words start
+# 12 and 20 characters after their first.
 rows=$(awk '{ if (!n || ($1 - y) ^ 2 > 25) { if (n) print line; y = $1; line = $2; n = 1 }
              else line = line " " $2 }
-            END { print line }' <<<"$paper" | tail -3)
+            END { print line }' <<<"$paper" | sed -n 3,5p)
 [ "$(wc -l <<<"$rows")" -eq 3 ] || fail "the printed PDF has no three sked lines"
 while read -r date time message _; do
     awk -v d="$date" -v t="$time" -v m="$message" -v p="$pitch" 'BEGIN {
         exit !((t - d - 12 * p) ^ 2 < 1 && (m - d - 20 * p) ^ 2 < 1) }' ||
         fail "on paper the columns are off: $date $time $message (pitch $pitch)"
 done <<<"$rows"
-echo "print: passed (the listing through CUPS to a PDF, columns 2, 14 and 22)"
+echo "print: passed (Printout through CUPS to a PDF, columns 2, 14 and 22, pitch $pitch pt)"

@@ -2,8 +2,8 @@
 # Drives the built program in a real X server through what must never lose a schedule or ring a
 # done sked twice: a sked fires and its skip mark reaches the file; the window is closed as a
 # window manager closes it and the program started again: nothing fires; a second start leaves
-# one running program; SIGTERM ends it through its closing steps, storing the moved window's
-# place. Run inside xvfb-run.
+# one running program; SIGTERM, even while a box waits for an answer, ends it through its closing
+# steps, storing the moved window's place. Run inside xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
@@ -71,11 +71,23 @@ first=$pid
 kill -0 "$first" 2>/dev/null || fail "the first program ended"
 [ "$(xdotool search --name "^Alarm Set" | wc -l)" -eq 1 ] || fail "more than one main window"
 
-echo "restart: SIGTERM stores the moved window's place"
+echo "restart: SIGTERM, while the table window asks a question, stores the moved window's place"
+xdotool windowmove "$main" 10 10
+sleep 0.3
+xdotool mousemove --window "$main" 58 14 click 1 # Set Alarm
+skeds=$(wait_window "^ Schedules" 10)
+xdotool windowmove "$skeds" 10 130
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$skeds")"
+xdotool mousemove --window "$skeds" 416 $((HEIGHT - 464 + 418)) click 1 # Clear Table
+wait_window "^ Erase all the sked information\\?$" 10 >/dev/null
 xdotool windowmove "$main" 123 77
 sleep 0.5
 kill -TERM "$first"
 wait_exit "$first" 10
+status=0
+wait "$first" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with $status"
 [ "$(setting PositionLeft)" = $((123 * 15)) ] || fail "PositionLeft $(setting PositionLeft)"
 [ "$(setting PositionTop)" = $((77 * 15)) ] || fail "PositionTop $(setting PositionTop)"
 echo "restart: passed"

@@ -10,6 +10,7 @@
 #include "SingleInstance.h"
 #include "SkedRows.h"
 #include "TerminationSignals.h"
+#include "WallClockTimer.h"
 
 #include <QtMultimedia>
 #include <QtTest>
@@ -185,6 +186,19 @@ private slots:
         QVERIFY(pages[0].contains("<title>Tockmere schedule</title>"));
         QCOMPARE(pages[0].count("12/05/26    1430    W1AW net"), 70); // a full A4 page
         QCOMPARE(pages[1].count("12/05/26    1430    W1AW net"), 1);
+    }
+
+    // Fires once at its moment of the wall clock; stopped, never.
+    void wallClockTimer() {
+        WallClockTimer timer;
+        QSignalSpy fired(&timer, &WallClockTimer::timeout);
+        timer.start(30);
+        QVERIFY(timer.isActive());
+        QVERIFY(fired.wait(1000));
+        QVERIFY(!timer.isActive());
+        timer.start(30);
+        timer.stop();
+        QVERIFY(!fired.wait(100) && !timer.isActive());
     }
 
     // One copy per settings folder: a second start is refused and asks the first to come forward.
