@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
 // Measures the clock as a user sees it: the real main window runs on the real services, and every
 // paint of its clock label that shows a new second is timed against the wall clock. A plain
 // free-running 500 ms timer driving a label of its own is measured the same way for comparison.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
 // The yardstick for bench/run-sidebyside.sh: the least a Qt Widgets clock needs, one label showing
 // hh:mm:ss and one precise single-shot timer aimed afresh from the clock at each true second, so
 // whatever Tockmere spends beyond it is what its own windows and services cost.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Runs the clock benchmark on the real main window in a virtual X server:
 #   bench/run-clockbench.sh [seconds for the clock] [seconds for the plain timer]
 set -euo pipefail

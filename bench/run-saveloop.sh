@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Interrupts saves of the schedule file at random moments (SIGKILL) and checks after each that
 # the file holds one whole schedule, old or new; then counts the temporary files the
 # interruptions left and checks that the next save clears them:

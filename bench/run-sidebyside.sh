@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Measures the real program beside the smallest Qt clock (bench/minimalclock.cpp) and, when it is
 # installed, xclock, one after another in one virtual X server:
 #   bench/run-sidebyside.sh [seconds each program idles; default 60]

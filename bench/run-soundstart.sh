@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # How soon after its second the first alarm sound reaches the sound server, with the sound module
 # loaded only then: the real program fires a sked at the start of a minute into a PulseAudio
 # server with a null sink, and the server's own event stream dates the new sound stream.

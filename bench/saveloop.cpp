@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
 // Saves two schedules in turn, for ever or once, so a script can interrupt saves at random
 // moments and check that the file always holds one of them whole.
 //   saveloop PATH            save A, B, A, ... until killed

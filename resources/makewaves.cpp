@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
 // Writes the default alarm and stop sounds as 16-bit mono PCM wave files, so a fresh build is
 // heard without the user supplying any: makewaves <folder>.
 #include <algorithm>

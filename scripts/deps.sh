@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Installs the Debian packages that one of the README's commands needs, only those that are
 # missing, without prompting, as root or through sudo. Safe to run again and again.
 #

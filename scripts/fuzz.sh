@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Builds the schedule-file reader's fuzz target with clang and runs it for a fixed number of
 # inputs, starting from the seed corpus.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Installs what is missing for building and running (no test tools), builds and starts the clock.
 set -euo pipefail
 cd "$(dirname "$0")/.."

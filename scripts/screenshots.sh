@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Makes the README's pictures of the real program in a virtual X server: the main window, the
 # table window and an alarm. Run from anywhere; writes docs/*.png.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Installs what is missing for building and for every check, builds and runs the whole test
 # suite.
 set -euo pipefail

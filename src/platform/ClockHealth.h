@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
 #pragma once
 
 // What the kernel knows of how well the system clock is kept, from whichever time service keeps

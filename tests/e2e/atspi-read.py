@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 """Prints what a screen reader reads through AT-SPI for one control of the running Tockmere:
 the name of the control whose description starts with DESCRIPTION, in the window whose name
 starts with WINDOW.

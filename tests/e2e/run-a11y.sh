@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Reads the running program the way a screen reader does, through the AT-SPI accessibility bus
 # and outside the process: the clock, the next sked, the alarm window's message, the countdown
 # and the stopwatch must each be heard as the value on screen. Run inside xvfb-run; it starts

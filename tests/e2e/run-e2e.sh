@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Drives the built program in a real X server as a person would: first run, "Set Alarm", a sked
 # typed one or two minutes ahead, Done, the alarm window, and a switch toggled from the menu.
 # Screenshots of each step go to build/e2e/. Run inside xvfb-run (tests/e2e/run-all.sh does).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Builds the Debian package and checks what it installs: the program in its own folder with its
 # sounds, the command link, the desktop entry, icon and AppStream metadata under one id, the
 # manual page, the copyright and changelog, and lintian's verdict on the whole; then starts the

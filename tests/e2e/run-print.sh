@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Prints the schedule from the program's table window, as a user does, to a CUPS queue that
 # writes PDF files (cups-pdf), made the default printer, and checks the listing and its columns
 # on paper. The print module loads at this first printout. Run inside xvfb-run.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Drives the built program in a real X server through what must never lose a schedule or ring a
 # done sked twice: a sked fires and its skip mark reaches the file; the window is closed as a
 # window manager closes it and the program started again: nothing fires; a second start leaves

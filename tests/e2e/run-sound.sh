@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Plays the program's alarm through a PulseAudio server with a null sink, as a user hears it: a
 # missed sked fires at start with a continuous alarm, which must reach the server and go on
 # looping past one play of the sound, until Stop ends it. The sound module loads at that first

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 # Runs the program natively on a Wayland compositor (a headless Weston): it must show its windows,
 # fire an alarm, end through its closing steps on SIGTERM, and leave the stored window places as
 # they were, since a Wayland client is never told where its windows are. The windows are seen in

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
 """Asks an X window to close the way a window manager does: a WM_DELETE_WINDOW message."""
 import sys
 
