@@ -213,7 +213,9 @@ private slots:
         QVERIFY(!SingleInstance("/home/a/.config").claim()); // the refused start left the socket
         QTRY_COMPARE(asked.size(), 2);
         QVERIFY(SingleInstance("/home/b/.config").claim());
-        first.reset();
+        const uint open = QDir(QStringLiteral("/proc/self/fd")).count();
+        first.reset(); // its lock and socket closed
+        QCOMPARE(QDir(QStringLiteral("/proc/self/fd")).count(), open - 2);
         QVERIFY(SingleInstance("/home/a/.config").claim());
     }
 

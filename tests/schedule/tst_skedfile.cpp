@@ -316,19 +316,6 @@ private slots:
         QCOMPARE(folder(), after);
     }
 
-    // A stamp names the file behind a link by device, inode, size and modification time.
-    void stamps() {
-        QCOMPARE(fileStamp("skeds.dat"), FileStamp{});
-        writeBytes("skeds.dat", "old");
-        QVERIFY(QFile::link("skeds.dat", "link.dat"));
-        struct stat st {};
-        QCOMPARE(::stat("skeds.dat", &st), 0);
-        const FileStamp before{true, st.st_dev, st.st_ino, 3,
-                               st.st_mtim.tv_sec * 1'000'000'000 + st.st_mtim.tv_nsec};
-        QCOMPARE(fileStamp("link.dat"), before);
-        QVERIFY(writeFileAtomically("skeds.dat", "new").ok);
-        QVERIFY(fileStamp("skeds.dat") != before);
-    }
 
     // Any rows come back sorted by key, as a permutation of themselves.
     void sortsAnyRows() {

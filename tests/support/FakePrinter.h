@@ -11,17 +11,16 @@
 class FakePrinter final : public Printer {
 public:
     struct Document {
-        QString title;
         QList<Line> lines;
         QString path; // of a PDF file
     };
 
-    Result print(const QList<Line>& lines, const QString& title) override {
-        printed.append({title, lines, {}});
+    Result print(const QList<Line>& lines, const QString&) override {
+        printed.append({lines, {}});
         return printResult;
     }
-    Result saveAsPdf(const QList<Line>& lines, const QString& title, const QString& path) override {
-        pdfs.append({title, lines, path});
+    Result saveAsPdf(const QList<Line>& lines, const QString&, const QString& path) override {
+        pdfs.append({lines, path});
         return pdfResult;
     }
 

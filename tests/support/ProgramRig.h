@@ -4,12 +4,10 @@
 #pragma once
 
 #include "FakeClock.h"
-#include "FakeClockHealth.h"
 #include "FakeDialogs.h"
-#include "FakeHelpViewer.h"
 #include "FakePrinter.h"
 #include "FakeSettings.h"
-#include "FakeSound.h"
+#include "FakeServices.h"
 #include "Program.h"
 #include "SkedFile.h"
 #include "SkedForm.h"
@@ -20,6 +18,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <utility>
 
 // A whole program on fake services, with a temporary folder as program directory. The clock
 // stands at 09:00:00 UTC on 5 December 2026, local time UTC.
@@ -41,7 +41,6 @@ struct ProgramRig {
     QString path(const QString& name = QStringLiteral("skeds.dat")) const {
         return dir.filePath(name);
     }
-    QByteArray file() const { return readBytes(path()); }
 
     // Writes a schedule of rows ("flag|date|time|message"; "" leaves a blank line, an empty
     // row) to skeds.dat and points the "Plannex file" setting at it.
@@ -62,10 +61,6 @@ struct ProgramRig {
         for (const QString& option : options)
             settings.setOption(option.section(u'=', 0, 0), option.section(u'=', 1));
     }
-    void start(const QStringList& rows) {
-        writeSchedule(rows);
-        program.start();
-    }
     // "Set Alarm", with the table window shown and active as the user sees it.
     void open() {
         form().Command1->click();
@@ -84,11 +79,9 @@ struct ProgramRig {
     // The titles of every box and prompt shown so far (not the file dialogs), and forgets them.
     QStringList shownTitles() {
         QStringList titles;
-        for (const FakeDialogs::Shown& shown : dialogs.shown) {
+        for (const FakeDialogs::Shown& shown : std::exchange(dialogs.shown, {}))
             if (!shown.fileDialog)
                 titles << shown.title;
-        }
-        dialogs.shown.clear();
         return titles;
     }
 };

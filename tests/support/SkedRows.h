@@ -32,13 +32,8 @@ inline QStringList describeRows(const SkedTable& table, int count = SkedTable::k
 
 // Fills slots 0.. in order.
 inline void fillRows(SkedTable& table, const QStringList& rows) {
-    for (int i = 0; i < rows.size(); ++i) {
-        const SkedEntry entry = entryFrom(rows[i]);
-        table.setDate(i, entry.date);
-        table.setTime(i, entry.time);
-        table.setMessage(i, entry.message);
-        table.setSkip(i, entry.skip);
-    }
+    for (int i = 0; i < rows.size(); ++i)
+        table.setRow(i, entryFrom(rows[i]));
 }
 
 inline QByteArray readBytes(const QString& path) {

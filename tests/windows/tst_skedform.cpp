@@ -4,16 +4,46 @@
 #include "ProgramRig.h"
 #include "QuickHelp.h"
 #include "Twips.h"
+#include "frmAlarm.h"
 #include "frmStopWatch.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QContextMenuEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QTimer>
 
+#include <functional>
+#include <map>
+
 namespace {
+
+// What the user sees of the alarm engine: the armed slot, the skipped slots, the main window's
+// caption and message, the alarm window's title and text, and the sounds asked for so far.
+QString engineSeen(ProgramRig& rig) {
+    QStringList skipped;
+    for (int slot = 0; slot < SkedTable::kRows; ++slot) {
+        if (rig.table().row(slot).skip)
+            skipped << QString::number(slot);
+    }
+    QString alarm = QStringLiteral("-");
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* shown = qobject_cast<frmAlarm*>(window); shown && shown->isVisible())
+            alarm = shown->windowTitle() + shown->lblAlarm->text();
+    }
+    QString sounds;
+    for (const FakeSound::Played& played : rig.sound.played)
+        sounds += QFileInfo(played.path).baseName().left(1) + QString::number(int(played.mode));
+    return QStringLiteral("%1 [%2] %3|%4|%5|%6%7")
+        .arg(rig.basic().AlarmIndex)
+        .arg(skipped.join(u','), rig.form().windowTitle(), rig.form().lblNum->text(), alarm, sounds,
+             rig.form().Command3->isVisibleTo(&rig.form()) ? QStringLiteral(" Stop") : QString());
+}
 
 QByteArray rowsThen(int rows, const QByteArray& after) {
     QByteArray bytes;
@@ -99,224 +129,144 @@ private slots:
         QVERIFY(form.isVisible() && form.Timer1->isActive());
     }
 
-    void offsetCheckTexts() {
-        ProgramRig rig;
-        rig.clock.setLocalOffsetHours(-4);
-        rig.dialogs.promptAnswers.enqueue(QStringLiteral("3.5"));
-        rig.program.start();
-        QCOMPARE(rig.dialogs.shown[0].text, "System UTC offset 4 hours does not \r\n"
-                                            "match the setting in Tockmere 0 hours.");
-        QCOMPARE(rig.dialogs.shown[1].text, "<Enter> or <OK> selects the 4 hr. system UTC "
-                                            "offset.\r\n\r\nOr enter a new UTC hour offset.");
-        QCOMPARE(rig.dialogs.shown[1].defaultText + rig.settings.option("UTC offset"), "44");
-    }
-
-    // Closing stores the place (300 for a minimised window or one off the screen), the schedule
-    // path and, once it has been shown, the table window's layout, and ends the program.
+    // Flows through the program as a user meets them, one step after another, and what was
+    // seen at each look. Steps: "set K=V" a stored option, "rows R;R;..." the schedule file
+    // ("flag|date|time|message", an empty one a blank line), "zone H" local time as UTC+H,
+    // "start", "tick T" the clock at T (hh:mm:ss of 5 December 2026, or yyyy-MM-ddThh:mm:ss)
+    // and one tick, "timer3" a countdown tick a second after the last with the clock's text
+    // seen, "menu NAME", "prompt TEXT" and "say yes|no|cancel" the answers to come, "click
+    // NAME" a button of the main window, "disk" another program writing the file, "readonly",
+    // "health R,S,MAX,EST" the kernel's reading, "failsaves", "signal", "open" the table window,
+    // "move X,Y", "minimise", "key K" to the main window, "menukey" the keyboard's menu request,
+    // "press B" a mouse button on it,
+    // "closealarm" the alarm window's close box, "close" the main window. Looks: "see engine"
+    // (AlarmIndex [skipped] caption|message|alarm window|sounds[ Stop]), "see clock" (text|
+    // caption|the running timer), "see tips", "see labels", "see stored", "see boxes" (titles),
+    // "see texts" (of the boxes), "see file" (its rows), "see menu" (the pop-up menu shown),
+    // "see closed" (ended, stored top, left, schedule path, windows whose layout was stored).
     // clang-format off
-    void closing_data() {
-        QTest::addColumn<bool>("minimised");
-        QTest::addColumn<QPoint>("place");
-        QTest::addColumn<QString>("stored"); // top, left, and whether the table's layout was
-        QTest::newRow("normal, table shown") << false << QPoint(100, 40) << "600 1500 1";
-        QTest::newRow("at the edge")         << false << QPoint(0, 867)  << "300 300 0";
-        QTest::newRow("minimised")           << true  << QPoint(100, 40) << "600 1500 0";
+    void flows_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("seen");
+        using L = QStringList;
+        const QString engine = "see engine", set = "Alarm Set   skeds.dat";
+        QTest::newRow("due on its minute") << L{"rows  |12/05/26|1430|net", "start", "tick 14:29:59", engine, "tick 14:30:00", engine, "tick 14:30:01", engine, "see file"} << L{"0 [] " + set + "|net|-|", "40 [0] " + set + "|| Alarm at 14:30:00\nnet|", "40 [0]  Tockmere  by Ovix|Done| Alarm at 14:30:00\nnet|", "S|12/05/26|1430|net"};
+        QTest::newRow("table order, not time") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|1500|a; |12/05/26|1400|b", "start", "tick 14:00:00", engine, "tick 15:00:00", engine, "tick 15:00:01", engine} << L{"0 [] " + set + "|a|-|", "1 [0] " + set + "|b|-|", "40 [0,1] " + set + "||-|"};
+        QTest::newRow("missed ones, a second apart") << L{"set Silent=FALSE", "rows S|12/01/26|0800|old; |12/04/26|2300|x; |12/05/26|0859|y; |12/05/26|0901|z", "start", "tick 09:00:00", engine, "tick 09:00:01", engine, "tick 09:00:02", engine, "tick 09:00:03", engine, "see file"} << L{"1 [0] " + set + "|x|-|", "2 [0,1] " + set + "|y| Alarm at 09:00:01\nx|a0", "3 [0,1,2] " + set + "|z| Alarm at 09:00:02\ny|a0a0", "3 [0,1,2] " + set + "|z| Alarm at 09:00:02\ny|a0a0", "S|12/01/26|0800|old;S|12/04/26|2300|x;S|12/05/26|0859|y; |12/05/26|0901|z"};
+        QTest::newRow("three digits, padded") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|930|x", "start", "tick 09:29:59", engine, "tick 09:30:00", engine} << L{"0 [] " + set + "|x|-|", "40 [0] " + set + "||-|"};
+        QTest::newRow("a row below a gap fires") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|1000|a;; |12/05/26|1100|c", "start", "tick 10:00:00", engine, "tick 10:59:59", "tick 11:00:00", engine, "see file"} << L{"2 [0] " + set + "|c|-|", "40 [0,2] " + set + "||-|", "S|12/05/26|1000|a;S|12/05/26|1100|c"};
+        QTest::newRow("nothing pending") << L{"rows S|12/01/26|0800|old", "start", "tick 10:00:00", engine} << L{"40 [0]  Tockmere  by Ovix|Done|-|"};
+        QTest::newRow("a date that is no date fires") << L{"set AlarmPopUp=FALSE", "rows  |31/12/26|1000|eu", "start", "tick 09:00:01", engine} << L{"40 [0] " + set + "||-|"};
+        QTest::newRow("looping until Stop") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "tick 09:30:00", engine, "click Command3", "menu mnuSoundAlarm", engine} << L{"40 [0] " + set + "||-|a1 Stop", "40 [0] " + set + "||-|a1s0a0"};
+        QTest::newRow("UTC mode past midnight") << L{"set UTC offset=5", "set AlarmPopUp=FALSE", "rows  |12/06/26|0315|dx", "start", "tick 22:14:59", engine, "tick 22:15:00", engine} << L{"0 [] " + set + "|dx|-|", "40 [0] " + set + "||-|"};
+        QTest::newRow("local mode ignores the offset") << L{"set UTC offset=5", "set Use UTC=FALSE", "set AlarmPopUp=FALSE", "rows  |12/06/26|0315|dx", "start", "tick 22:15:00", engine, "tick 2026-12-06T03:15:00", engine} << L{"0 [] " + set + "|dx|-|", "40 [0] " + set + "||-|"};
+        QTest::newRow("another program's file kept") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|0900|a; |12/05/26|0901|b", "start", "disk", "tick 09:01:00", "tick 09:01:01", "see boxes", "see file", "see clock"} << L{" Replace the schedule file?", "S|12/20/26|0800|x", "09:01:01|" + set + "|T1"};
+        QTest::newRow("read-only file told once") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|0900|a; |12/05/26|0901|b", "start", "readonly", "tick 09:01:00", "tick 09:01:01", "see boxes", "see file", engine} << L{" Schedule not saved", " |12/05/26|0900|a; |12/05/26|0901|b", "40 [0,1] " + set + "||-|"};
+        QTest::newRow("countdown, sound once") << L{"set Silent=FALSE", "start", "prompt 3", "menu mdownTimer", "see clock", "timer3", "timer3", "timer3", "timer3", "timer3", "see clock", engine} << L{"00:03| Count Down Timer|T3", "00:03", "00:02", "00:01", "00:00", "00:03", "00:03| Tockmere  by Ovix|T1", "0 []  Tockmere  by Ovix|0|-|a0"};
+        QTest::newRow("countdown, looping") << L{"set Silent=FALSE", "set Continuous=TRUE", "start", "prompt 2", "menu mdownTimer", "timer3", "timer3", "timer3", "timer3", engine} << L{"00:02", "00:01", "00:00", "00:02", "0 []  Tockmere  by Ovix|0|-|a1 Stop"};
+        QTest::newRow("countdown, silent") << L{"start", "prompt 1.5", "menu mdownTimer", "timer3", "timer3", "timer3", "timer3", "see texts"} << L{"00:02", "00:01", "00:00", "00:02", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "Count Down Timer: Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\nEnter 0 to clear.", " Timer: Done countdown..."};
+        QTest::newRow("countdown cleared") << L{"start", "prompt 90", "menu mdownTimer", "prompt 0", "menu mdownTimer", "see clock"} << L{"01:30| Tockmere  by Ovix|T1"};
+        QTest::newRow("switches stored at once") << L{"menu mnuSilent", "menu mnuMinimize", "menu mAlarmPopUp", "menu mCloseButton", "menu mnuContinuous", "menu mUTCtime", "see stored", "see labels", "menu mnuSilent", "menu mAlarmPopUp", "menu mCloseButton", "menu mUTCtime", "see stored", "see labels"} << L{"AlarmCloseButton=FALSE AlarmPopUp=FALSE Continuous=TRUE Minimize=TRUE Silent=FALSE Use UTC=FALSE", "Local Time|0|Local Date|No Alarm Msg PopUp|No Alarm Close Button", "AlarmCloseButton=TRUE AlarmPopUp=TRUE Continuous=TRUE Minimize=TRUE Silent=TRUE Use UTC=TRUE", "UTC Time|0|UTC Date|Alarm Msg PopUp|Alarm Close Button"};
+        QTest::newRow("offset prompts") << L{"prompt 5.5", "menu moffset", "see labels", "prompt 4.5", "menu moffset", "prompt -24", "menu moffset", "see labels", "prompt 25", "menu moffset", "prompt", "menu moffset", "see labels", "prompt abc", "menu moffset", "see labels", "see stored"} << L{"UTC Time|6|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|-24|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|-24|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|0|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC offset=0"};
+        QTest::newRow("label prompt and help") << L{"prompt EST", "menu mChangeLabel", "prompt", "menu mChangeLabel", "see labels", "see stored", "prompt -3", "menu moffset", "menu mUTCtime", "menu mnuHelp", "see texts"} << L{"EST|0|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Label=EST", "Time label...: Enter text for time offset: UTC PST etc.", "Time label...: Enter text for time offset: UTC PST etc.", ": Enter the UTC hour offset", " Tockmere Quick Help: " + QString::fromStdString(quickHelpText(-3, false))};
+        QTest::newRow("offset check at start") << L{"zone -4", "prompt 3.5", "start", "see texts", "see stored"} << L{" Check UTC offset: System UTC offset 4 hours does not \r\nmatch the setting in Tockmere 0 hours.", ": <Enter> or <OK> selects the 4 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "UTC offset=4"};
+        QTest::newRow("the system clock's word") << L{"rows  |12/06/26|0930|a message longer than the thirty characters shown", "start", "health 0,0,2400000,3000", "tick 09:00:01", "tick 09:00:59", "tick 09:01:00", "tick 09:01:30", "see tips", "prompt 99999999", "menu mdownTimer", "see tips", "prompt 0", "menu mdownTimer", "see tips"} << L{"System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "1666666:39|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2"};
+        QTest::newRow("settings not stored: told once") << L{"failsaves", "menu mnuSilent", "menu mnuMinimize", "see boxes"} << L{" Settings not saved"};
+        QTest::newRow("not told on a signal") << L{"failsaves", "start", "signal", "see boxes"} << L{" Initial use"};
+        QTest::newRow("closing, table shown") << L{"rows  |12/06/26|0930|a", "start", "open", "move 100,40", "close", "see closed"} << L{"1 600 1500 skeds.dat frmSkeds"};
+        QTest::newRow("closing at the edge") << L{"rows  |12/06/26|0930|a", "start", "move 0,867", "close", "see closed"} << L{"1 300 300 skeds.dat "};
+        QTest::newRow("closing minimised") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "minimise", "close", "see closed"} << L{"1 600 1500 skeds.dat "};
+        QTest::newRow("the alarm window's close box") << L{"rows  |12/04/26|0930|a", "start", "tick 09:00:01", "closealarm", "see closed"} << L{"0   skeds.dat frmAlarm"};
+        QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu"} << L{"0", "1", "1", "1", "0"};
     }
     // clang-format on
-    void closing() {
-        QFETCH(bool, minimised);
-        QFETCH(QPoint, place);
-        QFETCH(QString, stored);
+    void flows() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, seen);
         ProgramRig rig;
-        rig.start({" |12/06/26|0930|a"});
-        if (stored.endsWith(u'1'))
-            rig.open();
-        rig.form().move(place);
-        if (minimised)
-            rig.form().showMinimized();
-        QTimer::singleShot(0, &rig.form(), &QWidget::close);
-        QTimer giveUp;
-        giveUp.callOnTimeout([] { QCoreApplication::exit(1); });
-        giveUp.start(5000);
-        QCOMPARE(QCoreApplication::exec(), 0); // the program ended its event loop
-        QVERIFY(rig.program.ended());
-        QCOMPARE(rig.settings.option("PositionTop") + u' ' + rig.settings.option("PositionLeft") +
-                     u' ' + QString::number(rig.settings.hasOption("Width", "frmSkeds")),
-                 stored);
-        QCOMPARE(rig.settings.option("Plannex file"), rig.path());
-    }
-
-    // Each switch stores its new state at once; two captions follow their switch, and the time
-    // base renames the clock's and the table's labels.
-    // clang-format off
-    void switches_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("silent")     << "mnuSilent"     << "Silent=FALSE";
-        QTest::newRow("minimize")   << "mnuMinimize"   << "Minimize=TRUE";
-        QTest::newRow("popup")      << "mAlarmPopUp"   << "AlarmPopUp=FALSE No Alarm Msg PopUp";
-        QTest::newRow("close")      << "mCloseButton"  << "AlarmCloseButton=FALSE No Alarm Close Button";
-        QTest::newRow("continuous") << "mnuContinuous" << "Continuous=TRUE";
-        QTest::newRow("utc")        << "mUTCtime"      << "Use UTC=FALSE Local Time Local Date";
-    }
-    // clang-format on
-    void switches() {
-        QFETCH(QString, name);
-        QFETCH(QString, after);
-        ProgramRig rig;
-        rig.skeds().ensureControls();
-        auto* action = rig.form().findChild<QAction*>(name);
-        action->trigger();
-        QString seen = rig.settings.stored().join(u' ');
-        if (name.startsWith(u"mAlarm") || name.startsWith(u"mClose"))
-            seen += u' ' + action->text();
-        if (name == u"mUTCtime")
-            seen += u' ' + rig.form().lblWhatTime->text() + u' ' + rig.skeds().Label1->text();
-        QCOMPARE(seen, after);
-        action->trigger();
-        QVERIFY(!rig.settings.stored().contains(after.section(u' ', 0, 0)));
-    }
-
-    // The offset and label prompts: what is stored and shown after an answer.
-    // clang-format off
-    void prompts_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("after"); // stored settings | UtcOffset | time-base label
-        QTest::newRow("half to even up")   << "moffset"      << "5.5" << "UTC offset=6|6|UTC Time";
-        QTest::newRow("half to even down") << "moffset"      << "4.5" << "UTC offset=4|4|UTC Time";
-        QTest::newRow("a day back")        << "moffset"      << "-24" << "UTC offset=-24|-24|UTC Time";
-        QTest::newRow("beyond a day")      << "moffset"      << "25"  << "|3|UTC Time";
-        QTest::newRow("cancel")            << "moffset"      << ""    << "|3|UTC Time";
-        QTest::newRow("no number")         << "moffset"      << "abc" << "UTC offset=0|0|UTC Time";
-        QTest::newRow("label")             << "mChangeLabel" << "EST" << "UTC Label=EST|3|EST";
-        QTest::newRow("label cancelled")   << "mChangeLabel" << ""    << "|3|UTC Time";
-    }
-    // clang-format on
-    void prompts() {
-        QFETCH(QString, entry);
-        QFETCH(QString, answer);
-        QFETCH(QString, after);
-        ProgramRig rig;
-        rig.basic().UtcOffset = 3;
-        rig.dialogs.promptAnswers.enqueue(answer);
-        rig.form().findChild<QAction*>(entry)->trigger();
-        QCOMPARE(rig.dialogs.shown.last().defaultText, entry == u"moffset" ? "3" : "UTC Time");
-        QCOMPARE(QStringLiteral("%1|%2|%3")
-                     .arg(rig.settings.stored().join(u' '))
-                     .arg(rig.basic().UtcOffset)
-                     .arg(rig.form().lblWhatTime->text()),
-                 after);
-        rig.form().mUTCtime->setChecked(false);
-        rig.form().mnuHelp->trigger();
-        QCOMPARE(rig.dialogs.shown.last().text,
-                 quickHelpText(rig.basic().UtcOffset, false).c_str());
-    }
-
-    // Settings that cannot be stored are told once, naming the file; not while ending on a
-    // signal, when nobody is there to answer.
-    void settingsThatCannotBeStored() {
-        ProgramRig rig;
-        rig.settings.failSaves = true;
-        rig.form().mnuSilent->trigger();
-        rig.form().mnuMinimize->trigger();
-        QCOMPARE(rig.shownTitles(), QStringList{" Settings not saved"});
-        ProgramRig quiet;
-        quiet.settings.failSaves = true;
-        quiet.program.endOnSignal();
-        QVERIFY(quiet.program.ended() && quiet.dialogs.shown.isEmpty());
-    }
-
-    // The clock's tooltip and description say what the kernel knows of the system clock, read
-    // at start and then once a minute; the message's whole text is the message's tooltip.
-    void clockHealth() {
-        ProgramRig rig;
-        rig.start({" |12/06/26|0930|a message longer than the thirty characters shown"});
-        QCOMPARE(rig.form().lblNum->toolTip(), rig.table().row(0).message.c_str());
-        rig.clockHealth.reading = {0, 0, 2'400'000, 3000};
-        for (const char* tick : {"09:00:01", "09:00:59", "09:01:00", "09:01:30"})
-            rig.tickAt(QString::fromLatin1(tick));
-        QCOMPARE(rig.clockHealth.reads, 2); // at start and at 09:01
-        const QString said = QStringLiteral("System clock may be off by up to 2.4 s");
-        QCOMPARE(rig.form().lblTime->toolTip(), said);
-        QCOMPARE(rig.form().lblTime->accessibleDescription(), said);
-        // A count too long for the label shows itself whole while it runs.
-        rig.dialogs.promptAnswers << QStringLiteral("99999999") << QStringLiteral("0");
-        rig.form().mdownTimer->trigger();
-        QCOMPARE(rig.form().lblTime->toolTip(), QStringLiteral("1666666:39"));
-        rig.form().mdownTimer->trigger();
-        QCOMPARE(rig.form().lblTime->toolTip(), said);
-    }
-
-    // The countdown holds the clock, shows the time left and ends with the alarm sound, or with
-    // a message when silent; 0 clears it.
-    // clang-format off
-    void countdown_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QStringList>("shown"); // lblTime after each tick, a second apart
-        QTest::addColumn<QString>("end");       // what the end played or said
-        QTest::newRow("sound once") << QStringList{"Silent=FALSE"} << QStringList{"3"} << QStringList{"00:03", "00:02", "00:01", "00:00", "00:03"} << "alarm.wav 0";
-        QTest::newRow("looping")    << QStringList{"Silent=FALSE", "Continuous=TRUE"} << QStringList{"2"} << QStringList{"00:02", "00:01", "00:00", "00:02"} << "alarm.wav 1 Stop";
-        QTest::newRow("silent")     << QStringList{} << QStringList{"1.5"} << QStringList{"00:02", "00:01", "00:00", "00:02"} << " Timer Done countdown...";
-        QTest::newRow("cleared")    << QStringList{} << QStringList{"90", "0"} << QStringList{} << "";
-    }
-    // clang-format on
-    void countdown() {
-        QFETCH(QStringList, options);
-        QFETCH(QStringList, answers);
-        QFETCH(QStringList, shown);
-        QFETCH(QString, end);
-        ProgramRig rig;
-        rig.setOptions(options);
-        rig.start({});
         SkedForm& form = rig.form();
-        rig.dialogs.promptAnswers << answers;
-        for (int i = 0; i < answers.size(); ++i)
-            form.mdownTimer->trigger();
-        rig.dialogs.shown.clear();
-        QStringList seen;
-        for (int second = 0; second < shown.size(); ++second) {
-            QVERIFY(!form.Timer1->isActive() && form.Timer3->isActive());
-            QCOMPARE(form.windowTitle(), QStringLiteral(" Count Down Timer"));
-            form.Timer3_Timer();
-            seen << form.lblTime->text();
-            rig.clock.advanceSeconds(1);
+        QStringList saw;
+        auto after = [](const QString& step) {
+            return step.section(u' ', 1);
+        };
+        auto answer = [](const QString& a) {
+            return a == u"yes"  ? Dialogs::Answer::Yes
+                   : a == u"no" ? Dialogs::Answer::No
+                                : Dialogs::Answer::Cancel;
+        };
+        // clang-format off
+        const std::map<QString, std::function<void(const QString&)>> doing = {
+            {"set",    [&](const QString& s) { rig.setOptions({after(s)}); }},
+            {"rows",   [&](const QString& s) { rig.writeSchedule(after(s).split(u';')); }},
+            {"zone",   [&](const QString& s) { rig.clock.setLocalOffsetHours(after(s).toInt()); }},
+            {"start",  [&](const QString&) { rig.program.start(); }},
+            {"tick",   [&](const QString& s) { rig.tickAt(after(s)); }},
+            {"timer3", [&](const QString&) { form.Timer3_Timer(); rig.clock.advanceSeconds(1); saw << form.lblTime->text(); }},
+            {"menu",   [&](const QString& s) { form.findChild<QAction*>(after(s))->trigger(); }},
+            {"prompt", [&](const QString& s) { rig.dialogs.promptAnswers << after(s); }},
+            {"say",    [&](const QString& s) { rig.dialogs.answers << answer(after(s)); }},
+            {"click",  [&](const QString& s) { form.findChild<QPushButton*>(after(s))->click(); }},
+            {"disk",   [&](const QString&) { writeBytes(rig.path(), "S 12/20/26    0800  x\r\nWeeklyIncr: 0\r\nend\r\n"); }},
+            {"readonly", [&](const QString&) { QFile::setPermissions(rig.path(), QFile::ReadOwner); }},
+            {"health", [&](const QString& s) { const QStringList v = after(s).split(u','); rig.clockHealth.reading = {v[0].toInt(), v[1].toInt(), v[2].toLong(), v[3].toLong()}; }},
+            {"failsaves", [&](const QString&) { rig.settings.failSaves = true; }},
+            {"signal", [&](const QString&) { rig.program.endOnSignal(); QVERIFY(rig.program.ended()); }},
+            {"open",   [&](const QString&) { rig.open(); }},
+            {"move",   [&](const QString& s) { form.move(after(s).section(u',', 0, 0).toInt(), after(s).section(u',', 1).toInt()); }},
+            {"minimise", [&](const QString&) { form.showMinimized(); }},
+            {"key",    [&](const QString& s) { form.mnuPopUp->hide(); QTest::keySequence(&form, QKeySequence(after(s))); }},
+            {"press",  [&](const QString& s) { form.mnuPopUp->hide(); QTest::mousePress(&form, after(s) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, {200, 40}); }},
+            {"menukey", [&](const QString&) { QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, {}, {}); QApplication::sendEvent(&form, &event); }},
+            {"closealarm", [&](const QString&) { rig.program.alarm().close(); }},
+            {"close",  [&](const QString&) { QTimer::singleShot(0, &form, &QWidget::close); QTimer giveUp; giveUp.callOnTimeout([] { QCoreApplication::exit(1); }); giveUp.start(5000); QCOMPARE(QCoreApplication::exec(), 0); }},
+        };
+        const std::map<QString, std::function<QString()>> looks = {
+            {"engine", [&] { return engineSeen(rig); }},
+            {"clock",  [&] { return form.lblTime->text() + u'|' + form.windowTitle() + (form.Timer3->isActive() ? "|T3" : form.Timer1->isActive() ? "|T1" : "|-"); }},
+            {"tips",   [&] { return form.lblTime->toolTip() + u'|' + form.lblTime->accessibleDescription() + u'|' + form.lblNum->toolTip() + u'|' + QString::number(rig.clockHealth.reads); }},
+            {"labels", [&] { rig.skeds().ensureControls(); return form.lblWhatTime->text() + u'|' + QString::number(rig.basic().UtcOffset) + u'|' + rig.skeds().Label1->text() + u'|' + form.mAlarmPopUp->text() + u'|' + form.mCloseButton->text(); }},
+            {"stored", [&] { return rig.settings.stored().join(u' '); }},
+            {"menu",   [&] { return QString::number(form.mnuPopUp->isVisible()); }},
+            {"closed", [&] { return QString::number(rig.program.ended()) + u' ' + rig.settings.option("PositionTop") + u' ' + rig.settings.option("PositionLeft") + u' ' + QFileInfo(rig.settings.option("Plannex file")).fileName() + u' ' + (rig.settings.hasOption("Width", "frmSkeds") ? "frmSkeds" : "") + (rig.settings.hasOption("Width", "frmAlarm") ? "frmAlarm" : ""); }},
+            {"boxes",  [&] { return rig.shownTitles().join(u','); }},
+            {"file",   [&] { SkedTable onDisk; readSkedFile(rig.path().toStdString(), onDisk); QStringList rows; for (int i = 0; !onDisk.isEmpty(i); ++i) rows << describe(onDisk.row(i)); return rows.join(u';'); }},
+        };
+        // clang-format on
+        for (const QString& step : steps) {
+            if (step.startsWith(u"see texts")) {
+                for (const FakeDialogs::Shown& box : rig.dialogs.shown)
+                    saw << box.title + ": " + box.text;
+                rig.dialogs.shown.clear();
+            } else if (step.startsWith(u"see ")) {
+                saw << looks.at(after(step))();
+            } else {
+                doing.at(step.section(u' ', 0, 0))(step);
+            }
         }
-        QCOMPARE(seen, shown);
-        QString ended;
-        for (const FakeSound::Played& played : rig.sound.played)
-            ended += QFileInfo(played.path).fileName() + u' ' + QString::number(int(played.mode));
-        for (const FakeDialogs::Shown& box : rig.dialogs.shown)
-            ended += box.title + u' ' + box.text;
-        ended += form.Command3->isVisibleTo(&form) ? " Stop" : "";
-        QCOMPARE(ended, end);
-        QCOMPARE(form.windowTitle(), QString(SkedForm::kIdleCaption));
-        QVERIFY(form.Timer1->isActive() && !form.Timer3->isActive());
+        QCOMPARE(saw, seen);
     }
 
+    // Start from zero and Stop, brought forward unchanged, a fresh one after Exit.
     void stopWatch() {
         ProgramRig rig;
         rig.form().mUpTimer->trigger();
         QPointer<frmStopWatch> watch = &rig.program.stopWatch();
-        auto shown = [&watch] {
+        auto seen = [&watch] {
             return watch->Label1->text() + u':' + watch->Label2->text() + u':' +
                    watch->Label3->text() + u' ' + watch->btnStart->text();
         };
-        QVERIFY(watch->isVisible());
+        QStringList saw{seen() + QString::number(watch->isVisible())};
         watch->btnStart->click();
         for (int i = 0; i < 61; ++i)
             watch->tmrTime_Timer();
-        rig.form().mUpTimer->trigger(); // brought forward, still counting
-        QCOMPARE(shown() + QString::number(watch->tmrTime->isActive()), "00:01:01 Stop1");
-        watch->btnStart->click();
-        QCOMPARE(shown(), "00:01:01 Start");
-        watch->btnStart->click();
-        QCOMPARE(shown(), "00:00:00 Stop");
+        rig.form().mUpTimer->trigger();
+        saw << seen() << (watch->btnStart->click(), seen()) << (watch->btnStart->click(), seen());
         watch->btnExit->click();
         QTRY_VERIFY(watch.isNull());
         watch = &rig.program.stopWatch();
-        QCOMPARE(shown(), "00:00:00 Start");
+        saw << seen();
+        QCOMPARE(saw, (QStringList{"00:00:00 Start1", "00:01:01 Stop", "00:01:01 Start",
+                                   "00:00:00 Stop", "00:00:00 Start"}));
     }
 };
 
