@@ -59,9 +59,10 @@ bool SingleInstance::claim() {
         ::close(lockFd_);
         lockFd_ = -1;
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        // The connection itself is the request; nothing is written, so a running program
+        // that has already hung up cannot kill this one with SIGPIPE.
         if (fd >= 0) {
-            if (::connect(fd, any, sizeof(address)) == 0)
-                (void)::write(fd, "raise\n", 6);
+            (void)::connect(fd, any, sizeof(address));
             ::close(fd);
         }
         return false;

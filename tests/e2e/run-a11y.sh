@@ -7,48 +7,26 @@
 # its own session bus.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-root=$(pwd)
-program="$root/build/default/bin/tockmere"
-for tool in xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
-    command -v "$tool" >/dev/null || { echo "a11y: $tool is missing" >&2; exit 1; }
-done
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "a11y: python3-pyatspi is missing" >&2; exit 1; }
-[ -n "${DISPLAY:-}" ] || { echo "a11y: no X display; run it under xvfb-run" >&2; exit 1; }
+name=a11y
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "a11y: dbus-run-session is missing" >&2; exit 1; }
     exec dbus-run-session -- "$0" "$@"
 fi
-home=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$home"
-}
-trap cleanup EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" TZ=UTC
+source tests/e2e/common.sh
+need xdotool /usr/libexec/at-spi-bus-launcher
+need_display
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
 # Qt serves the accessibility bus when a desktop asks for it; this session has no desktop.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-mkdir -p "$XDG_CONFIG_HOME/Tockmere" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-yesterday=$(date -u -d yesterday +%m/%d/%y)
-printf '  %s    1200  call <b>W1AW</b>\r\n  12/31/29    2359  far ahead\r\nWeeklyIncr: 0\r\nend\r\n' \
-    "$yesterday" > "$home/skeds.dat"
-printf '[Options]\nPlannex%%20file=%s\n' "$home/skeds.dat" > "$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
+schedule "  $yesterday    1200  call <b>W1AW</b>" "  12/31/29    2359  far ahead"
+settings
 
-fail() { echo "a11y: FAILED: $*" >&2; exit 1; }
 read_control() { /usr/bin/python3 tests/e2e/atspi-read.py "$1" "$2"; }
 expect() { # window, description, wanted name
     local heard
     heard=$(read_control "$1" "$2") || fail "nothing heard for '$2'"
     [ "$heard" = "$3" ] || fail "'$2' is heard as '$heard', not '$3'"
     echo "a11y: $2: '$heard'"
-}
-wait_window() {
-    for _ in $(seq 75); do
-        xdotool search --name "$1" 2>/dev/null | head -1 && return 0
-        sleep 0.2
-    done
-    fail "no window named '$1'"
 }
 menu_entry() { # main window, number of the entry from the top
     xdotool mousemove --window "$1" 250 45 windowfocus --sync "$1" key shift+F10
@@ -59,10 +37,10 @@ menu_entry() { # main window, number of the entry from the top
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
 sleep 1
-(cd "$home" && exec "$program") & pids+=($!)
+start
 alarm=$(wait_window "^ Alarm at ")
 main=$(wait_window "^Alarm Set")
-xdotool windowmove "$main" 10 10 windowmove "$alarm" 400 300
+xdotool windowmove "$alarm" 400 300
 sleep 1
 
 echo "a11y: the clock is heard as the second on screen"
@@ -79,10 +57,7 @@ expect "Alarm Set" "Message of the next sked" "far ahead"
 expect " Alarm at " "Alarm message" $'\ncall <b>W1AW</b>'
 
 echo "a11y: the table window"
-xdotool mousemove --window "$main" 58 14 click 1
-skeds=$(wait_window "^ Schedules")
-xdotool windowmove "$skeds" 10 130
-sleep 0.5
+open_table "$main"
 expect " Schedules" "Schedule file" "$home/skeds.dat"
 heard=$(read_control " Schedules" "Clock")
 [[ "$heard" =~ ^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]$ ]] || fail "the table's clock is heard as '$heard'"

@@ -6,42 +6,21 @@
 # Screenshots of each step go to build/e2e/. Run inside xvfb-run (tests/e2e/run-all.sh does).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-root=$(pwd)
-program="$root/build/default/bin/tockmere"
-shots="$root/build/e2e"
-for tool in xdotool import; do
-    command -v "$tool" >/dev/null || { echo "e2e: $tool is missing" >&2; exit 1; }
-done
-[ -n "${DISPLAY:-}" ] || { echo "e2e: no X display; run it under xvfb-run" >&2; exit 1; }
-[ -x "$program" ] || { echo "e2e: $program is not built" >&2; exit 1; }
+name=e2e
+source tests/e2e/common.sh
+need xdotool import
+need_display
+[ -x "$program" ] || fail "$program is not built"
+shots="$(pwd)/build/e2e"
 mkdir -p "$shots"
-home=$(mktemp -d)
-pid=""
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$home"; }
-trap cleanup EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" TZ=UTC
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-ini="$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
-
 fail() { echo "e2e: FAILED: $*" >&2; import -window root "$shots/failure.png" || true; exit 1; }
 shot() { import -window root "$shots/$1.png"; }
-wait_window() { # name pattern, seconds
-    local deadline=$((SECONDS + $2))
-    until xdotool search --name "$1" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || fail "no window named '$1' after $2 s"
-        sleep 0.2
-    done
-    xdotool search --name "$1" | head -1
-}
 click() { # window, x, y
     xdotool mousemove --window "$1" "$2" "$3" click 1
     sleep 0.3
 }
 
-cd "$home"
-"$program" &
-pid=$!
+start
 
 echo "e2e: first run shows the initial-use message"
 box=$(wait_window "^ Initial use$" 15)
@@ -56,14 +35,14 @@ shot 2-main-window
 
 echo "e2e: Set Alarm opens the table"
 click "$main" 58 14
-skeds=$(wait_window "Schedules" 10)
-xdotool windowmove "$skeds" 10 130
+table=$(wait_window "Schedules" 10)
+xdotool windowmove "$table" 10 130
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$skeds")"
+eval "$(xdotool getwindowgeometry --shell "$table")"
 bar=$((HEIGHT - 464)) # the menu bar sits above the designed client area
 
 echo "e2e: clicking the first date field fills in today's date"
-click "$skeds" 81 $((bar + 69))
+click "$table" 81 $((bar + 69))
 # The alarm minute: the next one, or the one after when the next is too close.
 now=$(date -u +%s)
 ahead=$(( (now / 60 + 1) * 60 ))
@@ -71,19 +50,19 @@ ahead=$(( (now / 60 + 1) * 60 ))
 alarm_time=$(date -u -d "@$ahead" +%H%M)
 alarm_date=$(date -u -d "@$ahead" +%m/%d/%y)
 today=$(date +%m/%d/%y)
-click "$skeds" 157 $((bar + 69))
+click "$table" 157 $((bar + 69))
 xdotool type --delay 50 "$alarm_time"
-click "$skeds" 350 $((bar + 69))
+click "$table" 350 $((bar + 69))
 xdotool type --delay 30 "E2E sked"
 if [ "$alarm_date" != "$today" ]; then # just before midnight the sked is for tomorrow
-    click "$skeds" 81 $((bar + 69))
+    click "$table" 81 $((bar + 69))
     xdotool key ctrl+a
     xdotool type --delay 50 "$alarm_date"
 fi
 shot 3-sked-typed
-click "$skeds" 133 $((bar + 418)) # Done
+click "$table" 133 $((bar + 418)) # Done
 sleep 0.5
-grep -q "^  $alarm_date    $alarm_time  E2E sked" skeds.dat || fail "skeds.dat lacks the sked: $(cat skeds.dat)"
+grep -q "^  $alarm_date    $alarm_time  E2E sked" "$skeds" || fail "skeds.dat lacks the sked: $(cat "$skeds")"
 shot 4-armed
 
 echo "e2e: waiting for the alarm at $alarm_time"

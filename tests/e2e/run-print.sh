@@ -6,27 +6,16 @@
 # on paper. The print module loads at this first printout. Run inside xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-program="$(pwd)/build/default/bin/tockmere"
-for tool in cupsd lpadmin lpstat pdftotext xdotool; do
-    command -v "$tool" >/dev/null || [ -x "/usr/sbin/$tool" ] ||
-        { echo "print: $tool is missing" >&2; exit 1; }
-done
-[ -n "${DISPLAY:-}" ] || { echo "print: no X display; run it under xvfb-run" >&2; exit 1; }
-fail() { echo "print: FAILED: $*" >&2; exit 1; }
+name=print
+source tests/e2e/common.sh
+need cupsd lpadmin lpstat pdftotext xdotool
+need_display
 
 # lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
 running() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
-home=$(mktemp -d)
-started="" pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    if [ -n "$started" ]; then pkill -x cupsd || true; fi
-    rm -rf "$home"
-}
-trap cleanup EXIT
 if ! running; then
     /usr/sbin/cupsd || fail "cupsd would not start"
-    started=yes
+    on_exit+=("pkill -x cupsd")
     for _ in $(seq 50); do running && break; sleep 0.1; done
 fi
 running || fail "the CUPS scheduler did not start"
@@ -38,29 +27,12 @@ lpadmin -d TockmerePDF || fail "could not make the cups-pdf queue the default"
 out="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$out"
 before=$(ls "$out" 2>/dev/null | wc -l)
-export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" TZ=UTC
-mkdir -p "$XDG_CONFIG_HOME/Tockmere" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-printf 'S 12/05/26    1430  W1AW bulletin\r\nS 12/31/2026  0930  DL1ABC weekly sked on 14.047\r\nS 01/01/27    2359  JA1XYZ 20 m CW\r\nWeeklyIncr: 0\r\nend\r\n' \
-    > "$home/skeds.dat"
-printf '[Options]\nPlannex%%20file=%s\n' "$home/skeds.dat" > "$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
-wait_window() {
-    for _ in $(seq 75); do
-        xdotool search --name "$1" 2>/dev/null | head -1 && return 0
-        sleep 0.2
-    done
-    fail "no window named '$1'"
-}
-(cd "$home" && exec "$program") & pid=$!
-main=$(wait_window "by Ovix$")
-xdotool windowmove "$main" 10 10
-sleep 0.3
-xdotool mousemove --window "$main" 58 14 click 1 # Set Alarm
-skeds=$(wait_window "^ Schedules")
-xdotool windowmove "$skeds" 10 130
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$skeds")"
-xdotool mousemove --window "$skeds" 322 $((HEIGHT - 464 + 418)) click 1 # Printout
+schedule "S 12/05/26    1430  W1AW bulletin" "S 12/31/2026  0930  DL1ABC weekly sked on 14.047" \
+    "S 01/01/27    2359  JA1XYZ 20 m CW"
+settings
+start
+open_table "$(wait_window "by Ovix$")"
+xdotool mousemove --window "$table" 322 $((bar + 418)) click 1 # Printout
 box=$(wait_window "^ Line print the schedule\\?$")
 xdotool mousemove --window "$box" 20 20 key Return
 
@@ -97,7 +69,7 @@ column() { # text, 1-based column of the listing where it must start
     [ $(( ${#before} - ${#indent} + 2 )) -eq "$2" ] ||
         fail "'$1' starts at column $(( ${#before} - ${#indent} + 2 )), not $2"
 }
-column "Scheduled Alarms   File: $home/skeds.dat" 10
+column "Scheduled Alarms   File: $skeds" 10
 for row in "12/05/26:1430:W1AW bulletin" "12/31/2026:0930:DL1ABC weekly sked on 14.047" \
     "01/01/27:2359:JA1XYZ 20 m CW"; do
     IFS=: read -r date time message <<<"$row"

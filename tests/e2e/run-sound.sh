@@ -7,34 +7,20 @@
 # sound. Run inside xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-program="$(pwd)/build/default/bin/tockmere"
-for tool in pulseaudio pactl xdotool; do
-    command -v "$tool" >/dev/null || { echo "sound: $tool is missing" >&2; exit 1; }
-done
-[ -n "${DISPLAY:-}" ] || { echo "sound: no X display; run it under xvfb-run" >&2; exit 1; }
-home=$(mktemp -d)
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    pulseaudio --kill 2>/dev/null || true
-    rm -rf "$home"
-}
-trap cleanup EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" TZ=UTC
-mkdir -p "$XDG_CONFIG_HOME/Tockmere" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-fail() { echo "sound: FAILED: $*" >&2; exit 1; }
+name=sound
+source tests/e2e/common.sh
+need pulseaudio pactl xdotool
+need_display
+on_exit+=("pulseaudio --kill 2>/dev/null")
 pulseaudio -D --exit-idle-time=-1 -n --load=module-null-sink \
     --load=module-native-protocol-unix 2>/dev/null
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null || fail "the PulseAudio server did not start"
 
-printf '  %s    1200  missed\r\nWeeklyIncr: 0\r\nend\r\n' "$(date -u -d yesterday +%m/%d/%y)" \
-    > "$home/skeds.dat"
-printf '[Options]\nPlannex%%20file=%s\nSilent=FALSE\nContinuous=TRUE\nAlarmPopUp=FALSE\n' \
-    "$home/skeds.dat" > "$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
+schedule "  $yesterday    1200  missed"
+settings "Silent=FALSE" "Continuous=TRUE" "AlarmPopUp=FALSE"
 streams() { pactl list short sink-inputs | wc -l; }
-(cd "$home" && exec "$program") & pid=$!
+start
 for _ in $(seq 50); do [ "$(streams)" -ge 1 ] && break; sleep 0.1; done
 [ "$(streams)" -ge 1 ] || fail "the alarm never reached the server"
 sleep 2.5 # longer than one play of alarm.wav: still playing only if it loops

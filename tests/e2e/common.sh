@@ -1,0 +1,59 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Tockmere developers
+# Sourced by the end-to-end scripts, from the project's root, after setting `name` (the word their
+# messages begin with): a throw-away home in UTC with its own settings and runtime folders,
+# removed on exit with every process started through `start` or added to `pids`; helpers to
+# check tools, fail, write a schedule and settings, and find windows in the X server.
+
+program="$(pwd)/build/default/bin/tockmere"
+home=$(mktemp -d)
+pids=()
+on_exit=() # more to do on exit, before the processes end
+cleanup() {
+    for step in "${on_exit[@]}"; do eval "$step" || true; done
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$home"
+}
+trap cleanup EXIT
+export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" TZ=UTC
+mkdir -p "$XDG_CONFIG_HOME/Tockmere" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+ini="$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
+skeds="$home/skeds.dat"
+yesterday=$(date -u -d yesterday +%m/%d/%y)
+
+fail() { echo "$name: FAILED: $*" >&2; exit 1; }
+need() { # tools, by name or path
+    for tool; do
+        command -v "$tool" >/dev/null || [ -x "/usr/sbin/$tool" ] ||
+            { echo "$name: $tool is missing" >&2; exit 1; }
+    done
+}
+need_display() { [ -n "${DISPLAY:-}" ] || { echo "$name: no X display; run it under xvfb-run" >&2; exit 1; }; }
+# The schedule file from lines "flag date time message" already in their columns, then the
+# settings from "key=value" lines, pointing at it.
+schedule() { { printf '%s\r\n' "$@" 'WeeklyIncr: 0' 'end'; } > "$skeds"; }
+settings() { { echo '[Options]'; echo "Plannex%20file=$skeds"; printf '%s\n' "$@"; } > "$ini"; }
+setting() { sed -n "s/^$1=//p" "$ini"; }
+start() { (cd "$home" && exec "$program" "$@") & pid=$!; pids+=("$pid"); }
+wait_window() { # name pattern, seconds (15 unless given); prints the window's id
+    local deadline=$((SECONDS + ${2:-15}))
+    until xdotool search --name "$1" >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || fail "no window named '$1' after ${2:-15} s"
+        sleep 0.2
+    done
+    xdotool search --name "$1" | head -1
+}
+# The table window, from the main window's Set Alarm, at a known place; `bar` is the height of
+# its menu bar above the designed client area.
+open_table() { # main window
+    xdotool windowmove "$1" 10 10
+    sleep 0.3
+    xdotool mousemove --window "$1" 58 14 click 1
+    table=$(wait_window "^ Schedules")
+    xdotool windowmove "$table" 10 130
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$table")"
+    bar=$((HEIGHT - 464))
+}
