@@ -30,14 +30,10 @@ Program::Program(Clock& clock, ClockHealth& clockHealth, SettingsStore& settings
 }
 
 Program::~Program() {
-    deleteOtherWindows();
-    delete main_;
-}
-
-void Program::deleteOtherWindows() {
     delete stopWatch_;
     delete alarm_;
     delete skeds_;
+    delete main_;
 }
 
 void Program::start(const QString& skedFile) {

@@ -46,8 +46,6 @@ public:
     bool ended() const { return ended_; }
 
 private:
-    void deleteOtherWindows();
-
     BasicModule basic_;
     TellingSettings settings_;
     Context context_;
