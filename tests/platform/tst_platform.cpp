@@ -118,6 +118,7 @@ private slots:
         QTest::newRow("one pixel each way")                << "15 150 300 15"         << "15 150 300 15"       << Control{{0, 0, 1, 1}, 1};
         QTest::newRow("one twip wide")                     << "7200 150 300 1"        << "7200 150 300 0"      << Control{{45, 60, 73, 19}, 8};
         QTest::newRow("one twip high")                     << "1 150 300 9600"        << "0 150 300 9600"      << Control{{45, 60, 73, 19}, 8};
+        QTest::newRow("left at the bound")                 << "14400 -1000000 300 19200" << "14400 -999990 300 19200" << Control{{90, 120, 146, 38}, 16};
         QTest::newRow("no left")                           << "14400 - 300 19200"     << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
         QTest::newRow("no top")                            << "14400 150 - 19200"     << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};
         QTest::newRow("zero width")                        << "14400 150 300 0"       << "7200 0 0 9600"       << Control{{45, 60, 73, 19}, 8};

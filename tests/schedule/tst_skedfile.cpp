@@ -316,7 +316,6 @@ private slots:
         QCOMPARE(folder(), after);
     }
 
-
     // Any rows come back sorted by key, as a permutation of themselves.
     void sortsAnyRows() {
         QRandomGenerator random(7);

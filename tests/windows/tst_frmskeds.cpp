@@ -149,10 +149,11 @@ private slots:
             return shown + u' ' + skeds.Check1->text() + skeds.windowTitle() +
                    skeds.Skip[40]->text();
         };
-        QStringList saw{seen()};
+        rig.table().setWeekly(2); // from a file: off, but kept
+        QStringList saw{seen() + QString::number(skeds.WeeklyCheck->checkState())};
         skeds.Check1->click();
         saw << seen() << (rig.form().Command1->click(), seen());
-        QCOMPARE(saw, (QStringList{"44000 Skeds 1 to 20   Schedules Page1dummy",
+        QCOMPARE(saw, (QStringList{"44000 Skeds 1 to 20   Schedules Page1dummy1",
                                    "00440 Skeds 21 to 40   Schedules page 2dummy",
                                    "44000 Skeds 1 to 20   Schedules page 1dummy"}));
     }

@@ -138,7 +138,7 @@ private slots:
     // NAME" a button of the main window, "disk" another program writing the file, "readonly",
     // "health R,S,MAX,EST" the kernel's reading, "failsaves", "signal", "open" the table window,
     // "move X,Y", "minimise", "key K" to the main window, "menukey" the keyboard's menu request,
-    // "press B" a mouse button on it,
+    // "press B" a mouse button on it, "skedfile NAME", "about" the About window's title and place,
     // "closealarm" the alarm window's close box, "close" the main window. Looks: "see engine"
     // (AlarmIndex [skipped] caption|message|alarm window|sounds[ Stop]), "see clock" (text|
     // caption|the running timer), "see tips", "see labels", "see stored", "see boxes" (titles),
@@ -173,11 +173,11 @@ private slots:
         QTest::newRow("the system clock's word") << L{"rows  |12/06/26|0930|a message longer than the thirty characters shown", "start", "health 0,0,2400000,3000", "tick 09:00:01", "tick 09:00:59", "tick 09:01:00", "tick 09:01:30", "see tips", "prompt 99999999", "menu mdownTimer", "see tips", "prompt 0", "menu mdownTimer", "see tips"} << L{"System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "1666666:39|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2"};
         QTest::newRow("settings not stored: told once") << L{"failsaves", "menu mnuSilent", "menu mnuMinimize", "see boxes"} << L{" Settings not saved"};
         QTest::newRow("not told on a signal") << L{"failsaves", "start", "signal", "see boxes"} << L{" Initial use"};
-        QTest::newRow("closing, table shown") << L{"rows  |12/06/26|0930|a", "start", "open", "move 100,40", "close", "see closed"} << L{"1 600 1500 skeds.dat frmSkeds"};
+        QTest::newRow("closing, table shown") << L{"rows  |12/06/26|0930|a", "start", "open", "move 100,40", "skedfile moved.dat", "close", "see closed"} << L{"1 600 1500 moved.dat frmSkeds"};
         QTest::newRow("closing at the edge") << L{"rows  |12/06/26|0930|a", "start", "move 0,867", "close", "see closed"} << L{"1 300 300 skeds.dat "};
         QTest::newRow("closing minimised") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "minimise", "close", "see closed"} << L{"1 600 1500 skeds.dat "};
         QTest::newRow("the alarm window's close box") << L{"rows  |12/04/26|0930|a", "start", "tick 09:00:01", "closealarm", "see closed"} << L{"0   skeds.dat frmAlarm"};
-        QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu"} << L{"0", "1", "1", "1", "0"};
+        QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "0", " About Tockmere 249,100"};
     }
     // clang-format on
     void flows() {
@@ -217,6 +217,8 @@ private slots:
             {"key",    [&](const QString& s) { form.mnuPopUp->hide(); QTest::keySequence(&form, QKeySequence(after(s))); }},
             {"press",  [&](const QString& s) { form.mnuPopUp->hide(); QTest::mousePress(&form, after(s) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, {200, 40}); }},
             {"menukey", [&](const QString&) { QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, {}, {}); QApplication::sendEvent(&form, &event); }},
+            {"skedfile", [&](const QString& s) { rig.basic().SkedFile = rig.path(after(s)); }},
+            {"about",  [&](const QString&) { QTimer::singleShot(0, [&saw] { QWidget* about = QApplication::activeModalWidget(); saw << about->windowTitle() + QStringLiteral(" %1,%2").arg(about->x()).arg(about->y()); about->close(); }); form.mnuAbout->trigger(); }},
             {"closealarm", [&](const QString&) { rig.program.alarm().close(); }},
             {"close",  [&](const QString&) { QTimer::singleShot(0, &form, &QWidget::close); QTimer giveUp; giveUp.callOnTimeout([] { QCoreApplication::exit(1); }); giveUp.start(5000); QCOMPARE(QCoreApplication::exec(), 0); }},
         };
