@@ -91,8 +91,6 @@ void SkedForm::createControls() {
     // Only the background, the time-base label and the clock open the menu.
     for (QLabel* label : {Label1, lblAlarmDate, lblNum})
         label->setAttribute(Qt::WA_NoMousePropagation);
-    lblWhatTime->installEventFilter(this);
-    lblTime->installEventFilter(this);
 
     CMD2->setFocus();
     connect(Command1, &QPushButton::clicked, this, &SkedForm::Command1_Click);
@@ -152,16 +150,6 @@ void SkedForm::createMenu() {
 void SkedForm::Form_MouseDown(Qt::MouseButton button, const QPoint& globalPos) {
     if (button == Qt::RightButton)
         mnuPopUp->popup(globalPos);
-}
-
-bool SkedForm::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == lblWhatTime || watched == lblTime) &&
-        event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        Form_MouseDown(press->button(), press->globalPosition().toPoint());
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void SkedForm::contextMenuEvent(QContextMenuEvent* event) {

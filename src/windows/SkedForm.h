@@ -111,7 +111,6 @@ public:
     QAction* mnuAbout = nullptr;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -210,8 +210,10 @@ private slots:
         auto first = std::make_unique<SingleInstance>("/home/a/.config");
         QVERIFY(first->claim());
         QSignalSpy asked(first.get(), &SingleInstance::anotherStartAsked);
+        const uint before = QDir(QStringLiteral("/proc/self/fd")).count();
         QVERIFY(!SingleInstance("/home/a/.config").claim());
         QVERIFY(!SingleInstance("/home/a/.config").claim()); // the refused start left the socket
+        QCOMPARE(QDir(QStringLiteral("/proc/self/fd")).count(), before); // and closed its files
         QTRY_COMPARE(asked.size(), 2);
         QVERIFY(SingleInstance("/home/b/.config").claim());
         const uint open = QDir(QStringLiteral("/proc/self/fd")).count();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
+#include "CommandLine.h"
 #include "ProgramRig.h"
 #include "QuickHelp.h"
 #include "Twips.h"
@@ -45,10 +46,10 @@ QString engineSeen(ProgramRig& rig) {
              rig.form().Command3->isVisibleTo(&rig.form()) ? QStringLiteral(" Stop") : QString());
 }
 
-QByteArray rowsThen(int rows, const QByteArray& after) {
-    QByteArray bytes;
+QString rowsThen(int rows, const QString& after) {
+    QString bytes;
     for (int i = 1; i <= rows; ++i)
-        bytes += "  12/06/26    0930  row " + QByteArray::number(i) + "\r\n";
+        bytes += "  12/06/26    0930  row " + QString::number(i) + "\r\n";
     return bytes + after;
 }
 
@@ -68,88 +69,47 @@ class TestSkedForm : public QObject {
     Q_OBJECT
 
 private slots:
-    // Start-up from settings, a local zone at a UTC hour and a schedule file ("-": none, "/": a
-    // folder in its place): the boxes shown, then AlarmIndex|lblNum|read at start|switches|
-    // time-base label|UtcOffset|place in twips.
-    // clang-format off
-    void startUp_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("localHours");
-        QTest::addColumn<int>("utcHour");
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("state");
-        const QByteArray two = "S 12/01/26    0800  done\r\n  12/06/26    0930  DL1ABC\r\nWeeklyIncr: 0\r\nend\r\n";
-        const QStringList none;
-        QTest::newRow("first run")          << none << 0 << 9 << QByteArray("-") << QStringList{" Initial use"} << "0|0|0|S-PCU-|UTC Time|0|1200,300";
-        QTest::newRow("first pending armed") << none << 0 << 9 << two << none << "1|DL1ABC|1|S-PCU-|UTC Time|0|1200,300";
-        QTest::newRow("stored switches")    << QStringList{"Silent=True", "Minimize=TRUE", "AlarmPopUp=FALSE", "AlarmCloseButton=FALSE", "Use UTC=FALSE", "Continuous=TRUE", "UTC Label=EST"} << 0 << 9 << two << none << "1|DL1ABC|1|-M---L|EST|0|1200,300";
-        QTest::newRow("offset differs")     << QStringList{"UTC offset=-5"} << 0 << 9 << two << QStringList{" Check UTC offset", ""} << "1|DL1ABC|1|S-PCU-|UTC Time|-5|1200,300";
-        QTest::newRow("UTC-5 morning")      << QStringList{"UTC offset=5"} << -5 << 4 << two << none << "1|DL1ABC|1|S-PCU-|UTC Time|5|1200,300";
-        QTest::newRow("UTC+11, a day ahead") << QStringList{"UTC offset=-11"} << 11 << 23 << two << none << "1|DL1ABC|1|S-PCU-|UTC Time|-11|1200,300";
-        QTest::newRow("UTC-12 afternoon")   << QStringList{"UTC offset=12"} << -12 << 13 << two << none << "1|DL1ABC|1|S-PCU-|UTC Time|12|1200,300";
-        QTest::newRow("junk offset reads 0") << QStringList{"UTC offset=99"} << 0 << 9 << two << none << "1|DL1ABC|1|S-PCU-|UTC Time|0|1200,300";
-        QTest::newRow("place kept")         << QStringList{"PositionTop=13000", "PositionLeft=0"} << 0 << 9 << two << none << "1|DL1ABC|1|S-PCU-|UTC Time|0|0,13005";
-        QTest::newRow("place out of range") << QStringList{"PositionTop=13001", "PositionLeft=-1"} << 0 << 9 << two << none << "1|DL1ABC|1|S-PCU-|UTC Time|0|1200,300";
-        QTest::newRow("junk place reads 0") << QStringList{"PositionTop=abc", "PositionLeft=3e3"} << 0 << 9 << two << none << "1|DL1ABC|1|S-PCU-|UTC Time|0|0,0";
-        QTest::newRow("ends without end")   << none << 0 << 9 << QByteArray("  12/06/26    0930  a\r\n") << QStringList{" Initial use"} << "0|0|0|S-PCU-|UTC Time|0|1200,300";
-        QTest::newRow("bad weekly line")    << none << 0 << 9 << rowsThen(3, "WeeklyIncr: 7\r\n  x\r\nend\r\n") << QStringList{" Schedule not read whole"} << "0|0|0|S-PCU-|UTC Time|0|1200,300";
-        QTest::newRow("41 skeds")           << none << 0 << 9 << rowsThen(41, "end\r\n") << QStringList{" Schedule not read whole"} << "0|row 1|1|S-PCU-|UTC Time|0|1200,300";
-        QTest::newRow("40 skeds and weekly") << none << 0 << 9 << rowsThen(40, "WeeklyIncr: 1\r\nend\r\n") << none << "0|row 1|1|S-PCU-|UTC Time|0|1200,300";
-        QTest::newRow("a folder in its place") << none << 0 << 9 << QByteArray("/") << QStringList{" Schedule not read"} << "0|0|0|S-PCU-|UTC Time|0|1200,300";
-    }
-    // clang-format on
-    void startUp() {
-        QFETCH(QStringList, options);
-        QFETCH(int, localHours);
-        QFETCH(int, utcHour);
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, boxes);
-        QFETCH(QString, state);
-        ProgramRig rig;
-        rig.setOptions(options << "Plannex file=" + rig.path());
-        if (file == "/")
-            QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("skeds.dat")));
-        else if (file != "-")
-            writeBytes(rig.path(), file);
-        rig.clock.setLocalOffsetHours(localHours);
-        rig.clock.setUtc(QDateTime(QDate(2026, 12, 5), QTime(utcHour, 0), Qt::UTC));
-        rig.program.start();
-        QCOMPARE(rig.shownTitles(), boxes);
-        SkedForm& form = rig.form();
-        QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8")
-                     .arg(rig.basic().AlarmIndex)
-                     .arg(form.lblNum->text())
-                     .arg(int(rig.basic().SkedLoadedAtStart))
-                     .arg(switchesOn(form), form.lblWhatTime->text())
-                     .arg(rig.basic().UtcOffset)
-                     .arg(pixelsToTwips(form.x()))
-                     .arg(pixelsToTwips(form.y())),
-                 state);
-        QVERIFY(form.isVisible() && form.Timer1->isActive());
-    }
-
     // Flows through the program as a user meets them, one step after another, and what was
-    // seen at each look. Steps: "set K=V" a stored option, "rows R;R;..." the schedule file
-    // ("flag|date|time|message", an empty one a blank line), "zone H" local time as UTC+H,
-    // "start", "tick T" the clock at T (hh:mm:ss of 5 December 2026, or yyyy-MM-ddThh:mm:ss)
-    // and one tick, "timer3" a countdown tick a second after the last with the clock's text
-    // seen, "menu NAME", "prompt TEXT" and "say yes|no|cancel" the answers to come, "click
-    // NAME" a button of the main window, "disk" another program writing the file, "readonly",
-    // "health R,S,MAX,EST" the kernel's reading, "failsaves", "signal", "open" the table window,
-    // "move X,Y", "minimise", "key K" to the main window, "menukey" the keyboard's menu request,
-    // "press B" a mouse button on it, "skedfile NAME", "about" the About window's title and place,
-    // "closealarm" the alarm window's close box, "close" the main window. Looks: "see engine"
-    // (AlarmIndex [skipped] caption|message|alarm window|sounds[ Stop]), "see clock" (text|
-    // caption|the running timer), "see tips", "see labels", "see stored", "see boxes" (titles),
-    // "see texts" (of the boxes), "see file" (its rows), "see menu" (the pop-up menu shown),
-    // "see closed" (ended, stored top, left, schedule path, windows whose layout was stored).
+    // seen at each look. Steps: "set K=V" a stored option; "rows R;R;..." the schedule file
+    // ("flag|date|time|message", an empty one a blank line), "bytes B" or "folder" in its
+    // place; "zone H" local time as UTC+H; "at T" the clock at T; "start"; "tick T" the clock at
+    // T (hh:mm:ss of 5 December 2026, or yyyy-MM-ddThh:mm:ss) and one tick; "timer3" a
+    // countdown tick a second after the last, with the clock's text seen; "menu NAME"; "prompt
+    // TEXT" and "say yes|no|cancel" the answers to come; "click NAME" a button of the main
+    // window; "disk" another program writing the file; "readonly"; "health R,S,MAX,EST" the
+    // kernel's reading; "failsaves"; "signal"; "open" the table window; "move X,Y";
+    // "minimise"; "key K" to the main window; "menukey" the keyboard's menu request; "press B
+    // [CONTROL]" a mouse button on the window or a control; "skedfile NAME"; "about" the About
+    // window's title and place; "closealarm" the alarm window's close box; "close" the main
+    // window. Looks: "see start-up" (AlarmIndex|message|read at start|switches on|time-base
+    // label|UtcOffset|place in twips), "see engine" (AlarmIndex [skipped] caption|message|alarm
+    // window|sounds[ Stop]), "see clock" (text|caption|the running timer), "see tips", "see
+    // labels", "see stored", "see boxes" (titles), "see texts" (of the boxes), "see file" (its
+    // rows), "see menu" (shown or not), "see closed" (ended, stored top and left, schedule path,
+    // windows whose layout was stored).
     // clang-format off
     void flows_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("seen");
         using L = QStringList;
-        const QString engine = "see engine", set = "Alarm Set   skeds.dat";
+        const QString engine = "see engine", set = "Alarm Set   skeds.dat", up = "see start-up";
+        const QString two = "rows S|12/01/26|0800|done; |12/06/26|0930|DL1ABC";
+        QTest::newRow("first run")           << L{"start", "see boxes", up} << L{" Initial use", "0|0|0|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("first pending armed") << L{two, "start", "see boxes", up} << L{"", "1|DL1ABC|1|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("stored switches")     << L{"set Silent=True", "set Minimize=TRUE", "set AlarmPopUp=FALSE", "set AlarmCloseButton=FALSE", "set Use UTC=FALSE", "set Continuous=TRUE", "set UTC Label=EST", two, "start", up} << L{"1|DL1ABC|1|-M---L|EST|0|1200,300"};
+        QTest::newRow("offset differs")      << L{"set UTC offset=-5", two, "start", "see boxes", up} << L{" Check UTC offset,", "1|DL1ABC|1|S-PCU-|UTC Time|-5|1200,300"};
+        QTest::newRow("UTC-5 morning")       << L{"set UTC offset=5", "zone -5", "at 04:00:00", two, "start", "see boxes", up} << L{"", "1|DL1ABC|1|S-PCU-|UTC Time|5|1200,300"};
+        QTest::newRow("UTC+11, a day ahead") << L{"set UTC offset=-11", "zone 11", "at 23:00:00", two, "start", "see boxes", up} << L{"", "1|DL1ABC|1|S-PCU-|UTC Time|-11|1200,300"};
+        QTest::newRow("UTC-12 afternoon")    << L{"set UTC offset=12", "zone -12", "at 13:00:00", two, "start", "see boxes", up} << L{"", "1|DL1ABC|1|S-PCU-|UTC Time|12|1200,300"};
+        QTest::newRow("junk offset reads 0") << L{"set UTC offset=99", two, "start", "see boxes", up} << L{"", "1|DL1ABC|1|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("place kept")          << L{"set PositionTop=13000", "set PositionLeft=0", two, "start", up} << L{"1|DL1ABC|1|S-PCU-|UTC Time|0|0,13005"};
+        QTest::newRow("place out of range")  << L{"set PositionTop=13001", "set PositionLeft=-1", two, "start", up} << L{"1|DL1ABC|1|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("junk place reads 0")  << L{"set PositionTop=abc", "set PositionLeft=3e3", two, "start", up} << L{"1|DL1ABC|1|S-PCU-|UTC Time|0|0,0"};
+        QTest::newRow("ends without end")    << L{"bytes   12/06/26    0930  a\r\n", "start", "see boxes", up} << L{" Initial use", "0|0|0|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("bad weekly line")     << L{"bytes " + rowsThen(3, "WeeklyIncr: 7\r\n  x\r\nend\r\n"), "start", "see boxes", up} << L{" Schedule not read whole", "0|0|0|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("41 skeds")            << L{"bytes " + rowsThen(41, "end\r\n"), "start", "see boxes", up} << L{" Schedule not read whole", "0|row 1|1|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("40 skeds and weekly") << L{"bytes " + rowsThen(40, "WeeklyIncr: 1\r\nend\r\n"), "start", "see boxes", up} << L{"", "0|row 1|1|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("a folder in its place") << L{"folder", "start", "see boxes", up} << L{" Schedule not read", "0|0|0|S-PCU-|UTC Time|0|1200,300"};
         QTest::newRow("due on its minute") << L{"rows  |12/05/26|1430|net", "start", "tick 14:29:59", engine, "tick 14:30:00", engine, "tick 14:30:01", engine, "see file"} << L{"0 [] " + set + "|net|-|", "40 [0] " + set + "|| Alarm at 14:30:00\nnet|", "40 [0]  Tockmere  by Ovix|Done| Alarm at 14:30:00\nnet|", "S|12/05/26|1430|net"};
         QTest::newRow("table order, not time") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|1500|a; |12/05/26|1400|b", "start", "tick 14:00:00", engine, "tick 15:00:00", engine, "tick 15:00:01", engine} << L{"0 [] " + set + "|a|-|", "1 [0] " + set + "|b|-|", "40 [0,1] " + set + "||-|"};
         QTest::newRow("missed ones, a second apart") << L{"set Silent=FALSE", "rows S|12/01/26|0800|old; |12/04/26|2300|x; |12/05/26|0859|y; |12/05/26|0901|z", "start", "tick 09:00:00", engine, "tick 09:00:01", engine, "tick 09:00:02", engine, "tick 09:00:03", engine, "see file"} << L{"1 [0] " + set + "|x|-|", "2 [0,1] " + set + "|y| Alarm at 09:00:01\nx|a0", "3 [0,1,2] " + set + "|z| Alarm at 09:00:02\ny|a0a0", "3 [0,1,2] " + set + "|z| Alarm at 09:00:02\ny|a0a0", "S|12/01/26|0800|old;S|12/04/26|2300|x;S|12/05/26|0859|y; |12/05/26|0901|z"};
@@ -177,7 +137,7 @@ private slots:
         QTest::newRow("closing at the edge") << L{"rows  |12/06/26|0930|a", "start", "move 0,867", "close", "see closed"} << L{"1 300 300 skeds.dat "};
         QTest::newRow("closing minimised") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "minimise", "close", "see closed"} << L{"1 600 1500 skeds.dat "};
         QTest::newRow("the alarm window's close box") << L{"rows  |12/04/26|0930|a", "start", "tick 09:00:01", "closealarm", "see closed"} << L{"0   skeds.dat frmAlarm"};
-        QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "0", " About Tockmere 249,100"};
+        QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "press right lblTime", "see menu", "press right lblWhatTime", "see menu", "press right lblNum", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "1", "1", "0", "0", " About Tockmere 249,100"};
     }
     // clang-format on
     void flows() {
@@ -199,6 +159,9 @@ private slots:
             {"set",    [&](const QString& s) { rig.setOptions({after(s)}); }},
             {"rows",   [&](const QString& s) { rig.writeSchedule(after(s).split(u';')); }},
             {"zone",   [&](const QString& s) { rig.clock.setLocalOffsetHours(after(s).toInt()); }},
+            {"at",     [&](const QString& s) { rig.clock.setUtc(QDateTime(QDate(2026, 12, 5), QTime::fromString(after(s)), Qt::UTC)); }},
+            {"bytes",  [&](const QString& s) { writeBytes(rig.path(), after(s).toUtf8()); rig.setOptions({"Plannex file=" + rig.path()}); }},
+            {"folder", [&](const QString&) { QDir(rig.dir.path()).mkdir("skeds.dat"); rig.setOptions({"Plannex file=" + rig.path()}); }},
             {"start",  [&](const QString&) { rig.program.start(); }},
             {"tick",   [&](const QString& s) { rig.tickAt(after(s)); }},
             {"timer3", [&](const QString&) { form.Timer3_Timer(); rig.clock.advanceSeconds(1); saw << form.lblTime->text(); }},
@@ -215,7 +178,7 @@ private slots:
             {"move",   [&](const QString& s) { form.move(after(s).section(u',', 0, 0).toInt(), after(s).section(u',', 1).toInt()); }},
             {"minimise", [&](const QString&) { form.showMinimized(); }},
             {"key",    [&](const QString& s) { form.mnuPopUp->hide(); QTest::keySequence(&form, QKeySequence(after(s))); }},
-            {"press",  [&](const QString& s) { form.mnuPopUp->hide(); QTest::mousePress(&form, after(s) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, {200, 40}); }},
+            {"press",  [&](const QString& s) { form.mnuPopUp->hide(); QWidget* on = s.count(u' ') > 1 ? form.findChild<QWidget*>(s.section(u' ', 2)) : &form; QTest::mousePress(on, after(s).startsWith(u"right") ? Qt::RightButton : Qt::LeftButton, {}, {5, 5}); }},
             {"menukey", [&](const QString&) { QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, {}, {}); QApplication::sendEvent(&form, &event); }},
             {"skedfile", [&](const QString& s) { rig.basic().SkedFile = rig.path(after(s)); }},
             {"about",  [&](const QString&) { QTimer::singleShot(0, [&saw] { QWidget* about = QApplication::activeModalWidget(); saw << about->windowTitle() + QStringLiteral(" %1,%2").arg(about->x()).arg(about->y()); about->close(); }); form.mnuAbout->trigger(); }},
@@ -228,6 +191,7 @@ private slots:
             {"tips",   [&] { return form.lblTime->toolTip() + u'|' + form.lblTime->accessibleDescription() + u'|' + form.lblNum->toolTip() + u'|' + QString::number(rig.clockHealth.reads); }},
             {"labels", [&] { rig.skeds().ensureControls(); return form.lblWhatTime->text() + u'|' + QString::number(rig.basic().UtcOffset) + u'|' + rig.skeds().Label1->text() + u'|' + form.mAlarmPopUp->text() + u'|' + form.mCloseButton->text(); }},
             {"stored", [&] { return rig.settings.stored().join(u' '); }},
+            {"start-up", [&] { return QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8").arg(rig.basic().AlarmIndex).arg(form.lblNum->text()).arg(int(rig.basic().SkedLoadedAtStart)).arg(switchesOn(form), form.lblWhatTime->text()).arg(rig.basic().UtcOffset).arg(pixelsToTwips(form.x())).arg(pixelsToTwips(form.y())); }},
             {"menu",   [&] { return QString::number(form.mnuPopUp->isVisible()); }},
             {"closed", [&] { return QString::number(rig.program.ended()) + u' ' + rig.settings.option("PositionTop") + u' ' + rig.settings.option("PositionLeft") + u' ' + QFileInfo(rig.settings.option("Plannex file")).fileName() + u' ' + (rig.settings.hasOption("Width", "frmSkeds") ? "frmSkeds" : "") + (rig.settings.hasOption("Width", "frmAlarm") ? "frmAlarm" : ""); }},
             {"boxes",  [&] { return rig.shownTitles().join(u','); }},
@@ -246,6 +210,31 @@ private slots:
             }
         }
         QCOMPARE(saw, seen);
+    }
+
+    // The command line: what ends at once (status, the output's first line, the error) and the
+    // schedule file to start with.
+    // clang-format off
+    void commandLine_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("help")      << "-h"      << "0|Usage: tockmere [options] [FILE]||";
+        QTest::newRow("version")   << "--version" << "0|tockmere 9.9||";
+        QTest::newRow("wrong")     << "--bogus" << "2||tockmere: Unknown option 'bogus'. (try tockmere --help)|";
+        QTest::newRow("two files") << "a b"     << "2||tockmere: only one schedule file can be given (try tockmere --help)|";
+        QTest::newRow("a file")    << "x.dat"   << "-|||" + QDir::current().filePath("x.dat");
+        QTest::newRow("nothing")   << ""        << "-|||";
+    }
+    // clang-format on
+    void commandLine() {
+        QFETCH(QString, arguments);
+        QFETCH(QString, asked);
+        const CommandLine line = readCommandLine(
+            QStringList{"tockmere"} + arguments.split(u' ', Qt::SkipEmptyParts), "9.9");
+        QCOMPARE(QStringLiteral("%1|%2|%3|%4")
+                     .arg(line.exitStatus ? QString::number(*line.exitStatus) : "-",
+                          line.output.section(u'\n', 0, 0), line.error, line.skedFile),
+                 asked);
     }
 
     // Start from zero and Stop, brought forward unchanged, a fresh one after Exit.
