@@ -5,7 +5,7 @@
 
 #include "Program.h"
 #include "KernelClockHealth.h"
-#include "ModuleSound.h"
+#include "Modules.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtHelpViewer.h"

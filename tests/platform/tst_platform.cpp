@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
 #include "FakeSettings.h"
-#include "ModuleSound.h"
+#include "Modules.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtHelpViewer.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
-#include "ModuleSound.h"
+#include "Modules.h"
 
 ModuleSound::ModuleSound(const QString& folder)
     : module_(folder + QStringLiteral("/modules/libtockmere-sound.so"), "tockmereCreateSound") {}
