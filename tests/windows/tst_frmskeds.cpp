@@ -43,7 +43,7 @@ class TestFrmSkeds : public QObject {
 private slots:
     // The table window's commands as the user drives them: the boxes they meet, the rows of the
     // current file afterwards ("same": not a byte changed), then AlarmIndex|current file|window
-    // shown|filled rows in the table|weekly switch.
+    // shown|filled rows in the table|weekly switch|page 2 shown.
     // clang-format off
     void fileCommands_data() {
         QTest::addColumn<QByteArray>("file");
@@ -54,29 +54,32 @@ private slots:
         const QByteArray three;
         const QStringList same = {"same"}, none;
         const QString replace = " Replace the schedule file?";
-        QTest::newRow("Done closes a gap, arms")      << three << QStringList{"row 1 ", "done"} << none << QStringList{"S|12/01/26|0800|done", " |12/07/26|1000|c"} << "2|skeds.dat|0|2|0";
-        QTest::newRow("Done keeps another's version") << three << QStringList{"disk", "done"} << QStringList{replace} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|skeds.dat|1|3|0";
-        QTest::newRow("... unless told to replace it") << three << QStringList{"disk", "answer yes", "done"} << QStringList{replace} << kThree << "1|skeds.dat|0|3|0";
-        QTest::newRow("Done on a file not read whole") << kBad << QStringList{"done"} << QStringList{replace} << same << "0|skeds.dat|1|1|0";
-        QTest::newRow("... replaced when told")       << kBad << QStringList{"answer yes", "done"} << QStringList{replace} << QStringList{" |12/06/26|0930|b"} << "0|skeds.dat|0|1|0";
-        QTest::newRow("Load arms the first active")   << three << QStringList{"load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0";
-        QTest::newRow("Load of a folder is refused")  << three << QStringList{"mkdir d.dat", "load d.dat"} << QStringList{" Schedule not loaded"} << same << "1|skeds.dat|1|3|0";
-        QTest::newRow("Load of no file, then Done")   << three << QStringList{"load new.dat", "done"} << none << none << "40|new.dat|0|0|0";
-        QTest::newRow("Load of a file not read whole") << three << QStringList{"load bad.dat", "done"} << QStringList{" Schedule not read whole", replace} << QStringList{" |12/06/26|0930|b"} << "0|bad.dat|1|1|0";
-        QTest::newRow("Save as a new file")           << three << QStringList{"save new.dat", "done"} << none << kThree << "1|new.dat|0|3|0";
-        QTest::newRow("Save over a file: No")         << three << QStringList{"answer no", "save other.dat"} << QStringList{" File exists..."} << same << "1|skeds.dat|1|3|0";
-        QTest::newRow("Save over a file: Yes")        << three << QStringList{"answer yes", "save other.dat"} << QStringList{" File exists..."} << kThree << "1|other.dat|1|3|0";
-        QTest::newRow("Save to a bare extension")     << three << QStringList{"save .DAT"} << none << same << "1|skeds.dat|1|3|0";
-        QTest::newRow("read-only: Done")              << three << QStringList{"readonly skeds.dat", "done"} << QStringList{" Schedule not saved"} << same << "1|skeds.dat|1|3|0";
-        QTest::newRow("read-only: Re-order")          << three << QStringList{"readonly skeds.dat", "reorder"} << QStringList{" Re-order failed"} << same << "1|skeds.dat|1|3|0";
-        QTest::newRow("read-only: Save")              << three << QStringList{"readonly other.dat", "answer yes", "save other.dat"} << QStringList{" File exists...", " Schedule not saved"} << same << "1|skeds.dat|1|3|0";
-        QTest::newRow("Re-order sorts and saves")     << three << QStringList{"row 0  |12/31/26|2300|late", "reorder"} << none << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/26|2300|late"} << "1|skeds.dat|1|3|0";
-        QTest::newRow("Re-order: a date, no time")    << three << QStringList{"row 2 S|12/09/26||x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|2|0";
-        QTest::newRow("Clear Table: Cancel")          << three << QStringList{"weekly", "answer cancel", "clear"} << QStringList{" Erase all the sked information?"} << same << "1|skeds.dat|1|3|1";
-        QTest::newRow("Clear Table: OK")              << three << QStringList{"weekly", "clear"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "0|skeds.dat|1|0|1";
-        QTest::newRow("close box arms, stays open")   << three << QStringList{"row 1 S|12/06/26|0930|b", "close"} << none << same << "2|skeds.dat|1|3|0";
-        QTest::newRow("minimising arms")              << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "minimise"} << none << same << "40|skeds.dat|1|3|0";
-        QTest::newRow("Re-order: not a date")         << three << QStringList{"row 2  |12.09.26|1000|x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|3|0";
+        QTest::newRow("Done closes a gap, arms")      << three << QStringList{"row 1 ", "done"} << none << QStringList{"S|12/01/26|0800|done", " |12/07/26|1000|c"} << "2|skeds.dat|0|2|0|0";
+        QTest::newRow("Done keeps another's version") << three << QStringList{"disk", "done"} << QStringList{replace} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("... unless told to replace it") << three << QStringList{"disk", "answer yes", "done"} << QStringList{replace} << kThree << "1|skeds.dat|0|3|0|0";
+        QTest::newRow("Done on a file not read whole") << kBad << QStringList{"done"} << QStringList{replace} << same << "0|skeds.dat|1|1|0|0";
+        QTest::newRow("... replaced when told")       << kBad << QStringList{"answer yes", "done"} << QStringList{replace} << QStringList{" |12/06/26|0930|b"} << "0|skeds.dat|0|1|0|0";
+        QTest::newRow("Load arms the first active")   << three << QStringList{"load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0";
+        QTest::newRow("Load of a folder is refused")  << three << QStringList{"mkdir d.dat", "load d.dat"} << QStringList{" Schedule not loaded"} << same << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("Load of no file, then Done")   << three << QStringList{"load new.dat", "done"} << none << none << "40|new.dat|0|0|0|0";
+        QTest::newRow("Load of a file not read whole") << three << QStringList{"load bad.dat", "done"} << QStringList{" Schedule not read whole", replace} << QStringList{" |12/06/26|0930|b"} << "0|bad.dat|1|1|0|0";
+        QTest::newRow("Save as a new file")           << three << QStringList{"save new.dat", "done"} << none << kThree << "1|new.dat|0|3|0|0";
+        QTest::newRow("Save over a file: No")         << three << QStringList{"answer no", "save other.dat"} << QStringList{" File exists..."} << same << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("Save over a file: Yes")        << three << QStringList{"answer yes", "save other.dat"} << QStringList{" File exists..."} << kThree << "1|other.dat|1|3|0|0";
+        QTest::newRow("Save to a bare extension")     << three << QStringList{"save .DAT"} << none << same << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("read-only: Done")              << three << QStringList{"readonly skeds.dat", "done"} << QStringList{" Schedule not saved"} << same << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("read-only: Re-order")          << three << QStringList{"readonly skeds.dat", "reorder"} << QStringList{" Re-order failed"} << same << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("read-only: Save")              << three << QStringList{"readonly other.dat", "answer yes", "save other.dat"} << QStringList{" File exists...", " Schedule not saved"} << same << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("Re-order sorts and saves")     << three << QStringList{"row 0  |12/31/26|2300|late", "reorder"} << none << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/26|2300|late"} << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("Re-order: a date, no time")    << three << QStringList{"row 2 S|12/09/26||x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|2|0|0";
+        QTest::newRow("Clear Table: Cancel")          << three << QStringList{"weekly", "answer cancel", "clear"} << QStringList{" Erase all the sked information?"} << same << "1|skeds.dat|1|3|1|0";
+        QTest::newRow("Clear Table: OK")              << three << QStringList{"weekly", "clear"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "0|skeds.dat|1|0|1|0";
+        QTest::newRow("close box arms, stays open")   << three << QStringList{"row 1 S|12/06/26|0930|b", "close"} << none << same << "2|skeds.dat|1|3|0|0";
+        QTest::newRow("minimising arms")              << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "minimise"} << none << same << "40|skeds.dat|1|3|0|0";
+        QTest::newRow("Save shows page 1")            << three << QStringList{"page2", "save new.dat"} << none << kThree << "1|new.dat|1|3|0|0";
+        QTest::newRow("Load shows page 1")            << three << QStringList{"page2", "load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0";
+        QTest::newRow("Re-order keeps the page")      << three << QStringList{"page2", "reorder"} << none << kThree << "1|skeds.dat|1|3|0|1";
+        QTest::newRow("Re-order: not a date")         << three << QStringList{"row 2  |12.09.26|1000|x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|3|0|0";
     }
     // clang-format on
     void fileCommands() {
@@ -99,6 +102,7 @@ private slots:
             {"readonly", [&](const QString& a) { QFile::setPermissions(rig.path(a), QFile::ReadOwner); }},
             {"answer",   [&](const QString& a) { rig.dialogs.answers << (a == u"yes" ? Dialogs::Answer::Yes : a == u"cancel" ? Dialogs::Answer::Cancel : Dialogs::Answer::No); }},
             {"weekly",   [&](const QString&) { skeds.WeeklyCheck->click(); }},
+            {"page2",    [&](const QString&) { skeds.Check1->click(); }},
             {"clear",    [&](const QString&) { skeds.Command1->click(); }},
             {"close",    [&](const QString&) { skeds.close(); }},
             {"minimise", [&](const QString&) { skeds.showMinimized(); }},
@@ -125,12 +129,13 @@ private slots:
         int filled = 0;
         for (int slot = 0; slot < SkedTable::kSlots; ++slot)
             filled += rig.table().isEmpty(slot) ? 0 : 1;
-        QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5")
+        QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5|%6")
                      .arg(rig.basic().AlarmIndex)
                      .arg(QFileInfo(rig.basic().SkedFile).fileName())
                      .arg(int(skeds.isVisible()))
                      .arg(filled)
-                     .arg(rig.table().weekly()),
+                     .arg(rig.table().weekly())
+                     .arg(int(skeds.Check1->isChecked())),
                  state);
         QCOMPARE(skeds.Label8->text(), rig.basic().SkedFile);
     }
@@ -177,9 +182,12 @@ private slots:
         skeds.Skip[2]->click();
         skeds.Skip[1]->click();
         skeds.SkedDate[1]->clear();
-        QTest::keyClick(skeds.SkedDate[1], Qt::Key_Space); // a blank date clears the skip
-        QCOMPARE(describeRows(rig.table(), 4),
-                 (QStringList{" |12/05/26||", " | |0930|", "S|12/12/26|0930|typed", " |||"}));
+        QTest::keyClick(skeds.SkedDate[1], Qt::Key_Space);    // a blank date clears the skip
+        skeds.SkedDate[3]->setFocus(Qt::BacktabFocusReason);  // the date above
+        skeds.SkedDate[4]->setFocus(Qt::ShortcutFocusReason); // and again
+        QCOMPARE(describeRows(rig.table(), 5),
+                 (QStringList{" |12/05/26||", " | |0930|", "S|12/12/26|0930|typed", " |12/12/26||",
+                              " |12/12/26||"}));
     }
 
     // Printing asks first; a printer that fails offers the same listing as a PDF file.

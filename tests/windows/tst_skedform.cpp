@@ -70,7 +70,8 @@ class TestSkedForm : public QObject {
 
 private slots:
     // Flows through the program as a user meets them, one step after another, and what was
-    // seen at each look. Steps: "set K=V" a stored option; "rows R;R;..." the schedule file
+    // seen at each look. Steps: "set K=V" a stored option; "store SECTION/K=V" a stored layout;
+    // "rows R;R;..." the schedule file
     // ("flag|date|time|message", an empty one a blank line), "bytes B" or "folder" in its
     // place; "zone H" local time as UTC+H; "at T" the clock at T; "start"; "tick T" the clock at
     // T (hh:mm:ss of 5 December 2026, or yyyy-MM-ddThh:mm:ss) and one tick; "timer3" a
@@ -80,13 +81,14 @@ private slots:
     // kernel's reading; "failsaves"; "signal"; "open" the table window; "move X,Y";
     // "minimise"; "key K" to the main window; "menukey" the keyboard's menu request; "press B
     // [CONTROL]" a mouse button on the window or a control; "skedfile NAME"; "about" the About
-    // window's title and place; "closealarm" the alarm window's close box; "close" the main
-    // window. Looks: "see start-up" (AlarmIndex|message|read at start|switches on|time-base
-    // label|UtcOffset|place in twips), "see engine" (AlarmIndex [skipped] caption|message|alarm
-    // window|sounds[ Stop]), "see clock" (text|caption|the running timer), "see tips", "see
-    // labels", "see stored", "see boxes" (titles), "see texts" (of the boxes), "see file" (its
-    // rows), "see menu" (shown or not), "see closed" (ended, stored top and left, schedule path,
-    // windows whose layout was stored).
+    // window's title and place; "closealarm" the alarm window's close box; "forward" another
+    // start's request; "close" the main window. Looks: "see start-up" (AlarmIndex|message|read at
+    // start|switches on|time-base label|UtcOffset|place in twips), "see engine" (AlarmIndex
+    // [skipped] caption|message|alarm window|sounds[ Stop]), "see clock" (text|caption|the running
+    // timer), "see tips", "see labels", "see stored", "see boxes" (titles), "see texts" (of the
+    // boxes), "see file" (its rows), "see menu" (shown or not), "see alarm" (the alarm window's
+    // place and size), "see window" (minimised or shown), "see closed" (ended, stored top and left,
+    // schedule path, windows whose layout was stored).
     // clang-format off
     void flows_data() {
         QTest::addColumn<QStringList>("steps");
@@ -137,6 +139,8 @@ private slots:
         QTest::newRow("closing at the edge") << L{"rows  |12/06/26|0930|a", "start", "move 0,867", "close", "see closed"} << L{"1 300 300 skeds.dat "};
         QTest::newRow("closing minimised") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "minimise", "close", "see closed"} << L{"1 600 1500 skeds.dat "};
         QTest::newRow("the alarm window's close box") << L{"rows  |12/04/26|0930|a", "start", "tick 09:00:01", "closealarm", "see closed"} << L{"0   skeds.dat frmAlarm"};
+        QTest::newRow("the alarm window's stored layout") << L{"store frmAlarm/Left=1500", "store frmAlarm/Top=750", "store frmAlarm/Width=4500", "store frmAlarm/Height=3000", "rows  |12/04/26|0930|a", "start", "tick 09:00:01", "see alarm"} << L{"102,52 300x200"};
+        QTest::newRow("brought forward") << L{"start", "minimise", "forward", "see window"} << L{"shown"};
         QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "press right lblTime", "see menu", "press right lblWhatTime", "see menu", "press right lblNum", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "1", "1", "0", "0", " About Tockmere 249,100"};
     }
     // clang-format on
@@ -157,6 +161,7 @@ private slots:
         // clang-format off
         const std::map<QString, std::function<void(const QString&)>> doing = {
             {"set",    [&](const QString& s) { rig.setOptions({after(s)}); }},
+            {"store",  [&](const QString& s) { rig.settings.values["Tockmere/" + after(s).section(u'=', 0, 0)] = after(s).section(u'=', 1); }},
             {"rows",   [&](const QString& s) { rig.writeSchedule(after(s).split(u';')); }},
             {"zone",   [&](const QString& s) { rig.clock.setLocalOffsetHours(after(s).toInt()); }},
             {"at",     [&](const QString& s) { rig.clock.setUtc(QDateTime(QDate(2026, 12, 5), QTime::fromString(after(s)), Qt::UTC)); }},
@@ -183,6 +188,7 @@ private slots:
             {"skedfile", [&](const QString& s) { rig.basic().SkedFile = rig.path(after(s)); }},
             {"about",  [&](const QString&) { QTimer::singleShot(0, [&saw] { QWidget* about = QApplication::activeModalWidget(); saw << about->windowTitle() + QStringLiteral(" %1,%2").arg(about->x()).arg(about->y()); about->close(); }); form.mnuAbout->trigger(); }},
             {"closealarm", [&](const QString&) { rig.program.alarm().close(); }},
+            {"forward", [&](const QString&) { rig.program.bringForward(); }},
             {"close",  [&](const QString&) { QTimer::singleShot(0, &form, &QWidget::close); QTimer giveUp; giveUp.callOnTimeout([] { QCoreApplication::exit(1); }); giveUp.start(5000); QCOMPARE(QCoreApplication::exec(), 0); }},
         };
         const std::map<QString, std::function<QString()>> looks = {
@@ -193,6 +199,8 @@ private slots:
             {"stored", [&] { return rig.settings.stored().join(u' '); }},
             {"start-up", [&] { return QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8").arg(rig.basic().AlarmIndex).arg(form.lblNum->text()).arg(int(rig.basic().SkedLoadedAtStart)).arg(switchesOn(form), form.lblWhatTime->text()).arg(rig.basic().UtcOffset).arg(pixelsToTwips(form.x())).arg(pixelsToTwips(form.y())); }},
             {"menu",   [&] { return QString::number(form.mnuPopUp->isVisible()); }},
+            {"alarm",  [&] { const QRect r = rig.program.alarm().geometry(); return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }},
+            {"window", [&] { return QString(form.isMinimized() ? "minimised" : "shown"); }},
             {"closed", [&] { return QString::number(rig.program.ended()) + u' ' + rig.settings.option("PositionTop") + u' ' + rig.settings.option("PositionLeft") + u' ' + QFileInfo(rig.settings.option("Plannex file")).fileName() + u' ' + (rig.settings.hasOption("Width", "frmSkeds") ? "frmSkeds" : "") + (rig.settings.hasOption("Width", "frmAlarm") ? "frmAlarm" : ""); }},
             {"boxes",  [&] { return rig.shownTitles().join(u','); }},
             {"file",   [&] { SkedTable onDisk; readSkedFile(rig.path().toStdString(), onDisk); QStringList rows; for (int i = 0; !onDisk.isEmpty(i); ++i) rows << describe(onDisk.row(i)); return rows.join(u';'); }},
