@@ -17,7 +17,7 @@ QFont clockFont(int pointSize = 18) {
 }
 
 // A window like the main one with one label at the clock's place, set up as a row says:
-// "disabled", "small", "coloured" or nothing.
+// "disabled", "small", "coloured", "new font" or nothing.
 template <typename Label> QImage picture(const QString& text, const QString& setUp) {
     QWidget window;
     window.resize(330, 80);
@@ -25,6 +25,10 @@ template <typename Label> QImage picture(const QString& text, const QString& set
     label.setGeometry(190, 24, 122, 25);
     label.setFont(clockFont(setUp == u"small" ? 10 : 18));
     label.setEnabled(setUp != u"disabled");
+    if (setUp == u"new font") { // drawn once in the old font first
+        window.grab();
+        label.setFont(clockFont(9));
+    }
     if (setUp == u"coloured") {
         QPalette colours = label.palette();
         colours.setColor(QPalette::WindowText, Qt::blue);
@@ -66,7 +70,7 @@ private slots:
                 pairs += QString(first) + second;
             QTest::addRow("pairs with %c", first.toLatin1()) << pairs << QString();
         }
-        for (const char* setUp : {"disabled", "small", "coloured"})
+        for (const char* setUp : {"disabled", "small", "coloured", "new font"})
             QTest::newRow(setUp) << QStringLiteral("08:15:00") << QString::fromLatin1(setUp);
     }
     void drawsAsAPlainLabel() {

@@ -75,7 +75,8 @@ private slots:
         QTest::newRow("Clear Table: Cancel")          << three << QStringList{"weekly", "answer cancel", "clear"} << QStringList{" Erase all the sked information?"} << same << "1|skeds.dat|1|3|1|0";
         QTest::newRow("Clear Table: OK")              << three << QStringList{"weekly", "clear"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "0|skeds.dat|1|0|1|0";
         QTest::newRow("close box arms, stays open")   << three << QStringList{"row 1 S|12/06/26|0930|b", "close"} << none << same << "2|skeds.dat|1|3|0|0";
-        QTest::newRow("minimising arms")              << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "minimise"} << none << same << "40|skeds.dat|1|3|0|0";
+        QTest::newRow("minimising arms")              << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "minimise"} << none << same << "40|skeds.dat|0|3|0|0";
+        QTest::newRow("Set Alarm restores it")        << three << QStringList{"minimise", "setalarm"} << none << same << "1|skeds.dat|1|3|0|0";
         QTest::newRow("Save shows page 1")            << three << QStringList{"page2", "save new.dat"} << none << kThree << "1|new.dat|1|3|0|0";
         QTest::newRow("Load shows page 1")            << three << QStringList{"page2", "load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0";
         QTest::newRow("Re-order keeps the page")      << three << QStringList{"page2", "reorder"} << none << kThree << "1|skeds.dat|1|3|0|1";
@@ -103,6 +104,7 @@ private slots:
             {"answer",   [&](const QString& a) { rig.dialogs.answers << (a == u"yes" ? Dialogs::Answer::Yes : a == u"cancel" ? Dialogs::Answer::Cancel : Dialogs::Answer::No); }},
             {"weekly",   [&](const QString&) { skeds.WeeklyCheck->click(); }},
             {"page2",    [&](const QString&) { skeds.Check1->click(); }},
+            {"setalarm", [&](const QString&) { rig.form().Command1->click(); }},
             {"clear",    [&](const QString&) { skeds.Command1->click(); }},
             {"close",    [&](const QString&) { skeds.close(); }},
             {"minimise", [&](const QString&) { skeds.showMinimized(); }},
@@ -132,7 +134,7 @@ private slots:
         QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5|%6")
                      .arg(rig.basic().AlarmIndex)
                      .arg(QFileInfo(rig.basic().SkedFile).fileName())
-                     .arg(int(skeds.isVisible()))
+                     .arg(int(skeds.isVisible() && !skeds.isMinimized()))
                      .arg(filled)
                      .arg(rig.table().weekly())
                      .arg(int(skeds.Check1->isChecked())),
@@ -151,8 +153,9 @@ private slots:
                 shown += QString::number(
                     skeds.Skip[slot]->isVisible() + skeds.SkedDate[slot]->isVisible() +
                     skeds.SkedTime[slot]->isVisible() + skeds.SkedWith[slot]->isVisible());
-            return shown + u' ' + skeds.Check1->text() + skeds.windowTitle() +
-                   skeds.Skip[40]->text() + skeds.SkedDate[20]->palette().base().color().name();
+            return shown + u' ' + skeds.SkedDate[0]->text() + skeds.Check1->text() +
+                   skeds.windowTitle() + skeds.Skip[40]->text() +
+                   skeds.SkedDate[20]->palette().base().color().name();
         };
         rig.table().setWeekly(2); // from a file: off, but kept
         rig.tickAt("09:00:05");
@@ -160,9 +163,10 @@ private slots:
                         skeds.Label9->text()};
         skeds.Check1->click();
         saw << seen() << (rig.form().Command1->click(), seen());
-        QCOMPARE(saw, (QStringList{"44000 Skeds 1 to 20   Schedules Page1dummy#e0e0e0109:00:05",
-                                   "00440 Skeds 21 to 40   Schedules page 2dummy#e0e0e0",
-                                   "44000 Skeds 1 to 20   Schedules page 1dummy#e0e0e0"}));
+        QCOMPARE(saw,
+                 (QStringList{"44000 12/01/26Skeds 1 to 20   Schedules Page1dummy#e0e0e0109:00:05",
+                              "00440 12/01/26Skeds 21 to 40   Schedules page 2dummy#e0e0e0",
+                              "44000 12/01/26Skeds 1 to 20   Schedules page 1dummy#e0e0e0"}));
     }
 
     // The date helps run for focus the user gives and for clicks; focus that comes back with

@@ -21,6 +21,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -54,12 +55,11 @@ QString rowsThen(int rows, const QString& after) {
 }
 
 // Which switches are on: Silent, Minimize, PopUp, Close button, UTC, Looping.
-QString switchesOn(SkedForm& form) {
+QString switchesOn(SkedForm& f) {
     QString on;
-    const QAction* actions[] = {form.mnuSilent,    form.mnuMinimize, form.mAlarmPopUp,
-                                form.mCloseButton, form.mUTCtime,    form.mnuContinuous};
-    for (int i = 0; i < 6; ++i)
-        on += actions[i]->isChecked() ? QChar(u"SMPCUL"[i]) : u'-';
+    for (const QAction* a :
+         {f.mnuSilent, f.mnuMinimize, f.mAlarmPopUp, f.mCloseButton, f.mUTCtime, f.mnuContinuous})
+        on += a->isChecked() ? QStringLiteral("SMPCUL")[on.size()] : QChar(u'-');
     return on;
 }
 
@@ -82,13 +82,14 @@ private slots:
     // "minimise"; "key K" to the main window; "menukey" the keyboard's menu request; "press B
     // [CONTROL]" a mouse button on the window or a control; "skedfile NAME"; "about" the About
     // window's title and place; "closealarm" the alarm window's close box; "forward" another
-    // start's request; "close" the main window. Looks: "see start-up" (AlarmIndex|message|read at
-    // start|switches on|time-base label|UtcOffset|place in twips), "see engine" (AlarmIndex
-    // [skipped] caption|message|alarm window|sounds[ Stop]), "see clock" (text|caption|the running
-    // timer), "see tips", "see labels", "see stored", "see boxes" (titles), "see texts" (of the
-    // boxes), "see file" (its rows), "see menu" (shown or not), "see alarm" (the alarm window's
-    // place and size), "see window" (minimised or shown), "see closed" (ended, stored top and left,
-    // schedule path, windows whose layout was stored).
+    // start's request; "done" the table window's Done; "close" the main window. Looks: "see
+    // start-up" (AlarmIndex|message|read at start|switches on|time-base label|UtcOffset|place in
+    // twips), "see engine" (AlarmIndex [skipped] caption|message|alarm window|sounds[ Stop]), "see
+    // clock" (text|caption|the running timer), "see tips", "see labels", "see stored", "see boxes"
+    // (titles), "see texts" (of the boxes), "see file" (its rows), "see menu" (shown or not), "see
+    // alarm" (the alarm window's place and size), "see window" (minimised or shown, and its
+    // caption), "see closed" (ended, stored top and left, schedule path, windows whose layout was
+    // stored).
     // clang-format off
     void flows_data() {
         QTest::addColumn<QStringList>("steps");
@@ -140,7 +141,8 @@ private slots:
         QTest::newRow("closing minimised") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "minimise", "close", "see closed"} << L{"1 600 1500 skeds.dat "};
         QTest::newRow("the alarm window's close box") << L{"rows  |12/04/26|0930|a", "start", "tick 09:00:01", "closealarm", "see closed"} << L{"0   skeds.dat frmAlarm"};
         QTest::newRow("the alarm window's stored layout") << L{"store frmAlarm/Left=1500", "store frmAlarm/Top=750", "store frmAlarm/Width=4500", "store frmAlarm/Height=3000", "rows  |12/04/26|0930|a", "start", "tick 09:00:01", "see alarm"} << L{"102,52 300x200"};
-        QTest::newRow("brought forward") << L{"start", "minimise", "forward", "see window"} << L{"shown"};
+        QTest::newRow("brought forward") << L{"start", "minimise", "forward", "see window"} << L{"shown Alarm Set   "};
+        QTest::newRow("Done arms and names the file") << L{"rows S|12/01/26|0800|old", "start", "tick 10:00:00", "see window", "open", "done", "see window"} << L{"shown  Tockmere  by Ovix", "shown Alarm Set   skeds.dat"};
         QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "press right lblTime", "see menu", "press right lblWhatTime", "see menu", "press right lblNum", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "1", "1", "0", "0", " About Tockmere 249,100"};
     }
     // clang-format on
@@ -189,6 +191,7 @@ private slots:
             {"about",  [&](const QString&) { QTimer::singleShot(0, [&saw] { QWidget* about = QApplication::activeModalWidget(); saw << about->windowTitle() + QStringLiteral(" %1,%2").arg(about->x()).arg(about->y()); about->close(); }); form.mnuAbout->trigger(); }},
             {"closealarm", [&](const QString&) { rig.program.alarm().close(); }},
             {"forward", [&](const QString&) { rig.program.bringForward(); }},
+            {"done",   [&](const QString&) { rig.skeds().cmdDone_Click(); }},
             {"close",  [&](const QString&) { QTimer::singleShot(0, &form, &QWidget::close); QTimer giveUp; giveUp.callOnTimeout([] { QCoreApplication::exit(1); }); giveUp.start(5000); QCOMPARE(QCoreApplication::exec(), 0); }},
         };
         const std::map<QString, std::function<QString()>> looks = {
@@ -200,22 +203,20 @@ private slots:
             {"start-up", [&] { return QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8").arg(rig.basic().AlarmIndex).arg(form.lblNum->text()).arg(int(rig.basic().SkedLoadedAtStart)).arg(switchesOn(form), form.lblWhatTime->text()).arg(rig.basic().UtcOffset).arg(pixelsToTwips(form.x())).arg(pixelsToTwips(form.y())); }},
             {"menu",   [&] { return QString::number(form.mnuPopUp->isVisible()); }},
             {"alarm",  [&] { const QRect r = rig.program.alarm().geometry(); return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }},
-            {"window", [&] { return QString(form.isMinimized() ? "minimised" : "shown"); }},
+            {"window", [&] { return QString(form.isMinimized() ? "minimised " : "shown ") + form.windowTitle(); }},
             {"closed", [&] { return QString::number(rig.program.ended()) + u' ' + rig.settings.option("PositionTop") + u' ' + rig.settings.option("PositionLeft") + u' ' + QFileInfo(rig.settings.option("Plannex file")).fileName() + u' ' + (rig.settings.hasOption("Width", "frmSkeds") ? "frmSkeds" : "") + (rig.settings.hasOption("Width", "frmAlarm") ? "frmAlarm" : ""); }},
             {"boxes",  [&] { return rig.shownTitles().join(u','); }},
             {"file",   [&] { SkedTable onDisk; readSkedFile(rig.path().toStdString(), onDisk); QStringList rows; for (int i = 0; !onDisk.isEmpty(i); ++i) rows << describe(onDisk.row(i)); return rows.join(u';'); }},
         };
         // clang-format on
         for (const QString& step : steps) {
-            if (step.startsWith(u"see texts")) {
-                for (const FakeDialogs::Shown& box : rig.dialogs.shown)
+            if (step == u"see texts")
+                for (const FakeDialogs::Shown& box : std::exchange(rig.dialogs.shown, {}))
                     saw << box.title + ": " + box.text;
-                rig.dialogs.shown.clear();
-            } else if (step.startsWith(u"see ")) {
+            else if (step.startsWith(u"see "))
                 saw << looks.at(after(step))();
-            } else {
+            else
                 doing.at(step.section(u' ', 0, 0))(step);
-            }
         }
         QCOMPARE(saw, seen);
     }
