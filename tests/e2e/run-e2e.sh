@@ -28,7 +28,8 @@ shot 1-initial-use
 # With no window manager the keyboard goes to the window under the pointer.
 xdotool mousemove --window "$box" 20 20
 xdotool key Return
-main=$(wait_window "^Alarm Set" 10)
+# The window shows "Alarm Set" until its first tick finds nothing armed and names the program.
+main=$(wait_window "^(Alarm Set| Tockmere  by Ovix$)" 10)
 xdotool windowmove "$main" 10 10
 sleep 0.5
 shot 2-main-window
