@@ -8,6 +8,10 @@
 #include <limits>
 
 double LeadingNumber(std::string_view text) {
+    return leadingNumberIn(text).value_or(0.0);
+}
+
+std::optional<double> leadingNumberIn(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -27,7 +31,7 @@ double LeadingNumber(std::string_view text) {
         takeDigits();
     }
     if (!anyDigit)
-        return 0.0;
+        return std::nullopt;
     // strtod reads exactly the prefix collected above; "C" digits and '.' are locale-neutral
     // because the program never changes the C locale.
     return std::strtod(number.c_str(), nullptr);
@@ -43,26 +47,14 @@ double roundHalfEven(double value) {
     return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
 }
 
-namespace {
-
-template <typename Int> std::optional<Int> roundToInt(double value) {
+std::optional<std::int32_t> roundToInt32(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
     const double rounded = roundHalfEven(value);
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Int>::max()))
+    if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
         return std::nullopt;
-    return static_cast<Int>(rounded);
-}
-
-} // namespace
-
-std::optional<std::int32_t> roundToInt32(double value) {
-    return roundToInt<std::int32_t>(value);
-}
-
-std::optional<std::int16_t> roundToInt16(double value) {
-    return roundToInt<std::int16_t>(value);
+    return static_cast<std::int32_t>(rounded);
 }
 
 std::string formatTimeText(std::string_view timeText) {
@@ -76,9 +68,22 @@ std::string formatTimeText(std::string_view timeText) {
     return digits.substr(0, digits.size() - 2) + ':' + digits.substr(digits.size() - 2);
 }
 
-std::optional<std::int16_t> hourOffsetFromText(std::string_view text) {
-    const auto offset = roundToInt16(LeadingNumber(text));
-    if (!offset || *offset < -24 || *offset > 24)
+std::optional<int> offsetFromText(std::string_view text) {
+    constexpr double kQuartersInADay = 24 * 4;
+    const auto hours = leadingNumberIn(text);
+    if (!hours)
         return std::nullopt;
-    return offset;
+    const double quarters = roundHalfEven(*hours * 4);
+    if (!std::isfinite(quarters) || std::fabs(quarters) > kQuartersInADay)
+        return std::nullopt;
+    return static_cast<int>(quarters) * 15;
+}
+
+std::string offsetText(int minutes) {
+    const int whole = minutes / 60;
+    const int quarters = std::abs(minutes % 60) / 15;
+    static constexpr const char* kFractions[] = {"", ".25", ".5", ".75"};
+    // Between 0 and -1 hour the sign has no whole hour to ride on.
+    const std::string sign = minutes < 0 && whole == 0 ? "-" : "";
+    return sign + std::to_string(whole) + kFractions[quarters];
 }

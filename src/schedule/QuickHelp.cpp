@@ -3,9 +3,11 @@
 
 #include "QuickHelp.h"
 
+#include "LeadingNumber.h"
+
 #include <vector>
 
-std::string quickHelpText(int utcOffset, bool utcMode) {
+std::string quickHelpText(int offsetMinutes, bool utcMode) {
     std::vector<std::string> lines = {
         "The alarms follow the sequence in the sked table.",
         "Enter the scheduled events in chronological order.",
@@ -13,8 +15,8 @@ std::string quickHelpText(int utcOffset, bool utcMode) {
         "        in correct date/time order.",
         "",
     };
-    if (utcOffset != 0) {
-        lines.push_back("You have a " + std::to_string(utcOffset) + " hour offset selected.");
+    if (offsetMinutes != 0) {
+        lines.push_back("You have a " + offsetText(offsetMinutes) + " hour offset selected.");
         if (!utcMode)
             lines.push_back("Select UTC in the menu to use this offset.");
     } else {

@@ -5,6 +5,6 @@
 
 #include <string>
 
-// The quick help of the main window's menu, adapted to the hour offset and the time base; lines
+// The quick help of the main window's menu, adapted to the UTC offset and the time base; lines
 // joined with CR LF.
-std::string quickHelpText(int utcOffset, bool utcMode);
+std::string quickHelpText(int offsetMinutes, bool utcMode);

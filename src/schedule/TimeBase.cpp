@@ -57,19 +57,20 @@ std::string skedDateText(CivilDate date) {
            twoDigitText(date.year % 100);
 }
 
-ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, int utcOffset) {
-    int hour = localTime.hour + (utcMode ? utcOffset : 0);
+ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, int offsetMinutes) {
+    constexpr int kMinutesPerDay = 24 * 60;
+    int minute = localTime.hour * 60 + localTime.minute + (utcMode ? offsetMinutes : 0);
     CivilDate date = localDate;
-    if (hour < 0) {
-        hour += 24;
+    if (minute < 0) {
+        minute += kMinutesPerDay;
         date = addDays(date, -1);
     }
-    if (hour >= 24) {
-        hour -= 24;
+    if (minute >= kMinutesPerDay) {
+        minute -= kMinutesPerDay;
         date = addDays(date, 1);
     }
-    const std::string hh = twoDigitText(hour);
-    const std::string mm = twoDigitText(localTime.minute);
+    const std::string hh = twoDigitText(minute / 60);
+    const std::string mm = twoDigitText(minute % 60);
     return {hh + ":" + mm + ":" + twoDigitText(localTime.second), hh + mm, date};
 }
 

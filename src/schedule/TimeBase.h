@@ -37,9 +37,9 @@ struct ShownValues {
     CivilDate ShownDate;
 };
 
-// Local time as it stands, or in UTC mode shifted by `utcOffset` hours (-24..24), the date moving
-// by one calendar day when the hour leaves 0..23.
-ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, int utcOffset);
+// Local time as it stands, or in UTC mode shifted by `offsetMinutes` (at most a day either way),
+// the date moving by one calendar day when the time leaves the day.
+ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, int offsetMinutes);
 
 // A sked date as month/day/year; two-digit years 00..29 are 2000..2029, 30..99 are 1930..1999.
 // Nothing when the text is no real calendar date.

@@ -16,10 +16,10 @@ struct BasicModule {
     // The file's short name for the caption; empty when the path has no folder part.
     QString SkedName;
     bool SkedLoadedAtStart = false;
-    // Hours added to local time to show UTC: a user at UTC-5 keeps 5.
-    std::int16_t UtcOffset = 0;
-    // UTC hour minus local hour found at start-up, offered by SysOffset.
-    int SysUtcOffset = 0;
+    // Minutes added to local time to show UTC: a user at UTC-5 keeps 300, one at UTC+5:30 -330.
+    int utcOffsetMinutes = 0;
+    // The system's own offset, the same way round, offered when the two differ.
+    int systemOffsetMinutes = 0;
     bool TimeLabelsDone = false;
     std::int32_t CountdownSeconds = 0;
     QDateTime CountdownStart;

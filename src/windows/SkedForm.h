@@ -37,10 +37,8 @@ public:
     void storeClosingState();
     void Form_Resize();
 
-    // The offer of the system's UTC offset found at start-up.
+    // The offer of the system's UTC offset, when the setting differs from it.
     void SysOffset();
-    // The UTC time of the system clock as hh:mm.
-    QString SysTimeText() const;
     // While minimised the caption shows the next alarm time, or "done".
     void SetAlarmCaption();
     void ShowArmedRow(int slot);
@@ -128,8 +126,14 @@ private:
     void restoreSwitches();
     void updateSwitchCaptions();
     void storeSwitch(const QAction* action, QLatin1String key);
-    // The hour offset from a prompt's answer: stored, unless empty or beyond a day.
+    // The UTC offset from a prompt's answer: stored, unless it holds no number or is beyond a
+    // day.
     void takeOffset(const QString& answer);
+    void setOffset(int minutes);
+    enum class OffsetChange { None, Followed, Differs };
+    OffsetChange followSystemOffset(const QDateTime& now);
+    static int systemOffsetAt(const QDateTime& localNow);
+    ShownValues shownAt(const QDateTime& now) const;
     void saveOption(QLatin1String key, const QString& text);
     void soundTheAlarm();
     void restartClock();

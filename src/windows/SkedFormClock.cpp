@@ -44,11 +44,9 @@ void SkedForm::Timer1_Timer() {
     if (inTick_)
         return;
     inTick_ = true;
+    const OffsetChange offsetChange = followSystemOffset(now);
     showTimeLabels();
-    const ShownValues shown =
-        shownValues({now.date().year(), now.date().month(), now.date().day()},
-                    {now.time().hour(), now.time().minute(), now.time().second()},
-                    mUTCtime->isChecked(), context_.basic.UtcOffset);
+    const ShownValues shown = shownAt(now);
     const QString shownTime = fromStd(shown.ShownTime);
     bool fired = false;
     if (lblTime->text() != shownTime) {
@@ -71,9 +69,36 @@ void SkedForm::Timer1_Timer() {
         fired = dueTest(shown);
     }
     inTick_ = false;
-    // After the tick, so a question about the file leaves the clock running.
+    // After the tick, so a question about the file or the offset leaves the clock running.
     if (fired)
         context_.forms.skeds().saveAfterFiring();
+    if (offsetChange == OffsetChange::Followed)
+        setOffset(context_.basic.utcOffsetMinutes);
+    else if (offsetChange == OffsetChange::Differs)
+        checkUtcOffset();
+}
+
+ShownValues SkedForm::shownAt(const QDateTime& now) const {
+    return shownValues({now.date().year(), now.date().month(), now.date().day()},
+                       {now.time().hour(), now.time().minute(), now.time().second()},
+                       mUTCtime->isChecked(), context_.basic.utcOffsetMinutes);
+}
+
+SkedForm::OffsetChange SkedForm::followSystemOffset(const QDateTime& now) {
+    // A daylight-saving change, or the user moving the system to another zone. Who kept the
+    // system's offset follows it at once, for this very second's due test; who kept another one
+    // on purpose is asked, once per change.
+    BasicModule& basic = context_.basic;
+    const int before = basic.systemOffsetMinutes;
+    basic.systemOffsetMinutes = systemOffsetAt(now);
+    if (basic.systemOffsetMinutes == before)
+        return OffsetChange::None;
+    if (basic.utcOffsetMinutes == before) {
+        basic.utcOffsetMinutes = basic.systemOffsetMinutes;
+        return OffsetChange::Followed;
+    }
+    return basic.utcOffsetMinutes == basic.systemOffsetMinutes ? OffsetChange::None
+                                                               : OffsetChange::Differs;
 }
 
 void SkedForm::showTimeLabels() {

@@ -61,16 +61,18 @@ void SkedForm::updateSwitchCaptions() {
 
 void SkedForm::moffset_Click() {
     takeOffset(context_.dialogs.prompt(QStringLiteral("Enter the UTC hour offset"), QString(),
-                                       QString::number(context_.basic.UtcOffset)));
+                                       fromStd(offsetText(context_.basic.utcOffsetMinutes))));
 }
 
 void SkedForm::takeOffset(const QString& answer) {
     // An empty answer changes nothing; an offset beyond a day is refused like one.
-    const auto offset = hourOffsetFromText(answer.toStdString());
-    if (answer.isEmpty() || !offset)
-        return;
-    context_.basic.UtcOffset = *offset;
-    saveOption(SettingsKeys::kUtcOffset, QString::number(*offset));
+    if (const auto offset = offsetFromText(answer.toStdString()))
+        setOffset(*offset);
+}
+
+void SkedForm::setOffset(int minutes) {
+    context_.basic.utcOffsetMinutes = minutes;
+    saveOption(SettingsKeys::kUtcOffset, fromStd(offsetText(minutes)));
 }
 
 void SkedForm::mChangeLabel_Click() {
@@ -89,7 +91,7 @@ void SkedForm::mnuSoundAlarm_Click() {
 
 void SkedForm::mnuHelp_Click() {
     context_.dialogs.message(
-        fromStd(quickHelpText(context_.basic.UtcOffset, mUTCtime->isChecked())),
+        fromStd(quickHelpText(context_.basic.utcOffsetMinutes, mUTCtime->isChecked())),
         Dialogs::Buttons::Ok, false, QStringLiteral(" Tockmere Quick Help"));
 }
 

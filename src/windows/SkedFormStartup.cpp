@@ -56,16 +56,21 @@ void SkedForm::Form_Load(const QString& skedFile) {
     restoreSwitches();
     lblWhatTime->setText(readSetting(SettingsKeys::kUtcLabel, QStringLiteral("UTC Time")));
     // A stored offset the program could not have written reads as 0.
-    basic.UtcOffset =
-        hourOffsetFromText(readSetting(SettingsKeys::kUtcOffset, QStringLiteral("0")).toStdString())
+    basic.utcOffsetMinutes =
+        offsetFromText(readSetting(SettingsKeys::kUtcOffset, QStringLiteral("0")).toStdString())
             .value_or(0);
     basic.SkedFile = skedFile.isEmpty()
                          ? readSetting(SettingsKeys::kPlannexFile, QStringLiteral("skeds.dat"))
                          : skedFile;
-    healthMinute_ = context_.clock.localNow().time().minute();
+    const QDateTime now = context_.clock.localNow();
+    healthMinute_ = now.time().minute();
     showClockHealth();
+    basic.systemOffsetMinutes = systemOffsetAt(now);
     checkUtcOffset();
     loadSchedule();
+    // The chosen time base and its label from the first paint, not local time until a tick.
+    showTimeLabels();
+    lblTime->setText(fromStd(shownAt(context_.clock.localNow()).ShownTime));
 }
 
 void SkedForm::restorePosition() {
@@ -88,33 +93,25 @@ void SkedForm::restoreSwitches() {
     updateSwitchCaptions();
 }
 
-QString SkedForm::SysTimeText() const {
-    return context_.clock.utcNow().time().toString(QStringLiteral("HH:mm"));
+int SkedForm::systemOffsetAt(const QDateTime& localNow) {
+    // The zone's own offset at this instant, hours and minutes, the way the setting counts it.
+    return -localNow.offsetFromUtc() / 60;
 }
 
 void SkedForm::checkUtcOffset() {
-    BasicModule& basic = context_.basic;
-    const int localHour = context_.clock.localNow().time().hour();
-    const int utcHour = SysTimeText().left(2).toInt();
-    int diff = utcHour - localHour;
-    if (diff < -12)
-        diff += 24;
-    else if (diff > 12)
-        diff -= 24;
-    if (diff == basic.UtcOffset)
+    const BasicModule& basic = context_.basic;
+    if (basic.systemOffsetMinutes == basic.utcOffsetMinutes)
         return;
-    basic.SysUtcOffset = diff;
     context_.dialogs.message(QStringLiteral("System UTC offset %1 hours does not \r\n"
                                             "match the setting in Tockmere %2 hours.")
-                                 .arg(diff)
-                                 .arg(basic.UtcOffset),
+                                 .arg(fromStd(offsetText(basic.systemOffsetMinutes)),
+                                      fromStd(offsetText(basic.utcOffsetMinutes))),
                              Dialogs::Buttons::Ok, false, QStringLiteral(" Check UTC offset"));
     SysOffset();
 }
 
 void SkedForm::SysOffset() {
-    BasicModule& basic = context_.basic;
-    const QString offered = QString::number(basic.SysUtcOffset);
+    const QString offered = fromStd(offsetText(context_.basic.systemOffsetMinutes));
     takeOffset(context_.dialogs.prompt(
         QStringLiteral("<Enter> or <OK> selects the %1 hr. system UTC offset.\r\n\r\n"
                        "Or enter a new UTC hour offset.")
@@ -139,7 +136,6 @@ void SkedForm::loadSchedule() {
     }
     basic.SkedLoadedAtStart = true;
     restartClock();
-    lblTime->setText(context_.clock.localNow().time().toString(QStringLiteral("HH:mm:ss")));
     armFirstActiveRow();
 }
 

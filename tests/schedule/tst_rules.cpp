@@ -43,9 +43,9 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     {"key",            [](const std::string& in) { return text(reorderKey(row(in))); }},
     {"number",         [](const std::string& in) { return number(LeadingNumber(in)); }},
     {"half even",      [](const std::string& in) { return number(roundHalfEven(std::stod(in))); }},
-    {"int16",          [](const std::string& in) { return text(roundToInt16(std::stod(in))); }},
     {"int32",          [](const std::string& in) { return text(roundToInt32(std::stod(in))); }},
-    {"hour offset",    [](const std::string& in) { return text(hourOffsetFromText(in)); }},
+    // minutes=as stored
+    {"offset",         [](const std::string& in) { const auto m = offsetFromText(in); return m ? text(std::int64_t(*m)) + "=" + offsetText(*m) : "-"; }},
     {"time text",      [](const std::string& in) { return formatTimeText(in); }},
     {"remaining",      [](const std::string& in) { return remainingText(std::stoll(in)); }},
     {"stopwatch",      [](const std::string& in) { StopwatchCount c; for (int n = std::stoi(in); n > 0; --n) c.tick(); return text(c.hours) + ":" + text(c.minutes) + ":" + text(c.seconds); }},
@@ -93,13 +93,14 @@ private slots:
         ruleRow("number", "sign, blanks, decimals", "5|+3|-4|  7  |5.5|.5|12.|-0.5|90.09", "5|3|-4|7|5.5|0.5|12|-0.5|90.09");
         ruleRow("number", "stops where it cannot go on, or is none", "3h|1.2.3|1 2|2,5|1e3|abc||-|- 5|\t5", "3|1.2|1|2|1|0|0|0|0|0");
         ruleRow("half even", "halves to even, others to the nearest", "2.5|3.5|-0.5|-1.5|-2.5|2.49|2.51|-2.51", "2|4|0|-2|-2|2|3|-3");
-        ruleRow("int16", "16-bit range", "32767.4|32767.5|-32768.5|-32768.6", "32767|-|-32768|-");
         ruleRow("int32", "32-bit range", "2147483647|2147483648|-2147483648|-2147483649|inf", "2147483647|-|-2147483648|-|-");
-        ruleRow("hour offset", "-24..24 rounded", "24|24.5|-24|25|-25|40000|4.5|abc", "24|24|-24|-|-|-|4|0");
+        ruleRow("offset", "whole, half, quarter, either sign", "6|-5|5.5|-5.75|12.75|0.25|-0.25|-0.5|0|+3| 7 ", "360=6|-300=-5|330=5.5|-345=-5.75|765=12.75|15=0.25|-15=-0.25|-30=-0.5|0=0|180=3|420=7");
+        ruleRow("offset", "to the nearest quarter, halves to the even one", "5.125|5.375|5.625|5.875|-5.125|-5.375|5.1|5.13|4.5", "300=5|330=5.5|330=5.5|360=6|-300=-5|-330=-5.5|300=5|315=5.25|270=4.5");
+        ruleRow("offset", "a day at most, a number at least", "24|24.1|-24|24.2|-25|40000|abc||-|+|.5|3h", "1440=24|1440=24|-1440=-24|-|-|-|-|-|-|-|30=0.5|180=3");
         ruleRow("time text", "digits, and other texts as they stand", "1430|930|0005|5|0000|00930||ab|14 3|14:3", "14:30|09:30|00:05|00:05|00:00|09:30||ab|14 3|14:3");
         ruleRow("remaining", "countdown", "0|59|60|75|6000|-5", "00:00|00:59|01:00|01:15|100:00|00:00");
         ruleRow("stopwatch", "carries", "59|60|3599|3600", "0:0:59|0:1:0|0:59:59|1:0:0");
-        ruleRow("quick help", "the offset's lines", "0,utc|5,utc|-3,local", "Enter your UTC hour offset. / Select UTC in the menu to use this offset.|You have a 5 hour offset selected.|You have a -3 hour offset selected. / Select UTC in the menu to use this offset.");
+        ruleRow("quick help", "the offset's lines", "0,utc|300,utc|-180,local|-330,utc", "Enter your UTC hour offset. / Select UTC in the menu to use this offset.|You have a 5 hour offset selected.|You have a -3 hour offset selected. / Select UTC in the menu to use this offset.|You have a -5.5 hour offset selected.");
         ruleRow("help begins", "with its first two lines", "", "The alarms follow the sequence in the sked table.\r\nEnter the scheduled events in chronological order.");
         ruleRow("sked name", "after the last separator at position 5 or later", "/home/op/skeds.dat|C:\\data\\net.dat|/a/b\\c/d.dat|/home/op/|skeds.dat|C:\\skeds.dat|abc/x.dat|abcd/x.dat|/skeds.dat|éé/x", "skeds.dat|net.dat|d.dat||-|-|-|x.dat|-|-");
         ruleRow("extension only", "any case after a separator", "/.dat|/home/op/.dAt|C:\\data\\.DAT|.dat|/home/op/x.dat|/home/op/.data", "yes|yes|yes|no|no|no");
@@ -123,16 +124,17 @@ private slots:
     }
 
     // Over a year of minutes around every month end, the shown time and date are local time
-    // plus the offset, for every offset the clock accepts; local mode shows local time.
+    // plus the offset, for every quarter-hour offset the clock accepts; local mode shows local
+    // time.
     void shownValuesFollowTheOffset() {
         const QString format = QStringLiteral("hh:mm:ss hhmm yyyy-MM-dd");
         for (int month = 1; month <= 12; ++month) {
             const QDateTime monthEnd(QDate(2024, month, 1).addMonths(1), QTime(0, 0), Qt::UTC);
             for (int minute = -1600; minute < 1600; minute += 37) {
                 const QDateTime local = monthEnd.addSecs(minute * 60 + 7);
-                for (int offset = -24; offset <= 24; ++offset)
+                for (int offset = -24 * 60; offset <= 24 * 60; offset += 15)
                     QCOMPARE(shown(local, true, offset),
-                             local.addSecs(offset * 3600).toString(format));
+                             local.addSecs(offset * 60).toString(format));
                 QCOMPARE(shown(local, false, 5), local.toString(format));
             }
         }
