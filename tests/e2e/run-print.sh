@@ -80,10 +80,18 @@ for row in "12/05/26:1430:W1AW bulletin" "12/31/2026:0930:DL1ABC weekly sked on 
     [ "${rest:20:${#message}}" = "$message" ] || fail "message of $date not at column 22: '$line'"
 done
 # On paper: the sked lines are the three after the heading; their second and third words start
-# 12 and 20 characters after their first.
-rows=$(awk '{ if (!n || ($1 - y) ^ 2 > 25) { if (n) print line; y = $1; line = $2; n = 1 }
-             else line = line " " $2 }
-            END { print line }' <<<"$paper" | sed -n 3,5p)
+# 12 and 20 characters after their first. pdftotext gives the words block by block, not line by
+# line: the queue draws the characters as 300 dpi bitmaps, so words of one line can stand a
+# device pixel (0.24 pt) apart in height, and then a word across a wide gap, such as a time, is
+# a block of its own, given after the rest of its line. Which words move depends on the glyphs
+# on the page, so on the random name of the schedule's folder in the heading. The lines are
+# therefore made here from the places: words by height, a line all that lie within 5 pt of its
+# highest word, and its words from left to right.
+rows=$(LC_ALL=C sort -k1,1n <<<"$paper" |
+    awk '{ if (!n || ($1 - y) ^ 2 > 25) { n++; y = $1 } print n, $2 }' |
+    LC_ALL=C sort -k1,1n -k2,2n |
+    awk '$1 != n { if (n) print line; n = $1; line = $2; next } { line = line " " $2 }
+         END { print line }' | sed -n 3,5p)
 [ "$(wc -l <<<"$rows")" -eq 3 ] || fail "the printed PDF has no three sked lines"
 while read -r date time message _; do
     awk -v d="$date" -v t="$time" -v m="$message" -v p="$pitch" 'BEGIN {
