@@ -81,7 +81,7 @@ ReorderResult reorderSkeds(SkedTable& table, const std::string& path) {
     SkedTable reloaded = table;
     reloaded.setListener(nullptr);
     const ReadResult read = loadSkedFile(path, reloaded);
-    if (!read.ok())
+    if (!read.readWhole())
         return {Status::ReadBackFailed, -1,
                 read.error.empty() ? "cannot read it back" : read.error};
     table.copyFrom(reloaded);

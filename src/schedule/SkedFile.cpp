@@ -5,6 +5,7 @@
 
 #include "AtomicFile.h"
 #include "Text.h"
+#include "TimeBase.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -40,8 +41,14 @@ ReadResult cannotOpen(std::string why) {
     return {ReadStatus::CannotOpen, 0, {}, std::move(why)};
 }
 
+constexpr std::size_t kLongestSkedLine = 80;
+
 std::string column(std::string_view line, std::size_t first, std::size_t width) {
     return trimBlanks(midCodePoints(line, first - 1, width));
+}
+
+ReadResult problemAt(ReadStatus status, int line, std::string_view text) {
+    return {status, line, leftCodePoints(text, kLongestSkedLine), {}};
 }
 
 std::string rowLine(const SkedEntry& entry) {
@@ -59,34 +66,73 @@ ReadResult readSked(std::string_view fileBytes, SkedTable& table) {
         fileBytes.remove_prefix(3);
     const std::string text =
         isValidUtf8(fileBytes) ? std::string(fileBytes) : cp1252ToUtf8(fileBytes);
+    if (text.empty())
+        return {};
     std::string_view rest = text;
     std::string_view line;
-    for (int i = 0; i < SkedTable::kRows; ++i) {
-        if (!nextLine(rest, line))
-            return {ReadStatus::EndedEarly, i + 1, {}, {}};
+    // The first thing wrong is what the user hears of; reading goes on past a line that is no
+    // sked line, so the table holds what the file holds.
+    ReadResult first;
+    auto stop = [&first](ReadStatus status, int number, std::string_view what) {
+        return first.status == ReadStatus::Ok ? problemAt(status, number, what) : first;
+    };
+    // Every line up to the 40th uses up a row, the weekly line and a blank one included.
+    int row = 0;
+    for (int number = 1; nextLine(rest, line); ++number) {
         const std::string head = upperAscii(line.substr(0, 4));
+        if (head.substr(0, 3) == "END")
+            return first;
+        const bool full = row == SkedTable::kRows;
+        if (!full)
+            ++row;
         if (head == "WEEK") {
             const char last = line.back();
             if (last < '0' || last > '2')
-                return {ReadStatus::BadWeeklyLine, i + 1, std::string(line), {}};
+                return stop(ReadStatus::BadWeeklyLine, number, line);
             table.setWeekly(last - '0');
-            continue;
+        } else if (full) {
+            // After a full table only its weekly and end lines may come; a sked line here would
+            // be lost by the next save.
+            if (!isBlank(line))
+                return stop(ReadStatus::RowsLeftUnread, number, line);
+        } else {
+            if (first.status == ReadStatus::Ok && !isSkedLine(line))
+                first = problemAt(ReadStatus::NotASked, number, line);
+            const int slot = row - 1;
+            table.setSkip(slot, !line.empty() && (line[0] == 'S' || line[0] == 's'));
+            table.setDate(slot, column(line, 3, 10));
+            table.setTime(slot, column(line, 15, 4));
+            table.setMessage(slot, column(line, 21, 60));
         }
-        if (head.substr(0, 3) == "END")
-            return {};
-        table.setSkip(i, !line.empty() && (line[0] == 'S' || line[0] == 's'));
-        table.setDate(i, column(line, 3, 10));
-        table.setTime(i, column(line, 15, 4));
-        table.setMessage(i, column(line, 21, 60));
     }
-    // A full table is followed by its weekly and end lines; a sked line there would be lost by
-    // the next save.
-    for (int number = SkedTable::kRows + 1; nextLine(rest, line); ++number) {
-        const std::string head = upperAscii(line.substr(0, 4));
-        if (head.substr(0, 3) == "END")
-            break;
-        if (head != "WEEK" && !isBlank(line))
-            return {ReadStatus::RowsLeftUnread, number, std::string(line), {}};
+    return stop(ReadStatus::NoEndLine, 0, {});
+}
+
+bool isSkedLine(std::string_view line) {
+    if (codePointCount(line) > kLongestSkedLine)
+        return false;
+    const std::string date = column(line, 3, 10);
+    const std::string time = column(line, 15, 4);
+    return (date.empty() || readSkedDate(date)) &&
+           time.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::string notWholeReason(const ReadResult& read) {
+    const std::string line = std::to_string(read.line);
+    switch (read.status) {
+    case ReadStatus::Ok:
+    case ReadStatus::Missing:
+        return {};
+    case ReadStatus::CannotOpen:
+        return "could not be read (" + read.error + ")";
+    case ReadStatus::NoEndLine:
+        return "has no end line";
+    case ReadStatus::BadWeeklyLine:
+        return "line " + line + " is a weekly line with a switch other than 0, 1 or 2";
+    case ReadStatus::NotASked:
+        return "line " + line + " is not a sked";
+    case ReadStatus::RowsLeftUnread:
+        return "holds more than 40 skeds (line " + line + ")";
     }
     return {};
 }

@@ -12,28 +12,33 @@
 // message from column 21), then "WeeklyIncr: " and the weekly switch, then "end".
 
 enum class ReadStatus {
-    Ok,             // an end line, or 40 lines read
-    Missing,        // there is no file of that name
-    CannotOpen,     // not a regular file, or unreadable
-    EndedEarly,     // the lines ran out before an end line and before the 40th line
-    BadWeeklyLine,  // a weekly line whose last character is not 0, 1 or 2
-    RowsLeftUnread, // 40 lines read, and more sked lines follow them
+    Ok,            // an end line, after at most 40 rows and a weekly line; or an empty file
+    Missing,       // there is no file of that name
+    CannotOpen,    // not a regular file, or unreadable
+    NoEndLine,     // the lines ran out before an end line
+    BadWeeklyLine, // a weekly line whose last character is not 0, 1 or 2; reading stops there
+    NotASked,      // a line that is no sked line (see isSkedLine); it is read as a row all the same
+    RowsLeftUnread, // 40 rows read, and more sked lines follow them
 };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Ok;
-    int line = 0;      // 1-based line where reading stopped (0 when the file could not be opened)
-    std::string text;  // that line as read, when there is one
+    int line = 0;     // 1-based line of the first thing wrong (0 when the file could not be opened)
+    std::string text; // that line as read, at most 80 characters of it
     std::string error; // why a file that is there could not be read, for the user
-    // The table was filled: reading ended at an end line or after 40 lines.
-    bool ok() const { return status == ReadStatus::Ok || status == ReadStatus::RowsLeftUnread; }
-    // Writing the table back keeps everything the file held: it was read to its end, or there
-    // is no file at all.
-    bool readWhole() const {
-        return status == ReadStatus::Ok || status == ReadStatus::Missing ||
-               status == ReadStatus::EndedEarly;
-    }
+    // Writing the table back keeps everything the file held: it was read whole, or there is no
+    // file at all.
+    bool readWhole() const { return status == ReadStatus::Ok || status == ReadStatus::Missing; }
 };
+
+// Why a file was not read whole, in words that follow the file's path: "has no end line", "line
+// 3 is not a sked". Empty when it was.
+std::string notWholeReason(const ReadResult& read);
+
+// Whether a line is one the writer could have written for a row: at most 80 characters, a date
+// field that is empty or reads as a date, a time field that is empty or digits. Anything else (a
+// binary file, one long line, a text that is not a schedule) is not a schedule the program knows.
+bool isSkedLine(std::string_view line);
 
 struct WriteResult {
     bool ok = true;
@@ -41,7 +46,8 @@ struct WriteResult {
 };
 
 // Fills slots from slot 0 on and may set the weekly switch; it does not blank anything first.
-// Rows read before a failure stay in the table.
+// Rows read before a failure stay in the table; a line that is no sked line is still read as its
+// row, so nothing of a file the user answers Yes for is lost at the next save.
 ReadResult readSked(std::string_view fileBytes, SkedTable& table);
 ReadResult readSkedFile(const std::string& path, SkedTable& table);
 // Loading another file: slots 0 to 39 are blanked and filled from the file, which may also set

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "Text.h"
+#include "TimeBase.h"
 
 namespace {
 
@@ -93,9 +94,13 @@ void SkedTable::copyFrom(const SkedTable& other) {
     setWeekly(other.weekly());
 }
 
-std::optional<int> SkedTable::firstActiveRow(int from) const {
+bool SkedTable::isPending(int index) const {
+    return !row(index).skip && !isEmpty(index) && whyNeverRings(row(index)).empty();
+}
+
+std::optional<int> SkedTable::firstPendingRow(int from) const {
     for (int i = std::max(from, 0); i < kRows; ++i) {
-        if (!row(i).skip && !isEmpty(i))
+        if (isPending(i))
             return i;
     }
     return std::nullopt;

@@ -45,9 +45,10 @@ public:
     // Takes over every slot and the weekly switch of `other`, exactly as they stand; only what
     // differs is reported to the listener.
     void copyFrom(const SkedTable& other);
-    // The lowest slot from `from` to 39 that is filled and whose skip is clear. An empty row
-    // never fires, so arming one would end the alarms of every row below it.
-    std::optional<int> firstActiveRow(int from = 0) const;
+    // The lowest slot from `from` to 39 that is pending: filled, its skip clear, and able to ring
+    // (whyNeverRings). Arming a row that never fires would end the alarms of every row below it.
+    std::optional<int> firstPendingRow(int from = 0) const;
+    bool isPending(int slot) const;
 
     void setListener(Listener listener) { listener_ = std::move(listener); }
 

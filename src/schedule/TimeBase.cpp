@@ -99,15 +99,26 @@ std::optional<CivilDate> readStrictSkedDate(std::string_view text) {
     return hasShape(text, "99/99/99") ? readSkedDate(text) : std::nullopt;
 }
 
-std::string comparableTime(const std::string& time) {
+std::string comparableTime(std::string_view raw) {
+    const std::string time = trimBlanks(raw);
     const bool shortDigits = !time.empty() && time.size() < 4 &&
                              time.find_first_not_of("0123456789") == std::string::npos;
     return shortDigits ? std::string(4 - time.size(), '0') + time : time;
 }
 
+std::string whyNeverRings(const SkedEntry& row) {
+    if (isBlank(row.time))
+        return "the time is missing";
+    if (!readSkedDate(row.date))
+        return "the date is not a date";
+    const std::string time = comparableTime(row.time);
+    if (!hasShape(time, "9999") || twoDigitsAt(time, 0) > 23 || twoDigitsAt(time, 2) > 59)
+        return "the time is not a time of day";
+    return {};
+}
+
 bool isDue(const SkedEntry& row, const ShownValues& shown) {
     const auto date = readSkedDate(row.date);
-    if (!date || *date < shown.ShownDate)
-        return true;
-    return *date == shown.ShownDate && shown.ShownHHMM >= comparableTime(row.time);
+    return date && (*date < shown.ShownDate ||
+                    (*date == shown.ShownDate && shown.ShownHHMM >= comparableTime(row.time)));
 }

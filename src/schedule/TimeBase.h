@@ -47,10 +47,15 @@ std::optional<CivilDate> readSkedDate(std::string_view text);
 // The same, for a text written exactly mm/dd/yy with two digits each and nothing around it.
 std::optional<CivilDate> readStrictSkedDate(std::string_view text);
 
-// The time text as the due test compares it: one to three digits are padded with leading zeros, so
-// 930 falls due at 09:30 as the main window shows it; any other text stays as stored.
-std::string comparableTime(const std::string& time);
+// The time text as the due test compares it, without the blanks around it: one to three digits are
+// padded with leading zeros, so 930 falls due at 09:30 as the main window shows it; any other text
+// stays as it is.
+std::string comparableTime(std::string_view time);
 
-// Whether a row with a date and a time is due at the shown date and time. A date that cannot be
-// read makes the row due at once.
+// Why a filled row can never ring, in words for the user ("the time is missing", "the date is not
+// a date", "the time is not a time of day"); empty when it can. Arming passes such rows over, as
+// it passes over empty ones, so the skeds below them still ring.
+std::string whyNeverRings(const SkedEntry& row);
+
+// Whether a row that can ring is due at the shown date and time.
 bool isDue(const SkedEntry& row, const ShownValues& shown);

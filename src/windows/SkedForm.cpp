@@ -170,7 +170,15 @@ void SkedForm::mousePressEvent(QMouseEvent* event) {
 }
 
 void SkedForm::showAlarmSetCaption() {
-    setWindowTitle(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
+    showCaption(QStringLiteral("Alarm Set   ") + context_.basic.SkedName);
+}
+
+void SkedForm::showCaption(const QString& caption) {
+    // The countdown keeps its own caption; what comes meanwhile shows when it ends.
+    if (Timer3->isActive())
+        captionAfterCountdown_ = caption;
+    else
+        setWindowTitle(caption);
 }
 
 void SkedForm::SetAlarmCaption() {

@@ -79,6 +79,8 @@ public:
     // The countdown: started, restarted or cleared from the menu; it holds the clock tick.
     void mdownTimer_Click();
     void Timer3_Timer();
+    // Stops the countdown and gives the clock back its tick and the caption.
+    void endCountdown();
     // Shows the time left of a count of m seconds after C seconds.
     void SetLabel(std::int64_t m, std::int64_t C);
 
@@ -137,8 +139,9 @@ private:
     void saveOption(QLatin1String key, const QString& text);
     void soundTheAlarm();
     void restartClock();
-    void armFirstActiveRow();
+    void armFirstPendingRow();
     void showAlarmSetCaption();
+    void showCaption(const QString& caption);
     void checkUtcOffset();
     void loadSchedule();
     void initialUse(bool showMessage);
@@ -163,5 +166,7 @@ private:
     // Until the first tick, the time-base label shows the label restored from the settings.
     bool restoredLabel_ = true;
     QString clockHealth_;
+    // The caption to show when the countdown that holds the clock ends.
+    QString captionAfterCountdown_{kIdleCaption};
     int healthMinute_ = -1;
 };

@@ -121,11 +121,12 @@ void SkedForm::showTimeBaseLabels() {
 
 bool SkedForm::dueTest(const ShownValues& shown) {
     BasicModule& basic = context_.basic;
-    const SkedEntry& row = context_.forms.skeds().table().row(basic.AlarmIndex);
-    if (isBlank(row.date) || isBlank(row.time)) {
-        lblNum->setText(QStringLiteral("Done"));
-        basic.AlarmIndex = SkedTable::kSpare;
-    }
+    const SkedTable& table = context_.forms.skeds().table();
+    // A sked done, emptied or edited into one that cannot ring never fires, whatever armed it (a
+    // start on a file not read whole, Clear Table, Re-order, the user at the table): the first
+    // pending row takes its place.
+    if (basic.AlarmIndex != SkedTable::kSpare && !table.isPending(basic.AlarmIndex))
+        armFirstPendingRow();
     if (basic.AlarmIndex == SkedTable::kSpare) {
         setWindowTitle(kIdleCaption);
         lblNum->setText(QStringLiteral("Done"));
@@ -134,7 +135,7 @@ bool SkedForm::dueTest(const ShownValues& shown) {
         lblAlarmDate->setText(QString());
         return false;
     }
-    if (!isDue(row, shown))
+    if (!isDue(table.row(basic.AlarmIndex), shown))
         return false;
     fire(shown);
     return true;
@@ -148,7 +149,7 @@ void SkedForm::fire(const ShownValues& shown) {
     const QString text = QStringLiteral("\r\n") + fromStd(table.row(index).message);
     table.setSkip(index, true);
     showAlarmSetCaption();
-    arm(table.firstActiveRow(index + 1).value_or(SkedTable::kSpare));
+    arm(table.firstPendingRow(index + 1).value_or(SkedTable::kSpare));
     if (!mnuSilent->isChecked())
         soundTheAlarm();
     if (mAlarmPopUp->isChecked())
@@ -197,14 +198,17 @@ void SkedForm::arm(int slot) {
     ShowArmedRow(slot);
 }
 
-void SkedForm::armFirstActiveRow() {
+void SkedForm::armFirstPendingRow() {
     // With every row done the Done state is armed, so a fired sked never fires twice.
-    arm(context_.forms.skeds().table().firstActiveRow().value_or(SkedTable::kSpare));
+    arm(context_.forms.skeds().table().firstPendingRow().value_or(SkedTable::kSpare));
 }
 
 void SkedForm::ArmFromTable() {
-    armFirstActiveRow();
-    restartClock();
+    armFirstPendingRow();
+    // A running countdown holds the clock: only its own end or clearing starts the tick again,
+    // and the caption waits for it too.
+    if (!Timer3->isActive())
+        restartClock();
     showAlarmSetCaption();
 }
 

@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <utility>
+
 // The countdown: started, restarted or cleared from the menu; while it runs Timer3 holds the
 // clock tick and the clock label shows the time left.
 
@@ -21,10 +23,8 @@ void SkedForm::mdownTimer_Click() {
     if (answer.isEmpty())
         return;
     if (answer == u"0") {
-        setWindowTitle(kIdleCaption);
         Label1->setText(QString());
-        Timer3->stop();
-        restartClock();
+        endCountdown();
         return;
     }
     // A count that does not fit 32 bits is refused like an empty answer; a running countdown
@@ -34,6 +34,8 @@ void SkedForm::mdownTimer_Click() {
         return;
     BasicModule& basic = context_.basic;
     basic.CountdownSeconds = *seconds;
+    if (!Timer3->isActive())
+        captionAfterCountdown_ = kIdleCaption;
     setWindowTitle(QStringLiteral(" Count Down Timer"));
     SetLabel(basic.CountdownSeconds, 0);
     Timer1->stop();
@@ -53,14 +55,18 @@ void SkedForm::Timer3_Timer() {
         SetLabel(basic.CountdownSeconds, elapsed);
         return;
     }
-    // Stopped before the message waits, so no later tick reports the same end.
-    Timer3->stop();
+    // The clock runs again before the message waits, so skeds ring while it is open.
+    endCountdown();
     if (mnuSilent->isChecked())
         context_.dialogs.message(QStringLiteral("Done countdown..."), Dialogs::Buttons::Ok, true,
                                  QStringLiteral(" Timer"));
     else
         soundTheAlarm();
-    setWindowTitle(kIdleCaption);
+}
+
+void SkedForm::endCountdown() {
+    Timer3->stop();
+    setWindowTitle(std::exchange(captionAfterCountdown_, QString(kIdleCaption)));
     restartClock();
 }
 

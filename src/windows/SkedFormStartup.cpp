@@ -128,15 +128,17 @@ void SkedForm::loadSchedule() {
     if (const auto name = skedNameFrom(basic.SkedFile.toStdString()))
         basic.SkedName = fromStd(*name);
     const ReadResult read = skeds.readAtStartUp();
-    if (!read.ok()) {
-        // A file that is there but could not be read has been reported already; the
+    if (read.status == ReadStatus::Missing || read.status == ReadStatus::CannotOpen) {
+        // A file that is there but could not be opened has been reported already; the
         // initial-use message is for a first start without a schedule.
-        initialUse(read.readWhole());
+        initialUse(read.status == ReadStatus::Missing);
         return;
     }
+    // A file not read whole has been reported; what was read of it is armed like any schedule,
+    // and nothing done in it rings again.
     basic.SkedLoadedAtStart = true;
     restartClock();
-    armFirstActiveRow();
+    armFirstPendingRow();
 }
 
 void SkedForm::initialUse(bool showMessage) {

@@ -117,14 +117,15 @@ private:
     // user says so; after a firing declined once, firings stop asking.
     bool mayReplaceCurrentFile(bool firing);
     WriteResult writeCurrentFile();
-    // The version of the current file that the table now stands for.
-    void noteFileVersion(bool readWhole);
+    // The version of the current file that the table now stands for, and why it was not read
+    // whole (empty when it was).
+    void noteFileVersion(const std::string& notWholeReason);
     void reportUnreadFile(const QString& path, const ReadResult& read);
 
     Context& context_;
     SkedTable table_;
     FileStamp knownVersion_;
-    bool readWhole_ = true;
+    QString notWholeReason_;
     bool firingMayAsk_ = true;
     bool firingFailureReported_ = false;
     bool savingAfterFiring_ = false;

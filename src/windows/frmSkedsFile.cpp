@@ -54,7 +54,7 @@ void frmSkeds::reOrder_Click() {
     const ReorderResult result = reorderSkeds(table_, file.toStdString());
     switch (result.status) {
     case ReorderResult::Status::Reordered:
-        noteFileVersion(true);
+        noteFileVersion({});
         return;
     case ReorderResult::Status::NothingToSort:
         return;
@@ -83,7 +83,7 @@ void frmSkeds::reOrder_Click() {
             QStringLiteral(" Re-order failed"));
         return;
     case ReorderResult::Status::ReadBackFailed:
-        noteFileVersion(true);
+        noteFileVersion({});
         warn(QStringLiteral("The re-ordered schedule was saved to\r\n%1\r\nbut could not be read "
                             "back (%2).\r\n\r\nThe table is as it was.")
                  .arg(file, fromStd(result.error)),
@@ -116,14 +116,13 @@ void frmSkeds::mLoadSkeds_Click() {
     basic.SkedFile = chosen;
     if (const auto name = skedNameFrom(chosen.toStdString()))
         basic.SkedName = fromStd(*name);
-    noteFileVersion(read.readWhole());
-    // A skipped first row must not fire again: the engine watches the first active row.
+    noteFileVersion(notWholeReason(read));
+    // A skipped first row must not fire again: the engine watches the first pending row.
     basic.AlarmIndex =
-        static_cast<std::int16_t>(table_.firstActiveRow().value_or(SkedTable::kSpare));
+        static_cast<std::int16_t>(table_.firstPendingRow().value_or(SkedTable::kSpare));
     Check1->setChecked(false);
     setFileText(basic.SkedFile);
-    if (!read.readWhole())
-        reportUnreadFile(chosen, read);
+    reportUnreadFile(chosen, read);
 }
 
 void frmSkeds::mSaveSked_Click() {
@@ -135,8 +134,11 @@ void frmSkeds::mSaveSked_Click() {
     if (isBlank(path) || isExtensionOnlyName(path))
         return;
     // The current file changes only once the table is in the new one, so a declined or failed
-    // save never sends the next Done to that file.
-    if (!mayOverwrite(chosen))
+    // save never sends the next Done to that file. Saving over the current file asks what Done
+    // would ask.
+    if (fileStamp(path) == fileStamp(basic.SkedFile.toStdString()) && fileStamp(path).exists
+            ? !mayReplaceCurrentFile(false)
+            : !mayOverwrite(chosen))
         return;
     const WriteResult written = writeSkedFile(path, table_);
     if (!written.ok) {
@@ -144,7 +146,7 @@ void frmSkeds::mSaveSked_Click() {
         return;
     }
     basic.SkedFile = chosen;
-    noteFileVersion(true);
+    noteFileVersion({});
     setFileText(basic.SkedFile);
     Check1->setChecked(false);
 }
@@ -160,47 +162,44 @@ bool frmSkeds::mayOverwrite(const QString& path) {
 ReadResult frmSkeds::readAtStartUp() {
     const QString path = context_.basic.SkedFile;
     const ReadResult read = readSkedFile(path.toStdString(), table_);
-    noteFileVersion(read.readWhole());
-    if (!read.readWhole())
-        reportUnreadFile(path, read);
+    noteFileVersion(notWholeReason(read));
+    reportUnreadFile(path, read);
     return read;
 }
 
 void frmSkeds::reportUnreadFile(const QString& path, const ReadResult& read) {
+    // A hand-written schedule without its end line loads as it always has; only its first save
+    // asks.
+    if (read.readWhole() || read.status == ReadStatus::NoEndLine)
+        return;
     if (read.status == ReadStatus::CannotOpen) {
-        warn(QStringLiteral("The schedule file\r\n%1\r\ncould not be read (%2).\r\n\r\n%3")
-                 .arg(path, fromStd(read.error), kKeptUnasked),
+        warn(QStringLiteral("The schedule file\r\n%1\r\n%2.\r\n\r\n%3")
+                 .arg(path, fromStd(notWholeReason(read)), kKeptUnasked),
              QStringLiteral(" Schedule not read"));
         return;
     }
-    const QString where = read.status == ReadStatus::RowsLeftUnread
-                              ? QStringLiteral("holds more than 40 skeds; reading stopped at "
-                                               "line %1:\r\n%2\r\n\r\nThe table holds the "
-                                               "first 40.")
-                              : QStringLiteral("could not be read past line %1:\r\n%2\r\n\r\n"
-                                               "The table holds the skeds above that line.");
-    warn(QStringLiteral("The schedule file\r\n%1\r\n").arg(path) +
-             where.arg(read.line).arg(fromStd(read.text)) + QStringLiteral(" ") + kKeptUnasked,
+    warn(QStringLiteral("The schedule file\r\n%1\r\n%2:\r\n%3\r\n\r\n%4")
+             .arg(path, fromStd(notWholeReason(read)), fromStd(read.text), kKeptUnasked),
          QStringLiteral(" Schedule not read whole"));
 }
 
-void frmSkeds::noteFileVersion(bool readWhole) {
+void frmSkeds::noteFileVersion(const std::string& notWholeReason) {
     knownVersion_ = fileStamp(context_.basic.SkedFile.toStdString());
-    readWhole_ = readWhole;
+    notWholeReason_ = fromStd(notWholeReason);
     firingMayAsk_ = true;
 }
 
 bool frmSkeds::mayReplaceCurrentFile(bool firing) {
     const QString path = context_.basic.SkedFile;
     const bool changed = fileStamp(path.toStdString()) != knownVersion_;
-    if (readWhole_ && !changed)
+    if (notWholeReason_.isEmpty() && !changed)
         return true;
     if (firing && !firingMayAsk_)
         return false;
     const QString why =
         changed ? QStringLiteral("was changed by another program since Tockmere last read or "
                                  "wrote it.")
-                : QStringLiteral("was not read to its end when it was opened.");
+                : notWholeReason_ + QStringLiteral(".");
     const bool yes =
         context_.dialogs.message(QStringLiteral("The schedule file\r\n%1\r\n%2\r\n\r\n%3")
                                      .arg(path, why, kReplaceQuestion),
@@ -214,7 +213,7 @@ bool frmSkeds::mayReplaceCurrentFile(bool firing) {
 WriteResult frmSkeds::writeCurrentFile() {
     const WriteResult written = writeSkedFile(context_.basic.SkedFile.toStdString(), table_);
     if (written.ok)
-        noteFileVersion(true);
+        noteFileVersion({});
     return written;
 }
 

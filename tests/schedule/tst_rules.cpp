@@ -41,6 +41,7 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     {"due",            [](const std::string& in) { return isDue(row(in), {"", piece(in, 2), {2026, 12, 5}}) ? "due" : "-"; }},
     // date,time
     {"key",            [](const std::string& in) { return text(reorderKey(row(in))); }},
+    {"never rings",    [](const std::string& in) { const std::string why = whyNeverRings(row(in)); return why.empty() ? "-" : why; }},
     {"number",         [](const std::string& in) { return number(LeadingNumber(in)); }},
     {"half even",      [](const std::string& in) { return number(roundHalfEven(std::stod(in))); }},
     {"int32",          [](const std::string& in) { return text(roundToInt32(std::stod(in))); }},
@@ -86,8 +87,9 @@ private slots:
         ruleRow("add days", "1 February back a day", "2026-02-01,-1", "2026-01-31");
         ruleRow("add days", "1 March back", "2024-03-01,-1|2026-03-01,-1|2000-03-01,-1|2100-03-01,-1", "2024-02-29|2026-02-28|2000-02-29|2100-02-28");
         ruleRow("add days", "month and year ends both ways, many days or none", "2026-12-05,0|2026-12-05,400|2026-12-05,-400|2026-03-02,-1|2027-01-01,-1|2026-12-31,1|2024-02-29,1|2026-02-28,1|2026-04-30,1|2026-05-01,-1", "2026-12-05|2028-01-09|2025-10-31|2026-03-01|2026-12-31|2027-01-01|2024-03-01|2026-03-01|2026-05-01|2026-04-30");
-        ruleRow("due", "the minute and the day", "12/05/26,1430,1429|12/05/26,1430,1430|12/04/26,2359,0000|12/06/26,0000,2359|12/05/30,0000,0000|12/05/29,0000,2359|5 Dec,2359,0000", "-|due|due|-|due|-|due");
+        ruleRow("due", "the minute and the day", "12/05/26,1430,1429|12/05/26,1430,1430|12/04/26,2359,0000|12/06/26,0000,2359|12/05/30,0000,0000|12/05/29,0000,2359|5 Dec,2359,0000", "-|due|due|-|due|-|-");
         ruleRow("due", "short times padded", "12/05/26,930,0929|12/05/26,930,0930|12/05/26,5,0005|12/05/26,9:30,2359|12/05/26,ab,2359|12/05/26,14 3,1430", "-|due|due|-|-|due");
+        ruleRow("never rings", "what keeps a filled row from ringing", "12/05/26,1430|12/05/26,|12/05/26, |31/12/26,1430|010130,1200|12/05/26,2400|12/05/26,1260|12/05/26,14h0|12/05/26,930|12/05/26, 930 |12/05/26,2359", "-|the time is missing|the time is missing|the date is not a date|the date is not a date|the time is not a time of day|the time is not a time of day|the time is not a time of day|-|-|-");
         ruleRow("key", "date and time", "12/05/26,1430|01/01/30,2359|02/29/04,0000", "2026-12-05 14:30|1930-01-01 23:59|2004-02-29 00:00");
         ruleRow("key", "no key", "01/01/04,2400|01/01/04,1260|01/01/04,930|01/01/04, 930|01/01/04,9:30|1/5/04,1200|01/05/2004,1200|02/29/03,1200", "-|-|-|-|-|-|-|-");
         ruleRow("number", "sign, blanks, decimals", "5|+3|-4|  7  |5.5|.5|12.|-0.5|90.09", "5|3|-4|7|5.5|0.5|12|-0.5|90.09");

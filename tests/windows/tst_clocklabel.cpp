@@ -80,7 +80,8 @@ private slots:
     }
 
     // A new text is drawn at once, only from its first changed character on, and what is drawn
-    // there turns the old picture into the new one; the same text draws nothing.
+    // there turns the old picture into the new one; a text that changes from its first character
+    // draws the whole label once, the same text draws nothing.
     void newTextRepaintsEnoughAtOnce_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
@@ -113,6 +114,10 @@ private slots:
         QCOMPARE(areas.areas.size(), paints > 0 ? 1 : 0);
         const QRegion area = areas.areas.value(0);
         QCOMPARE(area == QRegion(clock.rect()), paints == 2);
+        // Only a part drawn over the old picture says anything of the drawing itself; a whole
+        // label drawn afresh is what drawsAsAPlainLabel checks.
+        if (paints != 1)
+            return;
         clock.render(&shown, area.boundingRect().topLeft(), area);
         QImage fresh(clock.size(), QImage::Format_ARGB32_Premultiplied);
         clock.render(&fresh);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
 #include "ProgramRig.h"
+#include "frmAlarm.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRandomGenerator>
 
 #include <functional>
 #include <map>
@@ -43,7 +45,7 @@ class TestFrmSkeds : public QObject {
 private slots:
     // The table window's commands as the user drives them: the boxes they meet, the rows of the
     // current file afterwards ("same": not a byte changed), then AlarmIndex|current file|window
-    // shown|filled rows in the table|weekly switch|page 2 shown.
+    // shown|filled rows in the table|weekly switch|page 2 shown|an alarm shown.
     // clang-format off
     void fileCommands_data() {
         QTest::addColumn<QByteArray>("file");
@@ -54,33 +56,36 @@ private slots:
         const QByteArray three;
         const QStringList same = {"same"}, none;
         const QString replace = " Replace the schedule file?";
-        QTest::newRow("Done closes a gap, arms")      << three << QStringList{"row 1 ", "done"} << none << QStringList{"S|12/01/26|0800|done", " |12/07/26|1000|c"} << "2|skeds.dat|0|2|0|0";
-        QTest::newRow("Done keeps another's version") << three << QStringList{"disk", "done"} << QStringList{replace} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("... unless told to replace it") << three << QStringList{"disk", "answer yes", "done"} << QStringList{replace} << kThree << "1|skeds.dat|0|3|0|0";
-        QTest::newRow("Done on a file not read whole") << kBad << QStringList{"done"} << QStringList{replace} << same << "0|skeds.dat|1|1|0|0";
-        QTest::newRow("... replaced when told")       << kBad << QStringList{"answer yes", "done"} << QStringList{replace} << QStringList{" |12/06/26|0930|b"} << "0|skeds.dat|0|1|0|0";
-        QTest::newRow("Load arms the first active")   << three << QStringList{"load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0";
-        QTest::newRow("Load of a folder is refused")  << three << QStringList{"mkdir d.dat", "load d.dat"} << QStringList{" Schedule not loaded"} << same << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("Load of no file, then Done")   << three << QStringList{"load new.dat", "done"} << none << none << "40|new.dat|0|0|0|0";
-        QTest::newRow("Load of a file not read whole") << three << QStringList{"load bad.dat", "done"} << QStringList{" Schedule not read whole", replace} << QStringList{" |12/06/26|0930|b"} << "0|bad.dat|1|1|0|0";
-        QTest::newRow("Save as a new file")           << three << QStringList{"save new.dat", "done"} << none << kThree << "1|new.dat|0|3|0|0";
-        QTest::newRow("Save over a file: No")         << three << QStringList{"answer no", "save other.dat"} << QStringList{" File exists..."} << same << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("Save over a file: Yes")        << three << QStringList{"answer yes", "save other.dat"} << QStringList{" File exists..."} << kThree << "1|other.dat|1|3|0|0";
-        QTest::newRow("Save to a bare extension")     << three << QStringList{"save .DAT"} << none << same << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("read-only: Done")              << three << QStringList{"readonly skeds.dat", "done"} << QStringList{" Schedule not saved"} << same << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("read-only: Re-order")          << three << QStringList{"readonly skeds.dat", "reorder"} << QStringList{" Re-order failed"} << same << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("read-only: Save")              << three << QStringList{"readonly other.dat", "answer yes", "save other.dat"} << QStringList{" File exists...", " Schedule not saved"} << same << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("Re-order sorts and saves")     << three << QStringList{"row 0  |12/31/26|2300|late", "reorder"} << none << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/26|2300|late"} << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("Re-order: a date, no time")    << three << QStringList{"row 2 S|12/09/26||x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|2|0|0";
-        QTest::newRow("Clear Table: Cancel")          << three << QStringList{"weekly", "answer cancel", "clear"} << QStringList{" Erase all the sked information?"} << same << "1|skeds.dat|1|3|1|0";
-        QTest::newRow("Clear Table: OK")              << three << QStringList{"weekly", "clear"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "0|skeds.dat|1|0|1|0";
-        QTest::newRow("close box arms, stays open")   << three << QStringList{"row 1 S|12/06/26|0930|b", "close"} << none << same << "2|skeds.dat|1|3|0|0";
-        QTest::newRow("minimising arms")              << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "minimise"} << none << same << "40|skeds.dat|0|3|0|0";
-        QTest::newRow("Set Alarm restores it")        << three << QStringList{"minimise", "setalarm"} << none << same << "1|skeds.dat|1|3|0|0";
-        QTest::newRow("Save shows page 1")            << three << QStringList{"page2", "save new.dat"} << none << kThree << "1|new.dat|1|3|0|0";
-        QTest::newRow("Load shows page 1")            << three << QStringList{"page2", "load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0";
-        QTest::newRow("Re-order keeps the page")      << three << QStringList{"page2", "reorder"} << none << kThree << "1|skeds.dat|1|3|0|1";
-        QTest::newRow("Re-order: not a date")         << three << QStringList{"row 2  |12.09.26|1000|x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|3|0|0";
+        QTest::newRow("Done closes a gap, arms")      << three << QStringList{"row 1 ", "done"} << none << QStringList{"S|12/01/26|0800|done", " |12/07/26|1000|c"} << "2|skeds.dat|0|2|0|0|0";
+        QTest::newRow("Done keeps another's version") << three << QStringList{"disk", "done"} << QStringList{replace} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("... unless told to replace it") << three << QStringList{"disk", "answer yes", "done"} << QStringList{replace} << kThree << "1|skeds.dat|0|3|0|0|0";
+        QTest::newRow("Done on a file not read whole") << kBad << QStringList{"done"} << QStringList{replace} << same << "0|skeds.dat|1|1|0|0|0";
+        QTest::newRow("... replaced when told")       << kBad << QStringList{"answer yes", "done"} << QStringList{replace} << QStringList{" |12/06/26|0930|b"} << "0|skeds.dat|0|1|0|0|0";
+        QTest::newRow("Load arms the first active")   << three << QStringList{"load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0|0";
+        QTest::newRow("Load of a folder is refused")  << three << QStringList{"mkdir d.dat", "load d.dat"} << QStringList{" Schedule not loaded"} << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("Load of no file, then Done")   << three << QStringList{"load new.dat", "done"} << none << none << "40|new.dat|0|0|0|0|0";
+        QTest::newRow("Load of a file not read whole") << three << QStringList{"load bad.dat", "done"} << QStringList{" Schedule not read whole", replace} << QStringList{" |12/06/26|0930|b"} << "0|bad.dat|1|1|0|0|0";
+        QTest::newRow("Save as a new file")           << three << QStringList{"save new.dat", "done"} << none << kThree << "1|new.dat|0|3|0|0|0";
+        QTest::newRow("Save over a file: No")         << three << QStringList{"answer no", "save other.dat"} << QStringList{" File exists..."} << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("Save over a file: Yes")        << three << QStringList{"answer yes", "save other.dat"} << QStringList{" File exists..."} << kThree << "1|other.dat|1|3|0|0|0";
+        QTest::newRow("Save to a bare extension")     << three << QStringList{"save .DAT"} << none << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("read-only: Done")              << three << QStringList{"readonly skeds.dat", "done"} << QStringList{" Schedule not saved"} << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("read-only: Re-order")          << three << QStringList{"readonly skeds.dat", "reorder"} << QStringList{" Re-order failed"} << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("read-only: Save")              << three << QStringList{"readonly other.dat", "answer yes", "save other.dat"} << QStringList{" File exists...", " Schedule not saved"} << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("Re-order sorts and saves")     << three << QStringList{"row 0  |12/31/26|2300|late", "reorder"} << none << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/26|2300|late"} << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("Re-order: a date, no time")    << three << QStringList{"row 2 S|12/09/26||x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|2|0|0|0";
+        QTest::newRow("Clear Table: Cancel")          << three << QStringList{"weekly", "answer cancel", "clear"} << QStringList{" Erase all the sked information?"} << same << "1|skeds.dat|1|3|1|0|0";
+        QTest::newRow("Clear Table: OK")              << three << QStringList{"weekly", "clear"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "0|skeds.dat|1|0|1|0|0";
+        QTest::newRow("close box arms, stays open")   << three << QStringList{"row 1 S|12/06/26|0930|b", "close"} << none << same << "2|skeds.dat|1|3|0|0|0";
+        QTest::newRow("minimising arms")              << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "minimise"} << none << same << "40|skeds.dat|0|3|0|0|0";
+        QTest::newRow("Set Alarm restores it")        << three << QStringList{"minimise", "setalarm"} << none << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("Save shows page 1")            << three << QStringList{"page2", "save new.dat"} << none << kThree << "1|new.dat|1|3|0|0|0";
+        QTest::newRow("Load shows page 1")            << three << QStringList{"page2", "load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0|0";
+        QTest::newRow("Re-order keeps the page")      << three << QStringList{"page2", "reorder"} << none << kThree << "1|skeds.dat|1|3|0|1|0";
+        QTest::newRow("Re-order: not a date")         << three << QStringList{"row 2  |12.09.26|1000|x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("Re-order keeps another's version") << three << QStringList{"disk", "reorder"} << QStringList{replace} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("a done sked re-ordered into the armed row") << three << QStringList{"row 2 S|11/01/26|0800|older", "reorder", "tick"} << none << QStringList{"S|11/01/26|0800|older", "S|12/01/26|0800|done", " |12/06/26|0930|b"} << "2|skeds.dat|1|3|0|0|0";
+        QTest::newRow("Clear Table, then a tick")     << three << QStringList{"clear", "tick"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "40|skeds.dat|1|0|0|0|0";
     }
     // clang-format on
     void fileCommands() {
@@ -109,6 +114,7 @@ private slots:
             {"close",    [&](const QString&) { skeds.close(); }},
             {"minimise", [&](const QString&) { skeds.showMinimized(); }},
             {"done",     [&](const QString&) { skeds.cmdDone_Click(); }},
+            {"tick",     [&](const QString&) { rig.tickAt("09:00:01"); }},
             {"reorder",  [&](const QString&) { skeds.reOrder_Click(); }},
             {"load",     [&](const QString& a) { chosen(a); skeds.mLoadSkeds->trigger(); }},
             {"save",     [&](const QString& a) { chosen(a); skeds.mSaveSked->trigger(); }},
@@ -131,15 +137,56 @@ private slots:
         int filled = 0;
         for (int slot = 0; slot < SkedTable::kSlots; ++slot)
             filled += rig.table().isEmpty(slot) ? 0 : 1;
-        QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5|%6")
+        QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
                      .arg(rig.basic().AlarmIndex)
                      .arg(QFileInfo(rig.basic().SkedFile).fileName())
                      .arg(int(skeds.isVisible() && !skeds.isMinimized()))
                      .arg(filled)
                      .arg(rig.table().weekly())
-                     .arg(int(skeds.Check1->isChecked())),
+                     .arg(int(skeds.Check1->isChecked()))
+                     .arg(int(rig.program.alarm().isVisible())),
                  state);
         QCOMPARE(skeds.Label8->text(), rig.basic().SkedFile);
+    }
+
+    // A file the program did not read whole is replaced only when the user says Yes: not by a
+    // firing, Done, Save over it or Re-order. What the user meets (the question's reason, or
+    // what Re-order says), then whether the bytes were kept, and after Yes to Done.
+    // clang-format off
+    void notWholeFiles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("seen");
+        QByteArray random(4096, 0);
+        QRandomGenerator(5).fillRange(reinterpret_cast<quint32*>(random.data()), random.size() / 4);
+        const QString sked = "line 1 is not a sked.", reorder = "Re-order: Sked 1 has the date";
+        QTest::newRow("no end line")    << QByteArray("S 12/01/26    0800  done\r\n  12/04/26    0930  missed\r\n  12/31/29    2359  far\r\n") << QStringList{"fired", "has no end line.", "has no end line.", "has no end line.", "has no end line.", "kept", "replaced"};
+        QTest::newRow("random bytes")   << random << QStringList{sked, sked, reorder, "kept", "replaced"};
+        QTest::newRow("one long line")  << QByteArray(100000, 'x') << QStringList{sked, sked, reorder, "kept", "replaced"};
+        QTest::newRow("not a schedule") << QByteArray("Dear op,\nthe net moves to 14.047.\n") << QStringList{sked, sked, "Re-order: Both Date and Time must be filled in. Re-order failed.", "kept", "replaced"};
+    }
+    // clang-format on
+    void notWholeFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, seen);
+        Rig rig(file);
+        QStringList saw;
+        rig.tickAt("09:00:01");
+        if (rig.program.alarm().isVisible())
+            saw << "fired";
+        rig.skeds().cmdDone_Click();
+        rig.dialogs.fileAnswers << rig.path();
+        rig.skeds().mSaveSked->trigger();
+        rig.skeds().reOrder_Click();
+        for (const FakeDialogs::Shown& box : std::exchange(rig.dialogs.shown, {}))
+            if (!box.fileDialog)
+                saw << (box.title == " Replace the schedule file?"
+                            ? box.text.split("\r\n").value(2)
+                            : "Re-order: " + box.text.section(u'"', 0, 0).trimmed());
+        saw << (readBytes(rig.path()) == file ? "kept" : "replaced");
+        rig.dialogs.answers << Dialogs::Answer::Yes;
+        rig.skeds().cmdDone_Click();
+        saw << (readBytes(rig.path()) == file ? "kept" : "replaced");
+        QCOMPARE(saw, seen);
     }
 
     // Which page shows (the four controls of slots 0, 19, 20, 39 and the spare 40) and its
@@ -175,10 +222,8 @@ private slots:
         Rig rig;
         frmSkeds& skeds = rig.skeds();
         rig.table().blank(0, 39);
-        skeds.SkedDate[0]->setFocus(Qt::TabFocusReason);          // today
-        skeds.SkedDate[1]->setFocus(Qt::ActiveWindowFocusReason); // nothing
-        skeds.SkedDate[3]->setFocus(Qt::OtherFocusReason);        // nothing
-        QTest::mouseClick(skeds.SkedDate[1], Qt::LeftButton);     // the date above
+        skeds.SkedDate[0]->setFocus(Qt::TabFocusReason);      // today
+        QTest::mouseClick(skeds.SkedDate[1], Qt::LeftButton); // the date above
         rig.table().setTime(1, "0930");
         skeds.WeeklyCheck->click();
         QTest::mouseClick(skeds.SkedDate[2], Qt::LeftButton); // a week on, with the time above
@@ -186,12 +231,14 @@ private slots:
         skeds.Skip[2]->click();
         skeds.Skip[1]->click();
         skeds.SkedDate[1]->clear();
-        QTest::keyClick(skeds.SkedDate[1], Qt::Key_Space);    // a blank date clears the skip
-        skeds.SkedDate[3]->setFocus(Qt::BacktabFocusReason);  // the date above
-        skeds.SkedDate[4]->setFocus(Qt::ShortcutFocusReason); // and again
-        QCOMPARE(describeRows(rig.table(), 5),
+        QTest::keyClick(skeds.SkedDate[1], Qt::Key_Space);        // a blank date clears the skip
+        skeds.SkedDate[3]->setFocus(Qt::BacktabFocusReason);      // the date above
+        skeds.SkedDate[4]->setFocus(Qt::ShortcutFocusReason);     // and again
+        skeds.SkedDate[5]->setFocus(Qt::ActiveWindowFocusReason); // nothing
+        skeds.SkedDate[6]->setFocus(Qt::OtherFocusReason);        // nothing
+        QCOMPARE(describeRows(rig.table(), 7),
                  (QStringList{" |12/05/26||", " | |0930|", "S|12/12/26|0930|typed", " |12/12/26||",
-                              " |12/12/26||"}));
+                              " |12/12/26||", " |||", " |||"}));
     }
 
     // Printing asks first; a printer that fails offers the same listing as a PDF file.
