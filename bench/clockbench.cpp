@@ -12,7 +12,8 @@
 // the program. Run it through bench/run-clockbench.sh, which prepares a settings folder and a
 // schedule file so that start-up shows no message.
 #include "QtProgram.h"
-#include "SkedForm.h"
+#include "ClockLabel.h"
+#include "MainWindow.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -133,7 +134,7 @@ int main(int argc, char* argv[]) {
     TockmereApplication app(argc, argv);
     QtProgram desktop;
     Program& program = desktop.program;
-    PaintTimer real(program.main().lblTime);
+    PaintTimer real(program.mainWindow().findChild<ClockLabel*>(QStringLiteral("clockLabel")));
     program.start();
 
     runFor(2); // let start-up settle before counting

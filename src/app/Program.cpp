@@ -3,81 +3,125 @@
 
 #include "Program.h"
 
-#include "SkedForm.h"
-#include "frmAlarm.h"
-#include "frmSkeds.h"
-#include "frmStopWatch.h"
+#include "AlarmWindow.h"
+#include "MainWindow.h"
+#include "ScheduleWindow.h"
+#include "SettingsKeys.h"
+#include "StopwatchWindow.h"
+#include "Text.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTimer>
-
-namespace {
-
-// The window in `slot`, created hidden when it does not exist (any more).
-template <typename Window, typename... Args> Window& single(QPointer<Window>& slot, Args&... args) {
-    if (!slot)
-        slot = new Window(args...);
-    return *slot;
-}
-
-} // namespace
 
 Program::Program(Clock& clock, ClockHealth& clockHealth, SettingsStore& settings, Dialogs& dialogs,
                  Sound& sound, Printer& printer, HelpViewer& help, QString programDir)
-    : settings_(settings, dialogs), context_{clock,   clockHealth, settings_, dialogs, sound,
-                                             printer, help,        basic_,    *this} {
-    basic_.programDir = std::move(programDir);
+    : settings_(settings, dialogs), dialogs_(dialogs), programDir_(std::move(programDir)),
+      options_(settings_), schedule_(dialogs),
+      engine_(clock, clockHealth, dialogs, sound, schedule_, options_, programDir_),
+      mainWindow_(new MainWindow(options_, schedule_, engine_, dialogs)),
+      scheduleWindow_(new ScheduleWindow(schedule_, options_, dialogs, printer, help, clock,
+                                         settings_, programDir_)) {
+    connect(mainWindow_, &MainWindow::scheduleRequested, scheduleWindow_, &ScheduleWindow::present);
+    connect(mainWindow_, &MainWindow::stopwatchRequested, this, &Program::showStopwatch);
+    connect(mainWindow_, &MainWindow::closeRequested, this, [this] {
+        storeClosingState();
+        endProgram();
+    });
+    connect(scheduleWindow_, &ScheduleWindow::armRequested, &engine_, &AlarmEngine::armFromTable);
+    connect(&engine_, &AlarmEngine::timeShown, scheduleWindow_, &ScheduleWindow::showClock);
+    connect(&engine_, &AlarmEngine::skedFired, this,
+            [this](const QString& title, const QString& text) {
+                if (options_.isOn(Options::Switch::AlarmPopUp))
+                    alarmWindow().showAlarm(title, text);
+            });
 }
 
 Program::~Program() {
-    delete stopWatch_;
-    delete alarm_;
-    delete skeds_;
-    delete main_;
+    delete stopwatchWindow_;
+    delete alarmWindow_;
+    delete scheduleWindow_;
+    delete mainWindow_;
 }
 
 void Program::start(const QString& skedFile) {
-    main().Form_Load(skedFile);
-    main().show();
+    options_.restore();
+    mainWindow_->restore();
+    QString path = skedFile.isEmpty()
+                       ? options_.read(SettingsKeys::kPlannexFile, QStringLiteral("skeds.dat"))
+                       : skedFile;
+    engine_.checkOffsetAtStart();
+    if (isBlank(path.toStdString()))
+        path = programDir_ + QDir::separator() + QStringLiteral("skeds.dat");
+    const ReadStatus read = schedule_.openAtStart(path).status;
+    // A file that is there but could not be opened has been reported already; the initial-use
+    // message is for a first start without a schedule.
+    if (read == ReadStatus::Missing)
+        dialogs_.message(QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
+                         Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
+    if (!schedule_.loadedAtStart())
+        mainWindow_->showNoSchedule();
+    engine_.start();
+    mainWindow_->show();
     // What the start-up does not show waits until the window is on the screen.
-    QTimer::singleShot(0, &main(), [this] { main().afterShown(); });
+    QTimer::singleShot(0, mainWindow_, [this] {
+        mainWindow_->afterShown();
+        scheduleWindow_->ensureControls();
+    });
 }
 
 void Program::endOnSignal() {
     settings_.setQuiet(true);
     // The closing steps themselves: the window may not be shown yet when a signal comes during
     // the start-up's questions, and a window never shown takes no close request.
-    main().Form_Unload();
+    storeClosingState();
+    endProgram();
 }
 
 void Program::storeForSessionEnd() {
     settings_.setQuiet(true);
-    main().storeClosingState();
+    storeClosingState();
     settings_.setQuiet(false);
 }
 
 void Program::bringForward() {
-    SkedForm& window = main();
-    if (window.isMinimized())
-        window.showNormal();
+    if (mainWindow_->isMinimized())
+        mainWindow_->showNormal();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+}
+
+MainWindow& Program::mainWindow() {
+    return *mainWindow_;
+}
+
+ScheduleWindow& Program::scheduleWindow() {
+    return *scheduleWindow_;
+}
+
+AlarmWindow& Program::alarmWindow() {
+    if (!alarmWindow_)
+        alarmWindow_ = new AlarmWindow(options_, settings_);
+    return *alarmWindow_;
+}
+
+StopwatchWindow& Program::stopwatchWindow() {
+    if (!stopwatchWindow_)
+        stopwatchWindow_ = new StopwatchWindow;
+    return *stopwatchWindow_;
+}
+
+void Program::showStopwatch() {
+    StopwatchWindow& window = stopwatchWindow();
+    window.show();
     window.raise();
     window.activateWindow();
 }
 
-SkedForm& Program::main() {
-    return single(main_, context_);
-}
-
-frmSkeds& Program::skeds() {
-    return single(skeds_, context_);
-}
-
-frmAlarm& Program::alarm() {
-    return single(alarm_, context_);
-}
-
-frmStopWatch& Program::stopWatch() {
-    return single(stopWatch_);
+void Program::storeClosingState() {
+    mainWindow_->storePlace();
+    options_.store(SettingsKeys::kPlannexFile, schedule_.path());
+    scheduleWindow_->storeLayout();
 }
 
 void Program::endProgram() {
@@ -85,7 +129,8 @@ void Program::endProgram() {
     // The windows go without their closing steps, so none of them can refuse. They are only
     // hidden here and deleted with the program: a box that waits for an answer in one of them
     // is still on the stack, and ends with the loop that exit() ends.
-    for (QWidget* window : std::initializer_list<QWidget*>{stopWatch_, alarm_, skeds_, main_}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{stopwatchWindow_, alarmWindow_,
+                                                           scheduleWindow_, mainWindow_}) {
         if (window)
             window->hide();
     }

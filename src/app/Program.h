@@ -3,30 +3,34 @@
 
 #pragma once
 
-#include "BasicModule.h"
-#include "Context.h"
+#include "AlarmEngine.h"
+#include "HelpViewer.h"
+#include "Options.h"
+#include "Printer.h"
+#include "Schedule.h"
 #include "TellingSettings.h"
 
 #include <QPointer>
 #include <QString>
 
-class SkedForm;
-class frmAlarm;
-class frmSkeds;
-class frmStopWatch;
+class AlarmWindow;
+class MainWindow;
+class ScheduleWindow;
+class StopwatchWindow;
 
-// Owns the program-wide values and the windows, and hands the services to every window.
-// Each window is created hidden on first touch and created afresh after it was destroyed.
-class Program final : public Forms {
+// The program: the outside services it is given, the options, the schedule, the alarm engine
+// and the windows that show them, wired together. The alarm and stopwatch windows are created
+// when first needed, and afresh after their close box destroyed them.
+class Program final : public QObject {
+    Q_OBJECT
+
 public:
     Program(Clock& clock, ClockHealth& clockHealth, SettingsStore& settings, Dialogs& dialogs,
             Sound& sound, Printer& printer, HelpViewer& help, QString programDir);
     ~Program() override;
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
 
-    // Runs the main window's start-up and shows it; `skedFile`, when given, is the schedule to
-    // start with in place of the stored one.
+    // The start-up, then the main window shown; `skedFile`, when given, is the schedule to start
+    // with in place of the stored one.
     void start(const QString& skedFile = QString());
     // Ends the program through the main window's closing steps, as its close box does; for
     // a termination signal, with nobody there to answer a box.
@@ -35,23 +39,32 @@ public:
     void storeForSessionEnd();
     // Another start of the program asked this one to come forward.
     void bringForward();
-
-    SkedForm& main() override;
-    frmSkeds& skeds() override;
-    frmAlarm& alarm() override;
-    frmStopWatch& stopWatch() override;
-    void endProgram() override;
-
-    BasicModule& basic() { return basic_; }
     bool ended() const { return ended_; }
 
+    Options& options() { return options_; }
+    Schedule& schedule() { return schedule_; }
+    AlarmEngine& engine() { return engine_; }
+    MainWindow& mainWindow();
+    ScheduleWindow& scheduleWindow();
+    AlarmWindow& alarmWindow();
+    StopwatchWindow& stopwatchWindow();
+
 private:
-    BasicModule basic_;
+    void showStopwatch();
+    // The window's place, the schedule's path and the table window's layout, for the next run.
+    void storeClosingState();
+    // Ends at once: the other windows go without their own closing steps.
+    void endProgram();
+
     TellingSettings settings_;
-    Context context_;
-    QPointer<SkedForm> main_;
-    QPointer<frmSkeds> skeds_;
-    QPointer<frmAlarm> alarm_;
-    QPointer<frmStopWatch> stopWatch_;
+    Dialogs& dialogs_;
+    QString programDir_;
+    Options options_;
+    Schedule schedule_;
+    AlarmEngine engine_;
+    QPointer<MainWindow> mainWindow_;
+    QPointer<ScheduleWindow> scheduleWindow_;
+    QPointer<AlarmWindow> alarmWindow_;
+    QPointer<StopwatchWindow> stopwatchWindow_;
     bool ended_ = false;
 };

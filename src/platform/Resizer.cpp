@@ -27,9 +27,10 @@ std::optional<int> storedTwips(const SettingsStore& settings, const QString& app
 
 } // namespace
 
-Resizer::Resizer(QWidget* window, QWidget* client, QSize designedClient, SettingsStore& settings)
+Resizer::Resizer(QWidget* window, QWidget* client, QSize designedClient, SettingsStore& settings,
+                 QString section)
     : QObject(window), window_(window), client_(client), designedClient_(designedClient),
-      settings_(settings) {
+      settings_(settings), section_(std::move(section)) {
     client_->installEventFilter(this);
 }
 
@@ -74,7 +75,7 @@ bool Resizer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Resizer::restoreLayout(const QString& application) {
-    const QString section = window_->objectName();
+    const QString& section = section_;
     const auto left = storedTwips(settings_, application, section, QLatin1String("Left"));
     const auto top = storedTwips(settings_, application, section, QLatin1String("Top"));
     const auto width = storedTwips(settings_, application, section, QLatin1String("Width"));
@@ -86,7 +87,7 @@ void Resizer::restoreLayout(const QString& application) {
 }
 
 void Resizer::storeLayout(const QString& application) {
-    const QString section = window_->objectName();
+    const QString& section = section_;
     const QRect normal(window_->pos(), window_->size());
     auto save = [&](const char* key, int pixels) {
         settings_.save(application, section, QLatin1String(key),

@@ -14,13 +14,13 @@ class QWidget;
 
 // Keeps a window's controls in proportion: every child of the client area is moved, sized and
 // given a font scaled by the client area's size relative to its designed size. It also stores and
-// restores the window's place and size in the settings store, in twips, in a section named after
-// the window's objectName.
+// restores the window's place and size in the settings store, in twips, in the section given.
 class Resizer : public QObject {
     Q_OBJECT
 
 public:
-    Resizer(QWidget* window, QWidget* client, QSize designedClient, SettingsStore& settings);
+    Resizer(QWidget* window, QWidget* client, QSize designedClient, SettingsStore& settings,
+            QString section);
 
     // Takes the current geometry and font of every child of the client area as designed.
     void captureDesign();
@@ -44,5 +44,6 @@ private:
     QWidget* client_;
     QSize designedClient_;
     SettingsStore& settings_;
+    QString section_;
     QHash<QWidget*, Design> design_;
 };

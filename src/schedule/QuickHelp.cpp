@@ -3,7 +3,7 @@
 
 #include "QuickHelp.h"
 
-#include "LeadingNumber.h"
+#include "Numbers.h"
 
 #include <vector>
 

@@ -119,6 +119,6 @@ std::string whyNeverRings(const SkedEntry& row) {
 
 bool isDue(const SkedEntry& row, const ShownValues& shown) {
     const auto date = readSkedDate(row.date);
-    return date && (*date < shown.ShownDate ||
-                    (*date == shown.ShownDate && shown.ShownHHMM >= comparableTime(row.time)));
+    return date &&
+           (*date < shown.date || (*date == shown.date && shown.hhmm >= comparableTime(row.time)));
 }

@@ -32,9 +32,9 @@ std::string skedDateText(CivilDate date);
 
 // What one clock tick shows, in the chosen time base.
 struct ShownValues {
-    std::string ShownTime; // hh:mm:ss
-    std::string ShownHHMM; // hhmm
-    CivilDate ShownDate;
+    std::string time; // hh:mm:ss
+    std::string hhmm; // hhmm
+    CivilDate date;
 };
 
 // Local time as it stands, or in UTC mode shifted by `offsetMinutes` (at most a day either way),

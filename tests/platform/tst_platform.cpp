@@ -140,7 +140,7 @@ private slots:
         auto* field = new QWidget(&window);
         field->setGeometry(45, 60, 73, 19);
         field->setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-        Resizer resizer(&window, &window, QSize(640, 480), settings);
+        Resizer resizer(&window, &window, QSize(640, 480), settings, QStringLiteral("frmAlarm"));
         resizer.captureDesign();
         resizer.restoreLayout(QStringLiteral("Tockmere"));
         window.show(); // the client area's size reaches the resizer

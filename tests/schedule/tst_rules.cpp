@@ -3,7 +3,7 @@
 
 #include "ClockSync.h"
 #include "DateEntry.h"
-#include "LeadingNumber.h"
+#include "Numbers.h"
 #include "QuickHelp.h"
 #include "Reorder.h"
 #include "SkedName.h"
@@ -29,7 +29,7 @@ template <typename T> std::string text(const std::optional<T>& value) { return v
 std::string number(double value) { return QByteArray::number(value).toStdString(); }
 std::string piece(const std::string& in, int index) { return QString::fromStdString(in).section(u',', index, index).toStdString(); }
 SkedEntry row(const std::string& in) { return {piece(in, 0), piece(in, 1), "m", false}; }
-QString shown(const QDateTime& t, bool utc, int offset) { const ShownValues v = shownValues({t.date().year(), t.date().month(), t.date().day()}, {t.time().hour(), t.time().minute(), t.time().second()}, utc, offset); return QString::fromStdString(v.ShownTime + ' ' + v.ShownHHMM + ' ' + text(v.ShownDate)); }
+QString shown(const QDateTime& t, bool utc, int offset) { const ShownValues v = shownValues({t.date().year(), t.date().month(), t.date().day()}, {t.time().hour(), t.time().minute(), t.time().second()}, utc, offset); return QString::fromStdString(v.time + ' ' + v.hhmm + ' ' + text(v.date)); }
 
 const std::map<QString, std::function<std::string(const std::string&)>> kRules = {
     {"date",           [](const std::string& in) { return text(readSkedDate(in)); }},
@@ -42,7 +42,7 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     // date,time
     {"key",            [](const std::string& in) { return text(reorderKey(row(in))); }},
     {"never rings",    [](const std::string& in) { const std::string why = whyNeverRings(row(in)); return why.empty() ? "-" : why; }},
-    {"number",         [](const std::string& in) { return number(LeadingNumber(in)); }},
+    {"number",         [](const std::string& in) { return number(leadingNumber(in)); }},
     {"half even",      [](const std::string& in) { return number(roundHalfEven(std::stod(in))); }},
     {"int32",          [](const std::string& in) { return text(roundToInt32(std::stod(in))); }},
     // minutes=as stored

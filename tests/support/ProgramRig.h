@@ -8,13 +8,15 @@
 #include "FakePrinter.h"
 #include "FakeSettings.h"
 #include "FakeServices.h"
+#include "MainWindow.h"
 #include "Program.h"
+#include "ScheduleWindow.h"
 #include "SkedFile.h"
-#include "SkedForm.h"
 #include "SkedRows.h"
-#include "frmSkeds.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,10 +36,25 @@ struct ProgramRig {
     FakeClockHealth clockHealth;
     Program program{clock, clockHealth, settings, dialogs, sound, printer, help, dir.path()};
 
-    BasicModule& basic() { return program.basic(); }
-    SkedForm& form() { return program.main(); }
-    frmSkeds& skeds() { return program.skeds(); }
-    SkedTable& table() { return program.skeds().table(); }
+    Schedule& schedule() { return program.schedule(); }
+    AlarmEngine& engine() { return program.engine(); }
+    MainWindow& form() { return program.mainWindow(); }
+    ScheduleWindow& skeds() { return program.scheduleWindow(); }
+    SkedTable& table() { return program.schedule().table(); }
+    // A control of the main window or of the table window, by its name.
+    template <typename Control = QWidget> Control* main(const QString& name) {
+        Control* control = form().findChild<Control*>(name);
+        if (!control)
+            qFatal("the main window has no %s", qPrintable(name));
+        return control;
+    }
+    template <typename Control = QWidget> Control* inTable(const QString& name) {
+        skeds().ensureControls();
+        Control* control = skeds().findChild<Control*>(name);
+        if (!control)
+            qFatal("the table window has no %s", qPrintable(name));
+        return control;
+    }
     QString path(const QString& name = QStringLiteral("skeds.dat")) const {
         return dir.filePath(name);
     }
@@ -63,7 +80,7 @@ struct ProgramRig {
     }
     // "Set Alarm", with the table window shown and active as the user sees it.
     void open() {
-        form().Command1->click();
+        main<QPushButton>(QStringLiteral("setAlarmButton"))->click();
         QVERIFY(QTest::qWaitForWindowExposed(&skeds()));
         QApplication::setActiveWindow(&skeds());
         QVERIFY(QTest::qWaitForWindowActive(&skeds()));
@@ -74,7 +91,7 @@ struct ProgramRig {
         const QDate day = clock.utcNow().date();
         clock.setUtc(when.size() == 8 ? QDateTime(day, QTime::fromString(when), Qt::UTC)
                                       : QDateTime::fromString(when + u'Z', Qt::ISODate));
-        form().Timer1_Timer();
+        engine().tick();
     }
     // The titles of every box and prompt shown so far (not the file dialogs), and forgets them.
     QStringList shownTitles() {

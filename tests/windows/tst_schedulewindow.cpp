@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
 #include "ProgramRig.h"
-#include "frmAlarm.h"
+#include "AlarmWindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -39,7 +39,7 @@ struct Rig : ProgramRig {
 
 } // namespace
 
-class TestFrmSkeds : public QObject {
+class TestScheduleWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -96,7 +96,10 @@ private slots:
         QFETCH(QString, state);
         Rig rig(file);
         const QByteArray before = readBytes(rig.path());
-        frmSkeds& skeds = rig.skeds();
+        ScheduleWindow& skeds = rig.skeds();
+        auto click = [&rig](const char* name) {
+            rig.inTable<QAbstractButton>(name)->click();
+        };
         auto chosen = [&](const QString& name) {
             rig.dialogs.fileAnswers << rig.path(name);
         };
@@ -107,17 +110,17 @@ private slots:
             {"mkdir",    [&](const QString& a) { QDir(rig.dir.path()).mkdir(a); }},
             {"readonly", [&](const QString& a) { QFile::setPermissions(rig.path(a), QFile::ReadOwner); }},
             {"answer",   [&](const QString& a) { rig.dialogs.answers << (a == u"yes" ? Dialogs::Answer::Yes : a == u"cancel" ? Dialogs::Answer::Cancel : Dialogs::Answer::No); }},
-            {"weekly",   [&](const QString&) { skeds.WeeklyCheck->click(); }},
-            {"page2",    [&](const QString&) { skeds.Check1->click(); }},
-            {"setalarm", [&](const QString&) { rig.form().Command1->click(); }},
-            {"clear",    [&](const QString&) { skeds.Command1->click(); }},
+            {"weekly",   [&](const QString&) { click("weeklyCheck"); }},
+            {"page2",    [&](const QString&) { click("pageSwitch"); }},
+            {"setalarm", [&](const QString&) { rig.main<QPushButton>("setAlarmButton")->click(); }},
+            {"clear",    [&](const QString&) { click("clearButton"); }},
             {"close",    [&](const QString&) { skeds.close(); }},
             {"minimise", [&](const QString&) { skeds.showMinimized(); }},
-            {"done",     [&](const QString&) { skeds.cmdDone_Click(); }},
+            {"done",     [&](const QString&) { click("doneButton"); }},
             {"tick",     [&](const QString&) { rig.tickAt("09:00:01"); }},
-            {"reorder",  [&](const QString&) { skeds.reOrder_Click(); }},
-            {"load",     [&](const QString& a) { chosen(a); skeds.mLoadSkeds->trigger(); }},
-            {"save",     [&](const QString& a) { chosen(a); skeds.mSaveSked->trigger(); }},
+            {"reorder",  [&](const QString&) { click("reorderButton"); }},
+            {"load",     [&](const QString& a) { chosen(a); rig.inTable<QAction>("loadAction")->trigger(); }},
+            {"save",     [&](const QString& a) { chosen(a); rig.inTable<QAction>("saveAction")->trigger(); }},
         };
         // clang-format on
         for (const QString& action : actions)
@@ -127,7 +130,7 @@ private slots:
             QCOMPARE(readBytes(rig.path()), before);
         } else {
             SkedTable onDisk;
-            QVERIFY(readSkedFile(rig.basic().SkedFile.toStdString(), onDisk).status !=
+            QVERIFY(readSkedFile(rig.schedule().path().toStdString(), onDisk).status !=
                     ReadStatus::CannotOpen);
             for (QString& row : rows)
                 row = describe(entryFrom(row));
@@ -138,15 +141,15 @@ private slots:
         for (int slot = 0; slot < SkedTable::kSlots; ++slot)
             filled += rig.table().isEmpty(slot) ? 0 : 1;
         QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
-                     .arg(rig.basic().AlarmIndex)
-                     .arg(QFileInfo(rig.basic().SkedFile).fileName())
+                     .arg(rig.schedule().armedRow())
+                     .arg(QFileInfo(rig.schedule().path()).fileName())
                      .arg(int(skeds.isVisible() && !skeds.isMinimized()))
                      .arg(filled)
                      .arg(rig.table().weekly())
-                     .arg(int(skeds.Check1->isChecked()))
-                     .arg(int(rig.program.alarm().isVisible())),
+                     .arg(int(rig.inTable<QCheckBox>("pageSwitch")->isChecked()))
+                     .arg(int(rig.program.alarmWindow().isVisible())),
                  state);
-        QCOMPARE(skeds.Label8->text(), rig.basic().SkedFile);
+        QCOMPARE(rig.inTable<QLabel>("fileLabel")->text(), rig.schedule().path());
     }
 
     // A file the program did not read whole is replaced only when the user says Yes: not by a
@@ -171,12 +174,12 @@ private slots:
         Rig rig(file);
         QStringList saw;
         rig.tickAt("09:00:01");
-        if (rig.program.alarm().isVisible())
+        if (rig.program.alarmWindow().isVisible())
             saw << "fired";
-        rig.skeds().cmdDone_Click();
+        rig.inTable<QPushButton>("doneButton")->click();
         rig.dialogs.fileAnswers << rig.path();
-        rig.skeds().mSaveSked->trigger();
-        rig.skeds().reOrder_Click();
+        rig.inTable<QAction>("saveAction")->trigger();
+        rig.inTable<QPushButton>("reorderButton")->click();
         for (const FakeDialogs::Shown& box : std::exchange(rig.dialogs.shown, {}))
             if (!box.fileDialog)
                 saw << (box.title == " Replace the schedule file?"
@@ -184,7 +187,7 @@ private slots:
                             : "Re-order: " + box.text.section(u'"', 0, 0).trimmed());
         saw << (readBytes(rig.path()) == file ? "kept" : "replaced");
         rig.dialogs.answers << Dialogs::Answer::Yes;
-        rig.skeds().cmdDone_Click();
+        rig.inTable<QPushButton>("doneButton")->click();
         saw << (readBytes(rig.path()) == file ? "kept" : "replaced");
         QCOMPARE(saw, seen);
     }
@@ -193,23 +196,28 @@ private slots:
     // captions: at first, ticked, and after Set Alarm.
     void pages() {
         Rig rig;
-        frmSkeds& skeds = rig.skeds();
-        auto seen = [&skeds] {
+        auto field = [&rig](const char* name, int slot) {
+            return rig.inTable(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(slot));
+        };
+        auto pageSwitch = rig.inTable<QCheckBox>("pageSwitch");
+        auto seen = [&] {
             QString shown;
             for (int slot : {0, 19, 20, 39, 40})
                 shown += QString::number(
-                    skeds.Skip[slot]->isVisible() + skeds.SkedDate[slot]->isVisible() +
-                    skeds.SkedTime[slot]->isVisible() + skeds.SkedWith[slot]->isVisible());
-            return shown + u' ' + skeds.SkedDate[0]->text() + skeds.Check1->text() +
-                   skeds.windowTitle() + skeds.Skip[40]->text() +
-                   skeds.SkedDate[20]->palette().base().color().name();
+                    field("skip", slot)->isVisible() + field("date", slot)->isVisible() +
+                    field("time", slot)->isVisible() + field("message", slot)->isVisible());
+            return shown + u' ' + qobject_cast<QLineEdit*>(field("date", 0))->text() +
+                   pageSwitch->text() + rig.skeds().windowTitle() +
+                   qobject_cast<QCheckBox*>(field("skip", 40))->text() +
+                   field("date", 20)->palette().base().color().name();
         };
         rig.table().setWeekly(2); // from a file: off, but kept
         rig.tickAt("09:00:05");
-        QStringList saw{seen() + QString::number(skeds.WeeklyCheck->checkState()) +
-                        skeds.Label9->text()};
-        skeds.Check1->click();
-        saw << seen() << (rig.form().Command1->click(), seen());
+        QStringList saw{seen() +
+                        QString::number(rig.inTable<QCheckBox>("weeklyCheck")->checkState()) +
+                        rig.inTable<QLabel>("clockLabel")->text()};
+        pageSwitch->click();
+        saw << seen() << (rig.main<QPushButton>("setAlarmButton")->click(), seen());
         QCOMPARE(saw,
                  (QStringList{"44000 12/01/26Skeds 1 to 20   Schedules Page1dummy#e0e0e0109:00:05",
                               "00440 12/01/26Skeds 21 to 40   Schedules page 2dummy#e0e0e0",
@@ -220,22 +228,27 @@ private slots:
     // the window leaves an emptied date empty.
     void dateEntry() {
         Rig rig;
-        frmSkeds& skeds = rig.skeds();
+        auto date = [&rig](int slot) {
+            return rig.inTable<QLineEdit>(QStringLiteral("date_%1").arg(slot));
+        };
+        auto skip = [&rig](int slot) {
+            return rig.inTable<QCheckBox>(QStringLiteral("skip_%1").arg(slot));
+        };
         rig.table().blank(0, 39);
-        skeds.SkedDate[0]->setFocus(Qt::TabFocusReason);      // today
-        QTest::mouseClick(skeds.SkedDate[1], Qt::LeftButton); // the date above
+        date(0)->setFocus(Qt::TabFocusReason);      // today
+        QTest::mouseClick(date(1), Qt::LeftButton); // the date above
         rig.table().setTime(1, "0930");
-        skeds.WeeklyCheck->click();
-        QTest::mouseClick(skeds.SkedDate[2], Qt::LeftButton); // a week on, with the time above
-        QTest::keyClicks(skeds.SkedWith[2], QStringLiteral("typed"));
-        skeds.Skip[2]->click();
-        skeds.Skip[1]->click();
-        skeds.SkedDate[1]->clear();
-        QTest::keyClick(skeds.SkedDate[1], Qt::Key_Space);        // a blank date clears the skip
-        skeds.SkedDate[3]->setFocus(Qt::BacktabFocusReason);      // the date above
-        skeds.SkedDate[4]->setFocus(Qt::ShortcutFocusReason);     // and again
-        skeds.SkedDate[5]->setFocus(Qt::ActiveWindowFocusReason); // nothing
-        skeds.SkedDate[6]->setFocus(Qt::OtherFocusReason);        // nothing
+        rig.inTable<QCheckBox>("weeklyCheck")->click();
+        QTest::mouseClick(date(2), Qt::LeftButton); // a week on, with the time above
+        QTest::keyClicks(rig.inTable<QLineEdit>("message_2"), QStringLiteral("typed"));
+        skip(2)->click();
+        skip(1)->click();
+        date(1)->clear();
+        QTest::keyClick(date(1), Qt::Key_Space);        // a blank date clears the skip
+        date(3)->setFocus(Qt::BacktabFocusReason);      // the date above
+        date(4)->setFocus(Qt::ShortcutFocusReason);     // and again
+        date(5)->setFocus(Qt::ActiveWindowFocusReason); // nothing
+        date(6)->setFocus(Qt::OtherFocusReason);        // nothing
         QCOMPARE(describeRows(rig.table(), 7),
                  (QStringList{" |12/05/26||", " | |0930|", "S|12/12/26|0930|typed", " |12/12/26||",
                               " |12/12/26||", " |||", " |||"}));
@@ -246,21 +259,21 @@ private slots:
         Rig rig;
         rig.dialogs.answers << Dialogs::Answer::Cancel << Dialogs::Answer::Ok
                             << Dialogs::Answer::Yes;
-        rig.skeds().Command2->click();
+        rig.inTable<QPushButton>("printButton")->click();
         QVERIFY(rig.printer.printed.isEmpty());
         rig.printer.printResult = {false, QStringLiteral("no printer")};
         rig.dialogs.fileAnswers << rig.path(QStringLiteral("list.pdf"));
-        rig.skeds().Command2->click();
+        rig.inTable<QPushButton>("printButton")->click();
         const QStringList paper = FakePrinter::paper(rig.printer.pdfs.value(0).lines);
         QCOMPARE(paper.value(1) + paper.value(3) + paper.value(5),
                  "         Scheduled Alarms   File: " + rig.path() +
                      " Dates and Times are UTC 12/01/26    0800    done");
-        rig.skeds().mWinHelp->trigger();
+        rig.inTable<QAction>("helpAction")->trigger();
         QCOMPARE(rig.dialogs.shown[3].defaultText + rig.printer.pdfs.value(0).path +
                      rig.help.shown.value(0),
                  rig.path("skeds.pdf") + rig.path("list.pdf") + rig.path("Tockmere.HLP"));
     }
 };
 
-QTEST_MAIN(TestFrmSkeds)
-#include "tst_frmskeds.moc"
+QTEST_MAIN(TestScheduleWindow)
+#include "tst_schedulewindow.moc"

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
-#include "LeadingNumber.h"
+#include "Numbers.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
-double LeadingNumber(std::string_view text) {
+double leadingNumber(std::string_view text) {
     return leadingNumberIn(text).value_or(0.0);
 }
 

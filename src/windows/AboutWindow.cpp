@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
-#include "mAbout.h"
+#include "AboutWindow.h"
 
 #include "Twips.h"
 
@@ -13,28 +13,28 @@
 #define TOCKMERE_VERSION "0"
 #endif
 
-mAbout::mAbout(int mainTop, int screenWidth) {
-    setObjectName(QStringLiteral("mAbout"));
+AboutWindow::AboutWindow(int mainTop, int screenWidth) {
+    setObjectName(QStringLiteral("AboutWindow"));
     setWindowTitle(QStringLiteral(" About Tockmere"));
     setModal(true);
     setFixedSize(twipsToPixels(4530), twipsToPixels(1500));
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(banner());
-    Image1->setAccessibleName(QStringLiteral("Tockmere banner"));
-    Image1->setGeometry(twipsToPixels(60), twipsToPixels(30), 294, 60);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(1560, 960, 975, 375));
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    auto* bannerLabel = new QLabel(this);
+    bannerLabel->setObjectName(QStringLiteral("banner"));
+    bannerLabel->setPixmap(banner());
+    bannerLabel->setAccessibleName(QStringLiteral("Tockmere banner"));
+    bannerLabel->setGeometry(twipsToPixels(60), twipsToPixels(30), 294, 60);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setGeometry(twipsRect(1560, 960, 975, 375));
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     move(placement(mainTop, screenWidth, width()));
 }
 
-QPoint mAbout::placement(int mainTop, int screenWidth, int aboutWidth) {
+QPoint AboutWindow::placement(int mainTop, int screenWidth, int aboutWidth) {
     return {screenWidth / 2 - aboutWidth / 2, mainTop + twipsToPixels(1200)};
 }
 
-QPixmap mAbout::banner() {
+QPixmap AboutWindow::banner() {
     QPixmap pixmap(294, 60);
     pixmap.fill(QColor(204, 255, 204));
     QPainter painter(&pixmap);

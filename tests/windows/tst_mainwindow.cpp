@@ -4,9 +4,11 @@
 #include "CommandLine.h"
 #include "ProgramRig.h"
 #include "Twips.h"
-#include "frmAlarm.h"
-#include "frmStopWatch.h"
-#include "LeadingNumber.h"
+#include "AlarmWindow.h"
+#include "ClockLabel.h"
+#include "StopwatchWindow.h"
+#include "WallClockTimer.h"
+#include "Numbers.h"
 
 #include <QAction>
 #include <QDir>
@@ -35,16 +37,18 @@ QString engineSeen(ProgramRig& rig) {
     }
     QString alarm = QStringLiteral("-");
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* shown = qobject_cast<frmAlarm*>(window); shown && shown->isVisible())
-            alarm = shown->windowTitle() + shown->lblAlarm->text();
+        if (auto* shown = qobject_cast<AlarmWindow*>(window); shown && shown->isVisible())
+            alarm = shown->windowTitle() + shown->findChild<QLabel*>("messageLabel")->text();
     }
     QString sounds;
     for (const FakeSound::Played& played : rig.sound.played)
         sounds += QFileInfo(played.path).baseName().left(1) + QString::number(int(played.mode));
     return QStringLiteral("%1 [%2] %3|%4|%5|%6%7")
-        .arg(rig.basic().AlarmIndex)
-        .arg(skipped.join(u','), rig.form().windowTitle(), rig.form().lblNum->text(), alarm, sounds,
-             rig.form().Command3->isVisibleTo(&rig.form()) ? QStringLiteral(" Stop") : QString());
+        .arg(rig.schedule().armedRow())
+        .arg(skipped.join(u','), rig.form().windowTitle(),
+             rig.main<QLabel>("nextSkedMessage")->text(), alarm, sounds,
+             rig.main("stopButton")->isVisibleTo(&rig.form()) ? QStringLiteral(" Stop")
+                                                              : QString());
 }
 
 QString rowsThen(int rows, const QString& after) {
@@ -55,17 +59,18 @@ QString rowsThen(int rows, const QString& after) {
 }
 
 // Which switches are on: Silent, Minimize, PopUp, Close button, UTC, Looping.
-QString switchesOn(SkedForm& f) {
+QString switchesOn(ProgramRig& rig) {
     QString on;
-    for (const QAction* a :
-         {f.mnuSilent, f.mnuMinimize, f.mAlarmPopUp, f.mCloseButton, f.mUTCtime, f.mnuContinuous})
-        on += a->isChecked() ? QStringLiteral("SMPCUL")[on.size()] : QChar(u'-');
+    for (const char* name : {"silentAlarm", "alarmSetMinimized", "alarmPopUp", "alarmCloseButton",
+                             "utcTime", "continuousAlarm"})
+        on += rig.main<QAction>(name)->isChecked() ? QStringLiteral("SMPCUL")[on.size()]
+                                                   : QChar(u'-');
     return on;
 }
 
 } // namespace
 
-class TestSkedForm : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -80,16 +85,16 @@ private slots:
     // window; "disk" another program writing the file; "readonly"; "health R,S,MAX,EST" the
     // kernel's reading; "failsaves"; "signal"; "open" the table window; "move X,Y";
     // "minimise"; "key K" to the main window; "menukey" the keyboard's menu request; "press B
-    // [CONTROL]" a mouse button on the window or a control; "skedfile NAME"; "about" the About
-    // window's title and place; "closealarm" the alarm window's close box; "forward" another
-    // start's request; "done" the table window's Done; "close" the main window. Looks: "see
-    // start-up" (AlarmIndex|message|read at start|switches on|time-base label|UtcOffset|place in
-    // twips), "see engine" (AlarmIndex [skipped] caption|message|alarm window|sounds[ Stop]), "see
-    // clock" (text|caption|the running timer), "see tips", "see labels", "see stored", "see boxes"
-    // (titles), "see texts" (of the boxes), "see file" (its rows), "see menu" (shown or not), "see
-    // alarm" (the alarm window's place and size), "see window" (minimised or shown, and its
-    // caption), "see closed" (ended, stored top and left, schedule path, windows whose layout was
-    // stored).
+    // [CONTROL]" a mouse button on the window or a control; "load NAME" a file chosen by Load;
+    // "about" the About window's title and place; "closealarm" the alarm window's close box;
+    // "forward" another start's request; "done" the table window's Done; "close" the main window.
+    // Looks: "see start-up" (AlarmIndex|message|read at start|switches on|time-base
+    // label|UtcOffset|place in twips), "see engine" (AlarmIndex [skipped] caption|message|alarm
+    // window|sounds[ Stop]), "see clock" (text|caption|the running timer), "see tips", "see
+    // labels", "see stored", "see boxes" (titles), "see texts" (of the boxes), "see file" (its
+    // rows), "see menu" (shown or not), "see alarm" (the alarm window's place and size), "see
+    // window" (minimised or shown, and its caption), "see closed" (ended, stored top and left,
+    // schedule path, windows whose layout was stored).
     // clang-format off
     void flows_data() {
         QTest::addColumn<QStringList>("steps");
@@ -121,41 +126,46 @@ private slots:
         QTest::newRow("a row below a gap fires") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|1000|a;; |12/05/26|1100|c", "start", "tick 10:00:00", engine, "tick 10:59:59", "tick 11:00:00", engine, "see file"} << L{"2 [0] " + set + "|c|-|", "40 [0,2] " + set + "||-|", "S|12/05/26|1000|a;S|12/05/26|1100|c"};
         QTest::newRow("nothing pending") << L{"rows S|12/01/26|0800|old", "start", "tick 10:00:00", engine} << L{"40 [0]  Tockmere  by Ovix|Done|-|"};
         QTest::newRow("skeds that cannot ring are passed over") << L{"set AlarmPopUp=FALSE", "rows  |31/12/26|1000|eu; |12/05/26||no time; |12/05/26|0900|rings", "start", "tick 09:00:01", engine} << L{"40 [2] " + set + "||-|"};
-        QTest::newRow("looping until Stop") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "tick 09:30:00", engine, "click Command3", "menu mnuSoundAlarm", engine} << L{"40 [0] " + set + "||-|a1 Stop", "40 [0] " + set + "||-|a1s0a0"};
+        QTest::newRow("looping until Stop") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "tick 09:30:00", engine, "click stopButton", "menu testAlarm", engine} << L{"40 [0] " + set + "||-|a1 Stop", "40 [0] " + set + "||-|a1s0a0"};
         QTest::newRow("UTC mode past midnight") << L{"set UTC offset=5", "set AlarmPopUp=FALSE", "rows  |12/06/26|0315|dx", "start", "tick 22:14:59", engine, "tick 22:15:00", engine} << L{"0 [] " + set + "|dx|-|", "40 [0] " + set + "||-|"};
         QTest::newRow("local mode ignores the offset") << L{"set UTC offset=5", "set Use UTC=FALSE", "set AlarmPopUp=FALSE", "rows  |12/06/26|0315|dx", "start", "tick 22:15:00", engine, "tick 2026-12-06T03:15:00", engine} << L{"0 [] " + set + "|dx|-|", "40 [0] " + set + "||-|"};
         QTest::newRow("another program's file kept") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|0900|a; |12/05/26|0901|b", "start", "disk", "tick 09:01:00", "tick 09:01:01", "see boxes", "see file", "see clock"} << L{" Replace the schedule file?", "S|12/20/26|0800|x", "09:01:01|" + set + "|T1"};
         QTest::newRow("read-only file told once") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|0900|a; |12/05/26|0901|b", "start", "readonly", "tick 09:01:00", "tick 09:01:01", "see boxes", "see file", engine} << L{" Schedule not saved", " |12/05/26|0900|a; |12/05/26|0901|b", "40 [0,1] " + set + "||-|"};
-        QTest::newRow("countdown, sound once") << L{"set Silent=FALSE", "start", "prompt 3", "menu mdownTimer", "see clock", "timer3", "timer3", "timer3", "timer3", "timer3", "see clock", engine} << L{"00:03| Count Down Timer|T3", "00:03", "00:02", "00:01", "00:00", "00:03", "00:03| Tockmere  by Ovix|T1", "0 []  Tockmere  by Ovix|0|-|a0"};
-        QTest::newRow("countdown, looping") << L{"set Silent=FALSE", "set Continuous=TRUE", "start", "prompt 2", "menu mdownTimer", "timer3", "timer3", "timer3", "timer3", engine} << L{"00:02", "00:01", "00:00", "00:02", "0 []  Tockmere  by Ovix|0|-|a1 Stop"};
-        QTest::newRow("countdown, silent") << L{"start", "prompt 1.5", "menu mdownTimer", "timer3", "timer3", "timer3", "timer3", "see texts"} << L{"00:02", "00:01", "00:00", "00:02", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "Count Down Timer: Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\nEnter 0 to clear.", " Timer: Done countdown..."};
-        QTest::newRow("countdown cleared") << L{"start", "prompt 90", "menu mdownTimer", "prompt 0", "menu mdownTimer", "see clock"} << L{"01:30| Tockmere  by Ovix|T1"};
-        QTest::newRow("the countdown keeps the clock while Done arms") << L{two, "start", "prompt 90", "menu mdownTimer", "open", "done", "see clock", engine, "prompt 0", "menu mdownTimer", "see clock"} << L{"01:30| Count Down Timer|T3", "1 [0]  Count Down Timer|DL1ABC|-|", "01:30|" + set + "|T1"};
-        QTest::newRow("switches stored at once") << L{"menu mnuSilent", "menu mnuMinimize", "menu mAlarmPopUp", "menu mCloseButton", "menu mnuContinuous", "menu mUTCtime", "see stored", "see labels", "menu mnuSilent", "menu mAlarmPopUp", "menu mCloseButton", "menu mUTCtime", "see stored", "see labels"} << L{"AlarmCloseButton=FALSE AlarmPopUp=FALSE Continuous=TRUE Minimize=TRUE Silent=FALSE Use UTC=FALSE", "Local Time|0|Local Date|No Alarm Msg PopUp|No Alarm Close Button", "AlarmCloseButton=TRUE AlarmPopUp=TRUE Continuous=TRUE Minimize=TRUE Silent=TRUE Use UTC=TRUE", "UTC Time|0|UTC Date|Alarm Msg PopUp|Alarm Close Button"};
-        QTest::newRow("offset prompts") << L{"prompt 5.625", "menu moffset", "see labels", "prompt -24", "menu moffset", "prompt 25", "menu moffset", "prompt", "menu moffset", "prompt abc", "menu moffset", "see labels", "see stored"} << L{"UTC Time|5.5|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|-24|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC offset=-24"};
-        QTest::newRow("label prompt and help") << L{"prompt EST", "menu mChangeLabel", "prompt", "menu mChangeLabel", "see labels", "see stored", "prompt -3", "menu moffset", "menu mUTCtime", "menu mnuHelp", "see texts"} << L{"EST|0|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Label=EST", "Time label...: Enter text for time offset: UTC PST etc.", "Time label...: Enter text for time offset: UTC PST etc.", ": Enter the UTC hour offset", " Tockmere Quick Help: You have a -3 hour offset selected.|Select UTC in the menu to use this offset."};
+        QTest::newRow("countdown, sound once") << L{"set Silent=FALSE", "start", "prompt 3", "menu countdown", "see clock", "timer3", "timer3", "timer3", "timer3", "timer3", "see clock", engine} << L{"00:03| Count Down Timer|T3", "00:03", "00:02", "00:01", "00:00", "00:03", "00:03| Tockmere  by Ovix|T1", "0 []  Tockmere  by Ovix|0|-|a0"};
+        QTest::newRow("countdown, looping") << L{"set Silent=FALSE", "set Continuous=TRUE", "start", "prompt 2", "menu countdown", "timer3", "timer3", "timer3", "timer3", engine} << L{"00:02", "00:01", "00:00", "00:02", "0 []  Tockmere  by Ovix|0|-|a1 Stop"};
+        QTest::newRow("countdown, silent") << L{"start", "prompt 1.5", "menu countdown", "timer3", "timer3", "timer3", "timer3", "see texts"} << L{"00:02", "00:01", "00:00", "00:02", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "Count Down Timer: Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\nEnter 0 to clear.", " Timer: Done countdown..."};
+        QTest::newRow("countdown cleared") << L{"start", "prompt 90", "menu countdown", "prompt 0", "menu countdown", "see clock"} << L{"01:30| Tockmere  by Ovix|T1"};
+        QTest::newRow("the countdown keeps the clock while Done arms") << L{two, "start", "prompt 90", "menu countdown", "open", "done", "see clock", engine, "prompt 0", "menu countdown", "see clock"} << L{"01:30| Count Down Timer|T3", "1 [0]  Count Down Timer|DL1ABC|-|", "01:30|" + set + "|T1"};
+        QTest::newRow("switches stored at once") << L{"menu silentAlarm", "menu alarmSetMinimized", "menu alarmPopUp", "menu alarmCloseButton", "menu continuousAlarm", "menu utcTime", "see stored", "see labels", "menu silentAlarm", "menu alarmPopUp", "menu alarmCloseButton", "menu utcTime", "see stored", "see labels"} << L{"AlarmCloseButton=FALSE AlarmPopUp=FALSE Continuous=TRUE Minimize=TRUE Silent=FALSE Use UTC=FALSE", "Local Time|0|Local Date|No Alarm Msg PopUp|No Alarm Close Button", "AlarmCloseButton=TRUE AlarmPopUp=TRUE Continuous=TRUE Minimize=TRUE Silent=TRUE Use UTC=TRUE", "UTC Time|0|UTC Date|Alarm Msg PopUp|Alarm Close Button"};
+        QTest::newRow("offset prompts") << L{"prompt 5.625", "menu setUtcOffset", "see labels", "prompt -24", "menu setUtcOffset", "prompt 25", "menu setUtcOffset", "prompt", "menu setUtcOffset", "prompt abc", "menu setUtcOffset", "see labels", "see stored"} << L{"UTC Time|5.5|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|-24|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC offset=-24"};
+        QTest::newRow("label prompt and help") << L{"prompt EST", "menu changeTimeLabel", "prompt", "menu changeTimeLabel", "see labels", "see stored", "prompt -3", "menu setUtcOffset", "menu utcTime", "menu help", "see texts"} << L{"EST|0|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Label=EST", "Time label...: Enter text for time offset: UTC PST etc.", "Time label...: Enter text for time offset: UTC PST etc.", ": Enter the UTC hour offset", " Tockmere Quick Help: You have a -3 hour offset selected.|Select UTC in the menu to use this offset."};
         QTest::newRow("offset check at start") << L{"zone 5.5", "prompt -5.5", "start", "see texts", "see stored"} << L{" Check UTC offset: System UTC offset -5.5 hours does not \r\nmatch the setting in Tockmere 0 hours.", ": <Enter> or <OK> selects the -5.5 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "UTC offset=-5.5"};
         QTest::newRow("the offset follows daylight saving") << L{"zone -6", "set UTC offset=6", "set AlarmPopUp=FALSE", "rows  |03/14/27|0800|spring; |11/07/27|0700|fall", "start", "tick 2027-03-14T07:59:59", engine, "zone -5", "tick 2027-03-14T08:00:00", "see clock", engine, "tick 2027-11-07T06:59:59", "zone -6", "tick 2027-11-07T07:00:00", engine, "see stored", "see boxes"} << L{"0 [] " + set + "|spring|-|", "08:00:00|" + set + "|T1", "1 [0] " + set + "|fall|-|", "40 [0,1] " + set + "||-|", "AlarmPopUp=FALSE UTC offset=6", ""};
         QTest::newRow("another zone's offset kept, asked once") << L{"zone -6", "set UTC offset=8", two, "start", "see boxes", "zone -5", "tick 09:00:00", "tick 09:00:01", "see texts", "see stored", "tick 09:00:02", "zone -6", "tick 09:00:03", "see boxes"} << L{" Check UTC offset,", " Check UTC offset: System UTC offset 5 hours does not \r\nmatch the setting in Tockmere 8 hours.", ": <Enter> or <OK> selects the 5 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", "UTC offset=8", " Check UTC offset,"};
-        QTest::newRow("the system clock's word") << L{"rows  |12/06/26|0930|a message longer than the thirty characters shown", "start", "health 0,0,2400000,3000", "tick 09:00:01", "tick 09:00:59", "tick 09:01:00", "tick 09:01:30", "see tips", "prompt 99999999", "menu mdownTimer", "see tips", "prompt 0", "menu mdownTimer", "see tips"} << L{"System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "1666666:39|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2"};
-        QTest::newRow("settings not stored: told once") << L{"failsaves", "menu mnuSilent", "menu mnuMinimize", "see boxes"} << L{" Settings not saved"};
+        QTest::newRow("the system clock's word") << L{"rows  |12/06/26|0930|a message longer than the thirty characters shown", "start", "health 0,0,2400000,3000", "tick 09:00:01", "tick 09:00:59", "tick 09:01:00", "tick 09:01:30", "see tips", "prompt 99999999", "menu countdown", "see tips", "prompt 0", "menu countdown", "see tips"} << L{"System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "1666666:39|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2"};
+        QTest::newRow("settings not stored: told once") << L{"failsaves", "menu silentAlarm", "menu alarmSetMinimized", "see boxes"} << L{" Settings not saved"};
         QTest::newRow("not told on a signal") << L{"failsaves", "start", "signal", "see boxes"} << L{" Initial use"};
         QTest::newRow("the session's end and a signal store") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "session", "see closed", "move 200,40", "signal", "see closed"} << L{"0 600 1500 skeds.dat ", "1 600 3000 skeds.dat "};
-        QTest::newRow("closing, table shown") << L{"rows  |12/06/26|0930|a", "start", "open", "move 100,40", "skedfile moved.dat", "close", "see closed"} << L{"1 600 1500 moved.dat frmSkeds"};
+        QTest::newRow("closing, table shown") << L{"rows  |12/06/26|0930|a", "start", "open", "move 100,40", "load moved.dat", "close", "see closed"} << L{"1 600 1500 moved.dat frmSkeds"};
         QTest::newRow("closing at the edge") << L{"rows  |12/06/26|0930|a", "start", "move 0,867", "close", "see closed"} << L{"1 300 300 skeds.dat "};
         QTest::newRow("closing minimised") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "minimise", "close", "see closed"} << L{"1 600 1500 skeds.dat "};
         QTest::newRow("the alarm window's close box") << L{"rows  |12/04/26|0930|a", "start", "tick 09:00:01", "closealarm", "see closed"} << L{"0   skeds.dat frmAlarm"};
         QTest::newRow("the alarm window's stored layout") << L{"store frmAlarm/Left=1500", "store frmAlarm/Top=750", "store frmAlarm/Width=4500", "store frmAlarm/Height=3000", "rows  |12/04/26|0930|a", "start", "tick 09:00:01", "see alarm"} << L{"102,52 300x200"};
         QTest::newRow("brought forward") << L{"start", "minimise", "forward", "see window"} << L{"shown Alarm Set   "};
         QTest::newRow("Done arms and names the file") << L{"rows S|12/01/26|0800|old", "start", "tick 10:00:00", "see window", "open", "done", "see window"} << L{"shown  Tockmere  by Ovix", "shown Alarm Set   skeds.dat"};
-        QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "press right lblTime", "see menu", "press right lblWhatTime", "see menu", "press right lblNum", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "1", "1", "0", "0", " About Tockmere 249,100"};
+        QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "press right clockLabel", "see menu", "press right timeBaseLabel", "see menu", "press right nextSkedMessage", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "1", "1", "0", "0", " About Tockmere 249,100"};
     }
     // clang-format on
     void flows() {
         QFETCH(QStringList, steps);
         QFETCH(QStringList, seen);
         ProgramRig rig;
-        SkedForm& form = rig.form();
+        MainWindow& form = rig.form();
+        auto* clock = rig.main<ClockLabel>("clockLabel");
+        auto* menu = rig.main<QMenu>("optionsMenu");
+        auto label = [&rig](const char* name) {
+            return rig.main<QLabel>(name);
+        };
         QStringList saw;
         auto after = [](const QString& step) {
             return step.section(u' ', 1);
@@ -176,11 +186,11 @@ private slots:
             {"folder", [&](const QString&) { QDir(rig.dir.path()).mkdir("skeds.dat"); rig.setOptions({"Plannex file=" + rig.path()}); }},
             {"start",  [&](const QString&) { rig.program.start(); }},
             {"tick",   [&](const QString& s) { rig.tickAt(after(s)); }},
-            {"timer3", [&](const QString&) { form.Timer3_Timer(); rig.clock.advanceSeconds(1); saw << form.lblTime->text(); }},
-            {"menu",   [&](const QString& s) { form.findChild<QAction*>(after(s))->trigger(); }},
+            {"timer3", [&](const QString&) { rig.engine().countdownTick(); rig.clock.advanceSeconds(1); saw << clock->text(); }},
+            {"menu",   [&](const QString& s) { rig.main<QAction>(after(s))->trigger(); }},
             {"prompt", [&](const QString& s) { rig.dialogs.promptAnswers << after(s); }},
             {"say",    [&](const QString& s) { rig.dialogs.answers << answer(after(s)); }},
-            {"click",  [&](const QString& s) { form.findChild<QPushButton*>(after(s))->click(); }},
+            {"click",  [&](const QString& s) { rig.main<QPushButton>(after(s))->click(); }},
             {"disk",   [&](const QString&) { writeBytes(rig.path(), "S 12/20/26    0800  x\r\nWeeklyIncr: 0\r\nend\r\n"); }},
             {"readonly", [&](const QString&) { QFile::setPermissions(rig.path(), QFile::ReadOwner); }},
             {"health", [&](const QString& s) { const QStringList v = after(s).split(u','); rig.clockHealth.reading = {v[0].toInt(), v[1].toInt(), v[2].toLong(), v[3].toLong()}; }},
@@ -190,25 +200,25 @@ private slots:
             {"open",   [&](const QString&) { rig.open(); }},
             {"move",   [&](const QString& s) { form.move(after(s).section(u',', 0, 0).toInt(), after(s).section(u',', 1).toInt()); }},
             {"minimise", [&](const QString&) { form.showMinimized(); }},
-            {"key",    [&](const QString& s) { form.mnuPopUp->hide(); QTest::keySequence(&form, QKeySequence(after(s))); }},
-            {"press",  [&](const QString& s) { form.mnuPopUp->hide(); QWidget* on = s.count(u' ') > 1 ? form.findChild<QWidget*>(s.section(u' ', 2)) : &form; QTest::mousePress(on, after(s).startsWith(u"right") ? Qt::RightButton : Qt::LeftButton, {}, {5, 5}); }},
+            {"key",    [&](const QString& s) { menu->hide(); QTest::keySequence(&form, QKeySequence(after(s))); }},
+            {"press",  [&](const QString& s) { menu->hide(); QWidget* on = s.count(u' ') > 1 ? rig.main(s.section(u' ', 2)) : &form; QTest::mousePress(on, after(s).startsWith(u"right") ? Qt::RightButton : Qt::LeftButton, {}, {5, 5}); }},
             {"menukey", [&](const QString&) { QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, {}, {}); QApplication::sendEvent(&form, &event); }},
-            {"skedfile", [&](const QString& s) { rig.basic().SkedFile = rig.path(after(s)); }},
-            {"about",  [&](const QString&) { QTimer::singleShot(0, [&saw] { QWidget* about = QApplication::activeModalWidget(); saw << about->windowTitle() + QStringLiteral(" %1,%2").arg(about->x()).arg(about->y()); about->close(); }); form.mnuAbout->trigger(); }},
-            {"closealarm", [&](const QString&) { rig.program.alarm().close(); }},
+            {"load",   [&](const QString& s) { rig.dialogs.fileAnswers << rig.path(after(s)); rig.inTable<QAction>("loadAction")->trigger(); }},
+            {"about",  [&](const QString&) { QTimer::singleShot(0, [&saw] { QWidget* about = QApplication::activeModalWidget(); saw << about->windowTitle() + QStringLiteral(" %1,%2").arg(about->x()).arg(about->y()); about->close(); }); rig.main<QAction>("about")->trigger(); }},
+            {"closealarm", [&](const QString&) { rig.program.alarmWindow().close(); }},
             {"forward", [&](const QString&) { rig.program.bringForward(); }},
-            {"done",   [&](const QString&) { rig.skeds().cmdDone_Click(); }},
+            {"done",   [&](const QString&) { rig.inTable<QPushButton>("doneButton")->click(); }},
             {"close",  [&](const QString&) { QTimer::singleShot(0, &form, &QWidget::close); QTimer giveUp; giveUp.callOnTimeout([] { QCoreApplication::exit(1); }); giveUp.start(5000); QCOMPARE(QCoreApplication::exec(), 0); }},
         };
         const std::map<QString, std::function<QString()>> looks = {
             {"engine", [&] { return engineSeen(rig); }},
-            {"clock",  [&] { return form.lblTime->text() + u'|' + form.windowTitle() + u'|' + (form.Timer1->isActive() ? "T1" : "") + (form.Timer3->isActive() ? "T3" : ""); }},
-            {"tips",   [&] { return form.lblTime->toolTip() + u'|' + form.lblTime->accessibleDescription() + u'|' + form.lblNum->toolTip() + u'|' + QString::number(rig.clockHealth.reads); }},
-            {"labels", [&] { rig.skeds().ensureControls(); return form.lblWhatTime->text() + u'|' + QString::fromStdString(offsetText(rig.basic().utcOffsetMinutes)) + u'|' + rig.skeds().Label1->text() + u'|' + form.mAlarmPopUp->text() + u'|' + form.mCloseButton->text(); }},
+            {"clock",  [&] { return clock->text() + u'|' + form.windowTitle() + u'|' + (rig.engine().findChild<WallClockTimer*>("tickTimer")->isActive() ? "T1" : "") + (rig.engine().countdownRunning() ? "T3" : ""); }},
+            {"tips",   [&] { return clock->toolTip() + u'|' + clock->accessibleDescription() + u'|' + label("nextSkedMessage")->toolTip() + u'|' + QString::number(rig.clockHealth.reads); }},
+            {"labels", [&] { return label("timeBaseLabel")->text() + u'|' + QString::fromStdString(offsetText(rig.program.options().utcOffsetMinutes())) + u'|' + rig.inTable<QLabel>("dateHeading")->text() + u'|' + rig.main<QAction>("alarmPopUp")->text() + u'|' + rig.main<QAction>("alarmCloseButton")->text(); }},
             {"stored", [&] { return rig.settings.stored().join(u' '); }},
-            {"start-up", [&] { return QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8").arg(rig.basic().AlarmIndex).arg(form.lblNum->text()).arg(int(rig.basic().SkedLoadedAtStart)).arg(switchesOn(form), form.lblWhatTime->text(), QString::fromStdString(offsetText(rig.basic().utcOffsetMinutes))).arg(pixelsToTwips(form.x())).arg(pixelsToTwips(form.y())); }},
-            {"menu",   [&] { return QString::number(form.mnuPopUp->isVisible()); }},
-            {"alarm",  [&] { const QRect r = rig.program.alarm().geometry(); return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }},
+            {"start-up", [&] { return QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8").arg(rig.schedule().armedRow()).arg(label("nextSkedMessage")->text()).arg(int(rig.schedule().loadedAtStart())).arg(switchesOn(rig), label("timeBaseLabel")->text(), QString::fromStdString(offsetText(rig.program.options().utcOffsetMinutes()))).arg(pixelsToTwips(form.x())).arg(pixelsToTwips(form.y())); }},
+            {"menu",   [&] { return QString::number(menu->isVisible()); }},
+            {"alarm",  [&] { const QRect r = rig.program.alarmWindow().geometry(); return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }},
             {"window", [&] { return QString(form.isMinimized() ? "minimised " : "shown ") + form.windowTitle(); }},
             {"closed", [&] { return QString::number(rig.program.ended()) + u' ' + rig.settings.option("PositionTop") + u' ' + rig.settings.option("PositionLeft") + u' ' + QFileInfo(rig.settings.option("Plannex file")).fileName() + u' ' + (rig.settings.hasOption("Width", "frmSkeds") ? "frmSkeds" : "") + (rig.settings.hasOption("Width", "frmAlarm") ? "frmAlarm" : ""); }},
             {"boxes",  [&] { return rig.shownTitles().join(u','); }},
@@ -260,26 +270,34 @@ private slots:
     // Start from zero and Stop, brought forward unchanged, a fresh one after Exit.
     void stopWatch() {
         ProgramRig rig;
-        rig.form().mUpTimer->trigger();
-        QPointer<frmStopWatch> watch = &rig.program.stopWatch();
-        auto seen = [&watch] {
-            return watch->Label1->text() + u':' + watch->Label2->text() + u':' +
-                   watch->Label3->text() + u' ' + watch->btnStart->text();
+        rig.main<QAction>("stopwatch")->trigger();
+        QPointer<StopwatchWindow> watch = &rig.program.stopwatchWindow();
+        auto text = [&watch](const char* name) {
+            return watch->findChild<QAbstractButton*>(name)
+                       ? watch->findChild<QAbstractButton*>(name)->text()
+                       : watch->findChild<QLabel*>(name)->text();
+        };
+        auto click = [&watch](const char* name) {
+            watch->findChild<QPushButton*>(name)->click();
+        };
+        auto seen = [&text] {
+            return text("hours") + u':' + text("minutes") + u':' + text("seconds") + u' ' +
+                   text("startButton");
         };
         QStringList saw{seen() + QString::number(watch->isVisible())};
-        watch->btnStart->click();
+        click("startButton");
         for (int i = 0; i < 61; ++i)
-            watch->tmrTime_Timer();
-        rig.form().mUpTimer->trigger();
-        saw << seen() << (watch->btnStart->click(), seen()) << (watch->btnStart->click(), seen());
-        watch->btnExit->click();
+            watch->countSecond();
+        rig.main<QAction>("stopwatch")->trigger();
+        saw << seen() << (click("startButton"), seen()) << (click("startButton"), seen());
+        click("exitButton");
         QTRY_VERIFY(watch.isNull());
-        watch = &rig.program.stopWatch();
+        watch = &rig.program.stopwatchWindow();
         saw << seen();
         QCOMPARE(saw, (QStringList{"00:00:00 Start1", "00:01:01 Stop", "00:01:01 Start",
                                    "00:00:00 Stop", "00:00:00 Start"}));
     }
 };
 
-QTEST_MAIN(TestSkedForm)
-#include "tst_skedform.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -11,7 +11,7 @@
 // The numeric value of a text: leading blanks, an optional sign, digits, an optional decimal point
 // and more digits; reading stops at the first character that cannot continue the number. A text
 // without a leading number is worth 0.
-double LeadingNumber(std::string_view text);
+double leadingNumber(std::string_view text);
 // The same, telling a text without a leading number ("abc", "-", "") from one worth 0.
 std::optional<double> leadingNumberIn(std::string_view text);
 

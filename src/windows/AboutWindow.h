@@ -5,23 +5,17 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 // The About window: the program's banner and version, placed below the main window's top and
 // centred on the screen.
-class mAbout : public QDialog {
+class AboutWindow final : public QDialog {
     Q_OBJECT
 
 public:
     // `mainTop` is the main window's top edge in pixels.
-    mAbout(int mainTop, int screenWidth);
+    AboutWindow(int mainTop, int screenWidth);
 
     // Where the window goes: 1200 twips below the main window's top, centred across the screen.
     static QPoint placement(int mainTop, int screenWidth, int aboutWidth);
     // The banner: 294 x 60 pixels, light green, naming the program and its version.
     static QPixmap banner();
-
-    QLabel* Image1 = nullptr;
-    QPushButton* Command1 = nullptr;
 };

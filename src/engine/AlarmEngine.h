@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#pragma once
+
+#include "Clock.h"
+#include "ClockHealth.h"
+#include "Dialogs.h"
+#include "Options.h"
+#include "Schedule.h"
+#include "Sound.h"
+#include "TimeBase.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+class QTimer;
+class WallClockTimer;
+
+// The alarm engine: the clock's tick in the chosen time base, the due test of the armed sked, its
+// firing (the skip mark, the save, the next sked armed, the sound), the UTC offset kept in step
+// with the system's, and the countdown, which holds the tick while it runs. Windows show what it
+// tells them and send it the user's commands.
+class AlarmEngine final : public QObject {
+    Q_OBJECT
+
+public:
+    AlarmEngine(Clock& clock, ClockHealth& clockHealth, Dialogs& dialogs, Sound& sound,
+                Schedule& schedule, Options& options, QString programDir);
+
+    // The start-up's check of the stored UTC offset against the system's, with the offer of the
+    // system's value when they differ.
+    void checkOffsetAtStart();
+    // After the schedule was read: the first pending sked armed when there was a file, and the
+    // tick running. The time and the clock's word are told at once.
+    void start();
+
+    // One tick of the clock: the time once per displayed second, and the due test.
+    void tick();
+    // The table window hands the table back: its first pending sked is armed.
+    void armFromTable();
+    bool countdownRunning() const;
+
+    // The offset from a prompt's answer: kept and stored, unless it holds no number or is beyond
+    // a day.
+    void takeOffset(const QString& answer);
+
+    // Test Alarm: the alarm sound once, whatever the switches say.
+    void testAlarm();
+    // Stop: the looping alarm ends with the stop sound.
+    void stopAlarm();
+
+    // A countdown of `seconds` from now, in place of the clock; one running starts over.
+    void startCountdown(std::int32_t seconds);
+    // Stops a countdown, or none, and gives the clock back its tick.
+    void clearCountdown();
+    void countdownTick();
+
+    // The shown time now in the chosen time base, for a window that appears between two ticks.
+    QString timeNow() const;
+
+signals:
+    // The time in the chosen time base, once per displayed second.
+    void timeShown(const QString& time);
+    // A sked is armed: the main window shows it. SkedTable::kSpare arms nothing yet.
+    void skedArmed(int slot);
+    // No sked is pending.
+    void nothingPending();
+    // The armed sked fired: the alarm window's title and its text.
+    void skedFired(const QString& title, const QString& text);
+    // The table was handed back and armed.
+    void armedFromTable();
+    // A looping alarm plays (Stop can end it), or it was stopped.
+    void alarmLooping(bool looping);
+    // The time left of the countdown.
+    void countdownShown(const QString& remaining);
+    void countdownRunningChanged(bool running);
+    // The system clock's own word on whether it can be trusted.
+    void clockHealthChanged(const QString& text);
+
+private:
+    enum class OffsetChange { None, Followed, Differs };
+
+    ShownValues shownAt(const QDateTime& now) const;
+    OffsetChange followSystemOffset(const QDateTime& now);
+    void askAboutOffset();
+    void aimTick(const QDateTime& now);
+    void restartTick();
+    void readClockHealth();
+    // True when the armed sked fired.
+    bool dueTest(const ShownValues& shown);
+    void fire(const ShownValues& shown);
+    void arm(int slot);
+    void armFirstPendingRow();
+    void soundTheAlarm();
+    void play(const QString& fileName, Sound::Mode mode);
+    void endCountdown();
+
+    Clock& clock_;
+    ClockHealth& clockHealth_;
+    Dialogs& dialogs_;
+    Sound& sound_;
+    Schedule& schedule_;
+    Options& options_;
+    QString programDir_;
+    WallClockTimer* tickTimer_;
+    QTimer* countdownTimer_;
+    // A tick that waits on a box must not be entered by the next one.
+    bool inTick_ = false;
+    QString lastShown_;
+    int healthMinute_ = -1;
+    // The system's own offset, the way the setting counts it, as last seen.
+    int systemOffsetMinutes_ = 0;
+    std::int32_t countdownSeconds_ = 0;
+    QDateTime countdownStart_;
+};

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#include "Options.h"
+
+#include "Numbers.h"
+#include "SettingsKeys.h"
+
+namespace {
+
+using SettingsKeys::kFalse;
+using SettingsKeys::kTrue;
+
+// Each switch's key and its value when nothing was stored, in the order of Options::Switch.
+struct SwitchKey {
+    QLatin1String key;
+    QLatin1String fallback;
+};
+constexpr SwitchKey kSwitchKeys[] = {
+    {SettingsKeys::kMinimize, kFalse},  {SettingsKeys::kSilent, kTrue},
+    {SettingsKeys::kAlarmPopUp, kTrue}, {SettingsKeys::kAlarmCloseButton, kTrue},
+    {SettingsKeys::kUseUtc, kTrue},     {SettingsKeys::kContinuous, kFalse},
+};
+
+} // namespace
+
+Options::Options(SettingsStore& settings) : settings_(settings) {}
+
+QString Options::read(QLatin1String key, const QString& fallback) const {
+    return settings_.read(SettingsKeys::kApplication, SettingsKeys::kSection, key, fallback);
+}
+
+void Options::store(QLatin1String key, const QString& text) {
+    settings_.save(SettingsKeys::kApplication, SettingsKeys::kSection, key, text);
+}
+
+void Options::restore() {
+    for (std::size_t i = 0; i < on_.size(); ++i)
+        on_[i] = read(kSwitchKeys[i].key, kSwitchKeys[i].fallback) == kTrue;
+    timeLabel_ = read(SettingsKeys::kUtcLabel, QStringLiteral("UTC Time"));
+    // A stored offset the program could not have written reads as 0.
+    utcOffsetMinutes_ =
+        offsetFromText(read(SettingsKeys::kUtcOffset, QStringLiteral("0")).toStdString())
+            .value_or(0);
+}
+
+void Options::set(Switch which, bool on) {
+    const auto index = static_cast<std::size_t>(which);
+    on_[index] = on;
+    store(kSwitchKeys[index].key, on ? kTrue : kFalse);
+    emit switchChanged(which, on);
+}
+
+void Options::setTimeLabel(const QString& label) {
+    timeLabel_ = label;
+    store(SettingsKeys::kUtcLabel, label);
+    emit timeLabelChanged(label);
+}
+
+void Options::setUtcOffsetMinutes(int minutes) {
+    utcOffsetMinutes_ = minutes;
+    store(SettingsKeys::kUtcOffset, QString::fromStdString(offsetText(minutes)));
+}

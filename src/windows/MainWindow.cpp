@@ -1,0 +1,418 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#include "MainWindow.h"
+
+#include "AboutWindow.h"
+#include "ClockLabel.h"
+#include "Controls.h"
+#include "Numbers.h"
+#include "QuickHelp.h"
+#include "SettingsKeys.h"
+#include "Text.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include <utility>
+
+namespace {
+
+constexpr int kDesignedTop = 300;
+constexpr int kDesignedLeft = 1200;
+
+// A stored position in twips: its leading number rounded; outside 0..13000 it falls back.
+int positionFromText(const QString& text, int fallback) {
+    const auto value = roundToInt32(leadingNumber(text.toStdString()));
+    if (!value || *value < 0 || *value > 13000)
+        return fallback;
+    return *value;
+}
+
+// A position to store: outside 5..13000 (a minimised window reports far below 5) stores 300.
+int positionToStore(int twips) {
+    return twips < 5 || twips > 13000 ? 300 : twips;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine, Dialogs& dialogs)
+    : options_(options), schedule_(schedule), engine_(engine), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(kIdleCaption);
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(grey);
+    // The layout was designed for an 8-point face; the clock label sets its own size.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    setFixedSize(twipsToPixels(4716), twipsToPixels(1296));
+    move(twipsToPixels(kDesignedLeft), twipsToPixels(kDesignedTop));
+    normalPos_ = pos();
+    createControls();
+    createMenu();
+
+    connect(&engine_, &AlarmEngine::timeShown, this, &MainWindow::showTime);
+    connect(&engine_, &AlarmEngine::skedArmed, this, &MainWindow::showArmed);
+    connect(&engine_, &AlarmEngine::nothingPending, this, &MainWindow::showNothingPending);
+    connect(&engine_, &AlarmEngine::skedFired, this, &MainWindow::showAlarmSetCaption);
+    connect(&engine_, &AlarmEngine::armedFromTable, this, &MainWindow::showAlarmSetCaption);
+    connect(&engine_, &AlarmEngine::alarmLooping, stopButton_, &QWidget::setVisible);
+    connect(&engine_, &AlarmEngine::countdownShown, this, &MainWindow::showCountdown);
+    connect(&engine_, &AlarmEngine::countdownRunningChanged, this,
+            &MainWindow::countdownRunningChanged);
+    connect(&engine_, &AlarmEngine::clockHealthChanged, this, &MainWindow::showClockHealth);
+}
+
+void MainWindow::createControls() {
+    // The button first in the keyboard order holds the initial focus, just below the visible
+    // area; it leads a screen reader's user to the menu.
+    optionsButton_ =
+        makeButton(this, "optionsButton", QStringLiteral("dummy"), twipsRect(1932, 1296, 732, 252));
+    setAlarmButton_ = makeButton(this, "setAlarmButton", QStringLiteral("Set Alarm"),
+                                 twipsRect(225, 24, 1296, 372));
+    nextSkedDate_ = makeLabel(this, "nextSkedDate", QStringLiteral("Alarm Date"),
+                              twipsRect(255, 495, 1200, 255));
+    nextSkedTime_ = makeLabel(this, "nextSkedTime", QStringLiteral("Alarm Time"),
+                              twipsRect(240, 855, 1275, 210));
+    stopButton_ =
+        makeButton(this, "stopButton", QStringLiteral("Stop"), twipsRect(405, 600, 885, 372));
+    stopButton_->hide();
+    timeBaseLabel_ =
+        makeLabel(this, "timeBaseLabel", QStringLiteral("UTC Time"), twipsRect(3315, 75, 870, 195));
+    clockLabel_ = placed(new ClockLabel(QStringLiteral("00:00:00"), this),
+                         QStringLiteral("clockLabel"), twipsRect(2850, 360, 1830, 375));
+    QFont clockFont = clockLabel_->font();
+    clockFont.setPointSize(18);
+    clockFont.setBold(true);
+    clockLabel_->setFont(clockFont);
+
+    // The message runs on to the right as far as the window allows.
+    nextSkedMessage_ =
+        makeLabel(this, "nextSkedMessage", QStringLiteral("0"), twipsRect(2895, 855, 150, 240));
+    nextSkedMessage_->setMinimumWidth(twipsToPixels(150));
+    nextSkedMessage_->setMaximumWidth(twipsToPixels(4716 - 2895));
+    QPalette blue = nextSkedMessage_->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    nextSkedMessage_->setPalette(blue);
+
+    // A screen reader reads each label's text as its name, as it shows; what the label is for
+    // goes in its description (the clock's says whether the system clock can be trusted).
+    optionsButton_->setAccessibleName(QStringLiteral("Options"));
+    optionsButton_->setAccessibleDescription(
+        QStringLiteral("The Menu key or Shift+F10 opens the options menu"));
+    nextSkedDate_->setAccessibleDescription(QStringLiteral("Date of the next sked"));
+    nextSkedTime_->setAccessibleDescription(QStringLiteral("Time of the next sked"));
+    stopButton_->setAccessibleDescription(QStringLiteral("Stops the alarm sound"));
+    timeBaseLabel_->setAccessibleDescription(QStringLiteral("Time base of the clock"));
+    nextSkedMessage_->setAccessibleDescription(QStringLiteral("Message of the next sked"));
+
+    // Only the background, the time-base label and the clock open the menu.
+    for (QLabel* label : {nextSkedTime_, nextSkedDate_, nextSkedMessage_})
+        label->setAttribute(Qt::WA_NoMousePropagation);
+
+    optionsButton_->setFocus();
+    connect(setAlarmButton_, &QPushButton::clicked, this, &MainWindow::showSchedule);
+    connect(stopButton_, &QPushButton::clicked, this, &MainWindow::stopAlarm);
+}
+
+QAction* MainWindow::addSwitch(const char* name, const QString& caption, Options::Switch which) {
+    QAction* action = optionsMenu_->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(true);
+    switchActions_[static_cast<std::size_t>(which)] = action;
+    // The menu has already flipped the check mark when this runs.
+    connect(action, &QAction::triggered, this, [this, which](bool on) { toggleSwitch(which, on); });
+    return action;
+}
+
+QAction* MainWindow::addCommand(const char* name, const QString& caption) {
+    QAction* action = optionsMenu_->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void MainWindow::createMenu() {
+    using S = Options::Switch;
+    optionsMenu_ = new QMenu(QStringLiteral("PopUp"), this);
+    optionsMenu_->setObjectName(QStringLiteral("optionsMenu"));
+    auto command = [this](const char* name, const QString& caption, auto* receiver, auto slot) {
+        connect(addCommand(name, caption), &QAction::triggered, receiver, slot);
+    };
+    command("help", QStringLiteral("Help"), this, &MainWindow::showQuickHelp);
+    addSwitch("utcTime", QStringLiteral("UTC time"), S::UseUtc);
+    command("setUtcOffset", QStringLiteral("Set UTC offset"), this, &MainWindow::setUtcOffset);
+    command("changeTimeLabel", QStringLiteral("Change Offset Label"), this,
+            &MainWindow::changeTimeLabel);
+    addSwitch("silentAlarm", QStringLiteral("Silent Alarm"), S::Silent);
+    addSwitch("alarmSetMinimized", QStringLiteral("Alarm Set Minimized"), S::Minimize);
+    addSwitch("alarmPopUp", QStringLiteral("Alarm Msg PopUp"), S::AlarmPopUp);
+    addSwitch("alarmCloseButton", QStringLiteral("Alarm Close Button"), S::AlarmCloseButton);
+    command("testAlarm", QStringLiteral("Test Alarm"), &engine_, &AlarmEngine::testAlarm);
+    command("countdown", QStringLiteral("Count Down Timer"), this, &MainWindow::askForCountdown);
+    command("stopwatch", QStringLiteral("Stop Watch Timer"), this, &MainWindow::stopwatchRequested);
+    addSwitch("continuousAlarm", QStringLiteral("Continuous Alarm"), S::Continuous);
+    command("about", QStringLiteral("About"), this, &MainWindow::showAbout);
+    for (int i = 0; i < Options::kSwitches; ++i)
+        switchActions_[std::size_t(i)]->setChecked(options_.isOn(Options::Switch(i)));
+    updateSwitchCaptions();
+}
+
+void MainWindow::restore() {
+    const int top = positionFromText(
+        options_.read(SettingsKeys::kPositionTop, QString::number(pixelsToTwips(y()))), 300);
+    const int left = positionFromText(
+        options_.read(SettingsKeys::kPositionLeft, QString::number(pixelsToTwips(x()))), 1200);
+    move(twipsToPixels(left), twipsToPixels(top));
+    normalPos_ = pos();
+    nextSkedTime_->setText(QString());
+    for (int i = 0; i < Options::kSwitches; ++i)
+        switchActions_[std::size_t(i)]->setChecked(options_.isOn(Options::Switch(i)));
+    updateSwitchCaptions();
+    // In UTC mode the label the user named; the local clock says so from the first paint.
+    timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? options_.timeLabel()
+                                                                   : QStringLiteral("Local Time"));
+}
+
+void MainWindow::storePlace() {
+    const QPoint place = isMinimized() ? normalPos_ : pos();
+    if (!windowPlacesAreKnown())
+        return;
+    options_.store(SettingsKeys::kPositionTop,
+                   QString::number(positionToStore(pixelsToTwips(place.y()))));
+    options_.store(SettingsKeys::kPositionLeft,
+                   QString::number(positionToStore(pixelsToTwips(place.x()))));
+}
+
+void MainWindow::showNoSchedule() {
+    nextSkedMessage_->setText(QStringLiteral("0"));
+}
+
+void MainWindow::afterShown() {
+    fitMessage();
+}
+
+void MainWindow::fitMessage() {
+    // The label takes the width of its text, which needs the font's measures; the start-up
+    // leaves that until the window is shown.
+    if (isVisible())
+        nextSkedMessage_->adjustSize();
+}
+
+void MainWindow::toggleSwitch(Options::Switch which, bool on) {
+    options_.set(which, on);
+    updateSwitchCaptions();
+    if (which == Options::Switch::UseUtc)
+        showTimeBase();
+}
+
+void MainWindow::updateSwitchCaptions() {
+    using S = Options::Switch;
+    switchActions_[std::size_t(S::AlarmPopUp)]->setText(options_.isOn(S::AlarmPopUp)
+                                                            ? QStringLiteral("Alarm Msg PopUp")
+                                                            : QStringLiteral("No Alarm Msg PopUp"));
+    switchActions_[std::size_t(S::AlarmCloseButton)]->setText(
+        options_.isOn(S::AlarmCloseButton) ? QStringLiteral("Alarm Close Button")
+                                           : QStringLiteral("No Alarm Close Button"));
+}
+
+void MainWindow::showTimeBase() {
+    timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? QStringLiteral("UTC Time")
+                                                                   : QStringLiteral("Local Time"));
+}
+
+void MainWindow::setUtcOffset() {
+    engine_.takeOffset(
+        dialogs_.prompt(QStringLiteral("Enter the UTC hour offset"), QString(),
+                        QString::fromStdString(offsetText(options_.utcOffsetMinutes()))));
+}
+
+void MainWindow::changeTimeLabel() {
+    const QString answer =
+        dialogs_.prompt(QStringLiteral("Enter text for time offset: UTC PST etc."),
+                        QStringLiteral("Time label..."), QStringLiteral("UTC Time"));
+    if (answer.isEmpty())
+        return;
+    timeBaseLabel_->setText(answer);
+    options_.setTimeLabel(answer);
+}
+
+void MainWindow::showQuickHelp() {
+    dialogs_.message(QString::fromStdString(quickHelpText(options_.utcOffsetMinutes(),
+                                                          options_.isOn(Options::Switch::UseUtc))),
+                     Dialogs::Buttons::Ok, false, QStringLiteral(" Tockmere Quick Help"));
+}
+
+void MainWindow::showAbout() {
+    const QScreen* screen = this->screen();
+    AboutWindow about(y(), screen ? screen->geometry().width() : 1024);
+    about.exec();
+}
+
+void MainWindow::askForCountdown() {
+    const QString answer = dialogs_.prompt(
+        QStringLiteral("Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\n"
+                       "Enter 0 to clear."),
+        QStringLiteral("Count Down Timer"), QString());
+    if (answer.isEmpty())
+        return;
+    if (answer == u"0") {
+        nextSkedTime_->setText(QString());
+        engine_.clearCountdown();
+        return;
+    }
+    // A count that does not fit 32 bits is refused like an empty answer; a running countdown
+    // goes on.
+    if (const auto seconds = roundToInt32(leadingNumber(answer.toStdString())))
+        engine_.startCountdown(*seconds);
+}
+
+void MainWindow::showSchedule() {
+    emit scheduleRequested();
+    showAlarmSetCaption();
+    if (options_.isOn(Options::Switch::Minimize))
+        showMinimized();
+}
+
+void MainWindow::stopAlarm() {
+    engine_.stopAlarm();
+}
+
+void MainWindow::showTime(const QString& time) {
+    if (isMinimized()) {
+        showNextAlarmCaption();
+        return;
+    }
+    // The clock label draws a new text at once rather than at the next pass of the event loop:
+    // the new second reaches the screen within a millisecond or two of the true one.
+    clockLabel_->setText(time);
+}
+
+void MainWindow::showArmed(int slot) {
+    const SkedEntry& row = schedule_.row(slot);
+    nextSkedTime_->setText(QString::fromStdString(formatTimeText(row.time)));
+    nextSkedDate_->setText(QString::fromStdString(row.date));
+    nextSkedMessage_->setText(QString::fromStdString(leftCodePoints(row.message, 30)));
+    fitMessage();
+    // The window shows 30 characters and clips what does not fit; the whole message is here.
+    nextSkedMessage_->setToolTip(QString::fromStdString(row.message));
+}
+
+void MainWindow::showNothingPending() {
+    setWindowTitle(kIdleCaption);
+    nextSkedMessage_->setText(QStringLiteral("Done"));
+    nextSkedMessage_->setToolTip(QString());
+    fitMessage();
+    nextSkedDate_->setText(QString());
+}
+
+void MainWindow::showAlarmSetCaption() {
+    showCaption(QStringLiteral("Alarm Set   ") + schedule_.shortName());
+}
+
+void MainWindow::showCaption(const QString& caption) {
+    // The countdown keeps its own caption; what comes meanwhile shows when it ends.
+    if (countingDown_)
+        captionAfterCountdown_ = caption;
+    else
+        setWindowTitle(caption);
+}
+
+void MainWindow::showNextAlarmCaption() {
+    const int armed = schedule_.armedRow();
+    setWindowTitle(armed == SkedTable::kSpare
+                       ? QStringLiteral("done")
+                       : QString::fromStdString(formatTimeText(schedule_.row(armed).time)));
+}
+
+void MainWindow::showCountdown(const QString& remaining) {
+    clockLabel_->setText(remaining);
+    showClockToolTip();
+}
+
+void MainWindow::countdownRunningChanged(bool running) {
+    if (running) {
+        captionAfterCountdown_ = kIdleCaption;
+        setWindowTitle(QStringLiteral(" Count Down Timer"));
+    } else {
+        setWindowTitle(std::exchange(captionAfterCountdown_, QString(kIdleCaption)));
+    }
+    countingDown_ = running;
+    showClockToolTip();
+}
+
+void MainWindow::showClockHealth(const QString& text) {
+    clockHealth_ = text;
+    clockLabel_->setAccessibleDescription(text);
+    showClockToolTip();
+}
+
+void MainWindow::showClockToolTip() {
+    // A countdown too long for the label shows itself whole; otherwise the clock says whether
+    // the system time can be trusted.
+    const QString shown = clockLabel_->text();
+    const bool clipped =
+        countingDown_ && clockLabel_->fontMetrics().horizontalAdvance(shown) > clockLabel_->width();
+    clockLabel_->setToolTip(clipped ? shown : clockHealth_);
+}
+
+void MainWindow::popUpMenu() {
+    optionsMenu_->popup(clockLabel_->mapToGlobal(clockLabel_->rect().center()));
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        optionsMenu_->popup(event->globalPosition().toPoint());
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse opens the menu on its press; this is the keyboard's way to it.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        popUpMenu();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)
+        popUpMenu();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closeRequested();
+}
+
+void MainWindow::windowStateChanged() {
+    if (isMinimized())
+        showNextAlarmCaption();
+    else
+        showAlarmSetCaption();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        windowStateChanged();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!isMinimized())
+        normalPos_ = pos();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    windowStateChanged();
+}

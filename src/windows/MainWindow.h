@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#pragma once
+
+#include "AlarmEngine.h"
+#include "Dialogs.h"
+#include "Options.h"
+#include "Schedule.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+
+class ClockLabel;
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+// The main clock window: the time in the chosen time base, the next sked, and the options menu.
+// It shows what the alarm engine tells it and sends it the user's commands; closing it ends the
+// program.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    // The caption of a window with nothing armed and no countdown.
+    static constexpr QLatin1String kIdleCaption{" Tockmere  by Ovix"};
+
+    MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine, Dialogs& dialogs);
+
+    // The start-up's part: the stored place, and the time base's label from the first paint.
+    void restore();
+    // The window's place for the next run.
+    void storePlace();
+    // No schedule file at the first start.
+    void showNoSchedule();
+    // What the start-up leaves until the window is on the screen: the message's width.
+    void afterShown();
+
+signals:
+    // "Set Alarm": the table window is wanted at page 1.
+    void scheduleRequested();
+    void stopwatchRequested();
+    // The close box: the program stores what it keeps and ends.
+    void closeRequested();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    QAction* addSwitch(const char* name, const QString& caption, Options::Switch which);
+    QAction* addCommand(const char* name, const QString& caption);
+    void updateSwitchCaptions();
+    void toggleSwitch(Options::Switch which, bool on);
+    void showTimeBase();
+    void popUpMenu();
+
+    void showSchedule();
+    void stopAlarm();
+    void setUtcOffset();
+    void changeTimeLabel();
+    void showQuickHelp();
+    void showAbout();
+    void askForCountdown();
+
+    void showTime(const QString& time);
+    void showArmed(int slot);
+    void showNothingPending();
+    void showAlarmSetCaption();
+    void showCaption(const QString& caption);
+    // While minimised the caption shows the next alarm time, or "done".
+    void showNextAlarmCaption();
+    void showCountdown(const QString& remaining);
+    void countdownRunningChanged(bool running);
+    void showClockHealth(const QString& text);
+    void showClockToolTip();
+    void fitMessage();
+    void windowStateChanged();
+
+    Options& options_;
+    Schedule& schedule_;
+    AlarmEngine& engine_;
+    Dialogs& dialogs_;
+
+    QPushButton* optionsButton_ = nullptr;
+    QPushButton* setAlarmButton_ = nullptr;
+    QLabel* nextSkedDate_ = nullptr;
+    QLabel* nextSkedTime_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    QLabel* timeBaseLabel_ = nullptr;
+    ClockLabel* clockLabel_ = nullptr;
+    QLabel* nextSkedMessage_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    std::array<QAction*, Options::kSwitches> switchActions_{};
+
+    // The last place the window had in its normal state, kept for a close while minimised.
+    QPoint normalPos_;
+    QString clockHealth_;
+    bool countingDown_ = false;
+    // The caption to show when the countdown that holds the clock ends.
+    QString captionAfterCountdown_{kIdleCaption};
+};

@@ -1,0 +1,412 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#include "ScheduleWindow.h"
+
+#include "Controls.h"
+#include "DateEntry.h"
+#include "Printout.h"
+#include "Resizer.h"
+#include "SettingsKeys.h"
+#include "SkedName.h"
+#include "Text.h"
+#include "TimeBase.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kClientWidth = 7752;
+constexpr int kClientHeight = 6960;
+constexpr int kFirstRowTop = 915;
+constexpr int kRowPitch = 240;
+constexpr int kSpareRowTop = 5700;
+
+// Text fields sit 15 twips above their row's top, the skip box on it.
+int rowTop(int slot) {
+    if (slot == SkedTable::kSpare)
+        return kSpareRowTop;
+    return kFirstRowTop + kRowPitch * (slot % ScheduleWindow::kPageRows);
+}
+
+QString indexed(const char* name, int slot) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(slot);
+}
+
+} // namespace
+
+ScheduleWindow::ScheduleWindow(Schedule& schedule, Options& options, Dialogs& dialogs,
+                               Printer& printer, HelpViewer& help, Clock& clock,
+                               SettingsStore& settings, QString programDir)
+    : schedule_(schedule), options_(options), dialogs_(dialogs), printer_(printer), help_(help),
+      clock_(clock), settings_(settings), programDir_(std::move(programDir)) {
+    setObjectName(QStringLiteral("ScheduleWindow"));
+    connect(&schedule_, &Schedule::rowChanged, this, [this](int slot) {
+        if (resizer_)
+            showSlot(slot);
+    });
+    connect(&schedule_, &Schedule::fileChanged, this, [this](const QString& path) {
+        if (fileLabel_)
+            fileLabel_->setText(path);
+    });
+    connect(&options_, &Options::switchChanged, this, [this](Options::Switch which) {
+        if (which == Options::Switch::UseUtc && dateHeading_)
+            showDateHeading();
+    });
+}
+
+void ScheduleWindow::ensureControls() {
+    if (resizer_)
+        return;
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAccessibleName(QStringLiteral("Schedule table"));
+    setCentralWidget(client);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    createMenu();
+    createControls(client);
+    resize(twipsToPixels(kClientWidth),
+           twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    // The stored layout keeps the section its users have: the window's first name.
+    resizer_ =
+        new Resizer(this, client, QSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight)),
+                    settings_, QStringLiteral("frmSkeds"));
+    resizer_->captureDesign();
+    setWindowTitle(QStringLiteral(" Schedules Page1"));
+    skipNote_->setText(
+        QStringLiteral("The skip checkboxes are automatically checked after the alarm sounds."));
+    menuHint_->setText(QStringLiteral(
+        "Right-mouse click on Tockmere for options, Countdown Timer, Stop Watch and Help."));
+    for (int slot = 0; slot < kPageRows; ++slot)
+        setRowVisible(slot, true);
+    resizer_->restoreLayout(SettingsKeys::kApplication);
+    showDateHeading();
+    fileLabel_->setText(schedule_.path());
+    clockLabel_->setText(clockText_);
+    for (int slot = SkedTable::kWeeklyChanged; slot < SkedTable::kSlots; ++slot)
+        showSlot(slot);
+}
+
+void ScheduleWindow::showClock(const QString& time) {
+    clockText_ = time;
+    if (clockLabel_)
+        clockLabel_->setText(time);
+}
+
+void ScheduleWindow::showDateHeading() {
+    dateHeading_->setText(options_.isOn(Options::Switch::UseUtc) ? QStringLiteral("UTC Date")
+                                                                 : QStringLiteral("Local Date"));
+}
+
+void ScheduleWindow::createMenu() {
+    QMenuBar* bar = menuBar();
+    auto item = [bar](const char* name, const QString& caption) {
+        QAction* action = bar->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    item("spacer", QStringLiteral(" "));
+    connect(item("saveAction", QStringLiteral("Save Sked file")), &QAction::triggered, this,
+            &ScheduleWindow::save);
+    connect(item("loadAction", QStringLiteral("Load Sked file")), &QAction::triggered, this,
+            &ScheduleWindow::load);
+    connect(item("helpAction", QStringLiteral("Help")), &QAction::triggered, this,
+            &ScheduleWindow::showHelp);
+}
+
+void ScheduleWindow::createControls(QWidget* client) {
+    clockLabel_ = makeLabel(client, "clockLabel", QString(), twipsRect(315, 60, 1100, 255));
+    fileLabel_ = makeLabel(client, "fileLabel", QString(), twipsRect(1500, 60, 6100, 255));
+    weeklyCheck_ = placed(new QCheckBox(QStringLiteral("Weekly Increment"), client),
+                          QStringLiteral("weeklyCheck"), twipsRect(315, 360, 2400, 255));
+    pageSwitch_ = placed(new QCheckBox(QStringLiteral("Skeds 1 to 20  "), client),
+                         QStringLiteral("pageSwitch"), twipsRect(5400, 360, 2100, 255));
+    makeLabel(client, "skipHeading", QStringLiteral("Skip"), twipsRect(240, 660, 420, 220));
+    dateHeading_ = makeLabel(client, "dateHeading", QStringLiteral("UTC Date"),
+                             twipsRect(675, 660, 1092, 220));
+    makeLabel(client, "timeHeading", QStringLiteral("Sked Time"), twipsRect(1995, 660, 900, 220));
+    makeLabel(client, "messageHeading", QStringLiteral("Sked Message"),
+              twipsRect(2970, 660, 2000, 220));
+    // Created row by row, so the keyboard order runs along each row and down the page.
+    for (int slot = 0; slot < SkedTable::kSlots; ++slot)
+        createRow(client, slot);
+    skipNote_ = makeLabel(client, "skipNote", QString(), twipsRect(315, 5820, 7300, 240));
+    QLabel* closeNote = makeLabel(client, "closeNote", QStringLiteral("Upper Right-X    disabled"),
+                                  twipsRect(60, 6060, 1260, 420));
+    closeNote->setWordWrap(true);
+    auto* doneButton =
+        makeButton(client, "doneButton", QStringLiteral("Done"), twipsRect(1380, 6090, 1250, 372));
+    auto* reorderButton = makeButton(client, "reorderButton", QStringLiteral("Re-order"),
+                                     twipsRect(2790, 6090, 1250, 372));
+    reorderButton->setToolTip(
+        QStringLiteral(" Click to re-order dates amd times, verify the results "));
+    auto* printButton = makeButton(client, "printButton", QStringLiteral("Printout"),
+                                   twipsRect(4200, 6090, 1250, 372));
+    auto* clearButton = makeButton(client, "clearButton", QStringLiteral("Clear Table"),
+                                   twipsRect(5610, 6090, 1250, 372));
+    menuHint_ = makeLabel(client, "menuHint", QString(), twipsRect(315, 6600, 7300, 255));
+    clockLabel_->setAccessibleDescription(QStringLiteral("Clock"));
+    fileLabel_->setAccessibleDescription(QStringLiteral("Schedule file"));
+
+    connect(doneButton, &QPushButton::clicked, this, &ScheduleWindow::done);
+    connect(reorderButton, &QPushButton::clicked, &schedule_, &Schedule::reorder);
+    connect(printButton, &QPushButton::clicked, this, &ScheduleWindow::print);
+    connect(clearButton, &QPushButton::clicked, this, &ScheduleWindow::clearTable);
+    connect(pageSwitch_, &QCheckBox::toggled, this, &ScheduleWindow::switchPage);
+    connect(weeklyCheck_, &QCheckBox::clicked, this, [this](bool checked) {
+        // A click only ever switches between off and on, also from a stored 2.
+        weeklyCheck_->setTristate(false);
+        schedule_.table().setWeekly(checked ? 1 : 0);
+    });
+}
+
+void ScheduleWindow::createRow(QWidget* client, int slot) {
+    const int top = rowTop(slot);
+    SkedTable& table = schedule_.table();
+    skipBoxes_[slot] = placed(
+        new QCheckBox(slot == SkedTable::kSpare ? QStringLiteral("dummy") : QString(), client),
+        indexed("skip", slot), twipsRect(315, top, 252, 252));
+    dateFields_[slot] =
+        placed(new QLineEdit(client), indexed("date", slot), twipsRect(675, top - 15, 1092, 288));
+    timeFields_[slot] =
+        placed(new QLineEdit(client), indexed("time", slot), twipsRect(1995, top - 15, 732, 288));
+    messageFields_[slot] = placed(new QLineEdit(client), indexed("message", slot),
+                                  twipsRect(2970, top - 15, 4572, 288));
+    const QString sked = QStringLiteral("Sked %1 ").arg(slot + 1);
+    skipBoxes_[slot]->setAccessibleName(sked + QStringLiteral("skip"));
+    dateFields_[slot]->setAccessibleName(sked + QStringLiteral("date"));
+    timeFields_[slot]->setAccessibleName(sked + QStringLiteral("time"));
+    messageFields_[slot]->setAccessibleName(sked + QStringLiteral("message"));
+    dateFields_[slot]->setMaxLength(int(SkedTable::kDateLimit));
+    timeFields_[slot]->setMaxLength(int(SkedTable::kTimeLimit));
+    messageFields_[slot]->setMaxLength(int(SkedTable::kMessageLimit));
+    if (slot >= kPageRows) {
+        QPalette grey = dateFields_[slot]->palette();
+        grey.setColor(QPalette::Base, QColor(224, 224, 224));
+        dateFields_[slot]->setPalette(grey);
+    }
+    dateFields_[slot]->installEventFilter(this);
+
+    connect(skipBoxes_[slot], &QCheckBox::clicked, this,
+            [&table, slot](bool on) { table.setSkip(slot, on); });
+    connect(dateFields_[slot], &QLineEdit::textEdited, this,
+            [&table, slot](const QString& text) { table.setDate(slot, text.toStdString()); });
+    connect(timeFields_[slot], &QLineEdit::textEdited, this,
+            [&table, slot](const QString& text) { table.setTime(slot, text.toStdString()); });
+    connect(messageFields_[slot], &QLineEdit::textEdited, this,
+            [&table, slot](const QString& text) { table.setMessage(slot, text.toStdString()); });
+    setRowVisible(slot, false);
+}
+
+void ScheduleWindow::showSlot(int slot) {
+    const SkedTable& table = schedule_.table();
+    if (slot == SkedTable::kWeeklyChanged) {
+        const int weekly = table.weekly();
+        weeklyCheck_->setCheckState(weekly == 1   ? Qt::Checked
+                                    : weekly == 2 ? Qt::PartiallyChecked
+                                                  : Qt::Unchecked);
+        return;
+    }
+    const SkedEntry& row = table.row(slot);
+    skipBoxes_[slot]->setChecked(row.skip);
+    // Only a real difference is written back, so typing keeps its cursor.
+    auto show = [](QLineEdit* field, const std::string& text) {
+        const QString shown = QString::fromStdString(text);
+        if (field->text() != shown)
+            field->setText(shown);
+    };
+    show(dateFields_[slot], row.date);
+    show(timeFields_[slot], row.time);
+    show(messageFields_[slot], row.message);
+}
+
+void ScheduleWindow::setRowVisible(int slot, bool visible) {
+    skipBoxes_[slot]->setVisible(visible);
+    dateFields_[slot]->setVisible(visible);
+    timeFields_[slot]->setVisible(visible);
+    messageFields_[slot]->setVisible(visible);
+}
+
+void ScheduleWindow::switchPage() {
+    const bool page2 = pageSwitch_->isChecked();
+    pageSwitch_->setText(page2 ? QStringLiteral("Skeds 21 to 40  ")
+                               : QStringLiteral("Skeds 1 to 20  "));
+    setWindowTitle(page2 ? QStringLiteral(" Schedules page 2")
+                         : QStringLiteral(" Schedules page 1"));
+    // The page being shown appears before the other one goes.
+    const int shown = page2 ? kPageRows : 0;
+    const int hidden = page2 ? 0 : kPageRows;
+    for (int i = 0; i < kPageRows; ++i)
+        setRowVisible(shown + i, true);
+    for (int i = 0; i < kPageRows; ++i)
+        setRowVisible(hidden + i, false);
+}
+
+void ScheduleWindow::showFirstPage() {
+    pageSwitch_->setChecked(false);
+}
+
+void ScheduleWindow::present() {
+    ensureControls();
+    showFirstPage();
+    show();
+    if (isMinimized())
+        showNormal();
+    // A table window already open behind other windows comes to the front.
+    raise();
+    activateWindow();
+}
+
+void ScheduleWindow::done() {
+    // Nothing is armed and the window stays when the file was not saved, so the user can save
+    // elsewhere or try again.
+    if (!schedule_.save())
+        return;
+    schedule_.setArmedRow(0);
+    hide();
+    emit armRequested();
+}
+
+void ScheduleWindow::clearTable() {
+    if (dialogs_.message(QStringLiteral(" Are you sure you want to erase the schedule?"),
+                         Dialogs::Buttons::OkCancel, false,
+                         QStringLiteral(" Erase all the sked information?")) != Dialogs::Answer::Ok)
+        return;
+    schedule_.clear();
+    dialogs_.message(QStringLiteral("When the first date field is clicked, the field is\r\n"
+                                    "pre-filled with the current date, which shows the\r\n"
+                                    "format as well. Edit the date and enter the alarm\r\n"
+                                    "time and alarm comment. When you click the date\r\n"
+                                    "for the next sked, the previous date is propagated."),
+                     Dialogs::Buttons::Ok, false, QStringLiteral(" Auto date fill"));
+}
+
+void ScheduleWindow::load() {
+    const QString chosen =
+        dialogs_.openFile(QStringLiteral(" Load Tockmere datafile..."),
+                          QStringLiteral("Sked files (*.dat)|*.dat"), schedule_.path());
+    if (isBlank(chosen.toStdString()))
+        return;
+    if (schedule_.load(chosen))
+        showFirstPage();
+}
+
+void ScheduleWindow::save() {
+    const QString chosen =
+        dialogs_.saveFile(QStringLiteral(" Save Skeds datafile as..."),
+                          QStringLiteral("Tockmere sked files (*.dat)|*.dat"), schedule_.path());
+    const std::string path = chosen.toStdString();
+    if (isBlank(path) || isExtensionOnlyName(path))
+        return;
+    if (schedule_.saveAs(chosen))
+        showFirstPage();
+}
+
+std::string ScheduleWindow::today() const {
+    const QDate date = clock_.localNow().date();
+    return skedDateText({date.year(), date.month(), date.day()});
+}
+
+bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease) {
+        const auto field =
+            std::find(dateFields_.begin(), dateFields_.begin() + SkedTable::kRows, watched);
+        const int slot = int(field - dateFields_.begin());
+        if (slot < SkedTable::kRows) {
+            if (event->type() == QEvent::FocusIn) {
+                // Focus that comes back with the window, or after a box closes, is not the user
+                // moving into the field: a date they emptied must stay empty.
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                    reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+                    dateFocusRule(schedule_.table(), slot, today());
+            } else if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                dateClickRule(schedule_.table(), slot, today());
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ScheduleWindow::closeEvent(QCloseEvent* event) {
+    emit armRequested();
+    // The table lives outside this window, so a close never loses it: after a successful
+    // start-up the window stays, otherwise it only hides and keeps what the user typed.
+    event->ignore();
+    if (!schedule_.loadedAtStart())
+        hide();
+}
+
+void ScheduleWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() &&
+        !(static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized))
+        emit armRequested();
+}
+
+void ScheduleWindow::storeLayout() {
+    // A window that never appeared has no place of its own yet: the stored one stands.
+    if (everShown_)
+        resizer_->storeLayout(SettingsKeys::kApplication);
+}
+
+void ScheduleWindow::showEvent(QShowEvent* event) {
+    everShown_ = true;
+    QMainWindow::showEvent(event);
+}
+
+void ScheduleWindow::print() {
+    if (dialogs_.message(QStringLiteral(" Do you want to print the schedule?"),
+                         Dialogs::Buttons::OkCancel, false,
+                         QStringLiteral(" Line print the schedule?")) != Dialogs::Answer::Ok)
+        return;
+    const QList<Printer::Line> lines = toPrinterLines(printoutLines(
+        schedule_.table(), schedule_.path().toStdString(), options_.isOn(Options::Switch::UseUtc)));
+    const Printer::Result printed = printer_.print(lines, QStringLiteral("Tockmere schedule"));
+    if (!printed.ok)
+        offerPdf(lines, printed.error);
+}
+
+void ScheduleWindow::offerPdf(const QList<Printer::Line>& lines, const QString& why) {
+    if (dialogs_.message(QStringLiteral("The schedule could not be printed (%1).\r\n\r\n"
+                                        "Do you want to save the printout as a PDF file instead?")
+                             .arg(why),
+                         Dialogs::Buttons::YesNo, true,
+                         QStringLiteral(" Printout failed")) != Dialogs::Answer::Yes)
+        return;
+    const QFileInfo skedFile(schedule_.path());
+    const QString proposed =
+        skedFile.absoluteDir().filePath(skedFile.completeBaseName() + QStringLiteral(".pdf"));
+    const QString chosen = dialogs_.saveFile(QStringLiteral(" Save the printout as..."),
+                                             QStringLiteral("PDF files (*.pdf)|*.pdf"), proposed);
+    if (isBlank(chosen.toStdString()) || !schedule_.mayOverwrite(chosen))
+        return;
+    const Printer::Result saved =
+        printer_.saveAsPdf(lines, QStringLiteral("Tockmere schedule"), chosen);
+    if (!saved.ok)
+        dialogs_.message(QStringLiteral("The printout could not be saved to\r\n%1\r\n\r\n(%2)")
+                             .arg(chosen, saved.error),
+                         Dialogs::Buttons::Ok, true, QStringLiteral(" Printout not saved"));
+}
+
+void ScheduleWindow::showHelp() {
+    const QString path = QDir(programDir_).filePath(QStringLiteral("Tockmere.HLP"));
+    if (!help_.showContents(path))
+        dialogs_.message(QStringLiteral("The help file\r\n%1\r\ncould not be opened.").arg(path),
+                         Dialogs::Buttons::Ok, true, QStringLiteral(" Help not found"));
+}

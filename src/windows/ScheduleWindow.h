@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#pragma once
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "HelpViewer.h"
+#include "Options.h"
+#include "Printer.h"
+#include "Schedule.h"
+#include "SettingsStore.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Resizer;
+
+// The schedule table window: the 40 skeds of the schedule in two pages of 20 rows over one
+// place, the file commands, the printout and the help. Its fields show the schedule's table and
+// every edit goes to it. Leaving the window (Done, the close box, minimising) hands the table to
+// the alarm engine.
+class ScheduleWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kPageRows = 20;
+
+    ScheduleWindow(Schedule& schedule, Options& options, Dialogs& dialogs, Printer& printer,
+                   HelpViewer& help, Clock& clock, SettingsStore& settings, QString programDir);
+
+    // Builds the controls and shows the table in them, once; the start-up does not wait for 160
+    // controls that it does not show.
+    void ensureControls();
+    // "Set Alarm": the window at page 1, in front, restored if it was minimised.
+    void present();
+    // The clock's copy at the top left.
+    void showClock(const QString& time);
+    // The program's closing keeps this window's place and size for the next run.
+    void storeLayout();
+
+signals:
+    // The user is done with the table: its first pending sked is to be armed.
+    void armRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls(QWidget* client);
+    void createRow(QWidget* client, int slot);
+    void createMenu();
+    void showFirstPage();
+    void showSlot(int slot);
+    void showDateHeading();
+    void setRowVisible(int slot, bool visible);
+    void switchPage();
+    std::string today() const;
+
+    void done();
+    void clearTable();
+    void load();
+    void save();
+    // "Printout": the schedule as a plain list on the default printer, or as a PDF file.
+    void print();
+    void offerPdf(const QList<Printer::Line>& lines, const QString& why);
+    // "Help": the help document beside the program, in a window that does not block this one.
+    void showHelp();
+
+    Schedule& schedule_;
+    Options& options_;
+    Dialogs& dialogs_;
+    Printer& printer_;
+    HelpViewer& help_;
+    Clock& clock_;
+    SettingsStore& settings_;
+    QString programDir_;
+
+    QLabel* clockLabel_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    QCheckBox* weeklyCheck_ = nullptr;
+    QCheckBox* pageSwitch_ = nullptr;
+    QLabel* dateHeading_ = nullptr;
+    std::array<QCheckBox*, SkedTable::kSlots> skipBoxes_{};
+    std::array<QLineEdit*, SkedTable::kSlots> dateFields_{};
+    std::array<QLineEdit*, SkedTable::kSlots> timeFields_{};
+    std::array<QLineEdit*, SkedTable::kSlots> messageFields_{};
+    QLabel* skipNote_ = nullptr;
+    QLabel* menuHint_ = nullptr;
+    Resizer* resizer_ = nullptr;
+
+    bool everShown_ = false;
+    QString clockText_;
+};
