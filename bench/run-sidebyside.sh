@@ -66,9 +66,8 @@ bin="$(pwd)/build/default/bin"
 # and shows no message (as bench/run-clockbench.sh prepares it).
 mkdir -p "$work/config/Tockmere" "$work/runtime" "$work/home"
 chmod 700 "$work/runtime"
-offset=$(($(date -u +%-H) - $(date +%-H)))
-((offset < -12)) && offset=$((offset + 24))
-((offset > 12)) && offset=$((offset - 24))
+# The zone's own offset, as the setting counts it (hours to add to local time, with a fraction).
+offset=$(date +%z | awk '{ h = substr($0, 2, 2) + substr($0, 4, 2) / 60; print substr($0, 1, 1) == "+" ? -h : h }')
 printf '  12/31/29    2359  benchmark\r\nWeeklyIncr: 0\r\nend\r\n' >"$work/skeds.dat"
 printf '[Options]\nPlannex%%20file=%s\nUTC%%20offset=%s\n' "$work/skeds.dat" "$offset" \
     >"$work/config/Tockmere/Tockmere.ini"
@@ -221,7 +220,7 @@ measure() { # label, command...
 echo "each program idles ${seconds} s; $(nproc) cores, load average before:" \
     "$(cut -d' ' -f1-3 /proc/loadavg)"
 measure "Tockmere's main window" "$bin/tockmere"
-measure "minimal Qt 6 clock (one QLabel, one precise timer)" "$bin/minimalclock"
+measure "minimal Qt 6 clock (one QLabel, one precise timer, no shared memory)" "$bin/minimalclock"
 if command -v xclock >/dev/null; then
     measure "xclock -digital -update 1" xclock -digital -update 1
 else

@@ -14,14 +14,14 @@
 #include <QDir>
 #include <QTimer>
 
-Program::Program(Clock& clock, ClockHealth& clockHealth, SettingsStore& settings, Dialogs& dialogs,
-                 Sound& sound, Printer& printer, HelpViewer& help, QString programDir)
-    : settings_(settings, dialogs), dialogs_(dialogs), programDir_(std::move(programDir)),
-      options_(settings_), schedule_(dialogs),
-      engine_(clock, clockHealth, dialogs, sound, schedule_, options_, programDir_),
-      mainWindow_(new MainWindow(options_, schedule_, engine_, dialogs)),
-      scheduleWindow_(new ScheduleWindow(schedule_, options_, dialogs, printer, help, clock,
-                                         settings_, programDir_)) {
+Program::Program(const Services& services, QString programDir)
+    : settings_(services.settings, services.dialogs), dialogs_(services.dialogs),
+      programDir_(std::move(programDir)), options_(settings_), schedule_(dialogs_),
+      engine_(services.clock, services.clockHealth, dialogs_, services.sound, schedule_, options_,
+              programDir_),
+      mainWindow_(new MainWindow(options_, schedule_, engine_, dialogs_, services.autostart)),
+      scheduleWindow_(new ScheduleWindow(schedule_, options_, dialogs_, services.printer,
+                                         services.help, services.clock, settings_, programDir_)) {
     connect(mainWindow_, &MainWindow::scheduleRequested, scheduleWindow_, &ScheduleWindow::present);
     connect(mainWindow_, &MainWindow::stopwatchRequested, this, &Program::showStopwatch);
     connect(mainWindow_, &MainWindow::closeRequested, this, [this] {
@@ -31,10 +31,20 @@ Program::Program(Clock& clock, ClockHealth& clockHealth, SettingsStore& settings
     connect(scheduleWindow_, &ScheduleWindow::armRequested, &engine_, &AlarmEngine::armFromTable);
     connect(&engine_, &AlarmEngine::timeShown, scheduleWindow_, &ScheduleWindow::showClock);
     connect(&engine_, &AlarmEngine::skedFired, this,
-            [this](const QString& title, const QString& text) {
+            [this, &notifier = services.notifier](const QString& title, const QString& text) {
+                // The desktop's notification carries the title without its leading blank and
+                // the message without the line break before it.
+                notifier.notify(title.trimmed(), text.mid(2), engine_.isAlarmLooping());
                 if (options_.isOn(Options::Switch::AlarmPopUp))
                     alarmWindow().showAlarm(title, text);
             });
+    connect(&engine_, &AlarmEngine::alarmLooping, &services.notifier,
+            [&notifier = services.notifier](bool looping) {
+                if (!looping)
+                    notifier.alarmStopped();
+            });
+    connect(&services.notifier, &Notifier::stopAsked, &engine_, &AlarmEngine::stopAlarm);
+    connect(&services.notifier, &Notifier::openAsked, this, &Program::bringForward);
 }
 
 Program::~Program() {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "AlarmEngine.h"
+#include "Autostart.h"
 #include "HelpViewer.h"
+#include "Notifier.h"
 #include "Options.h"
 #include "Printer.h"
 #include "Schedule.h"
@@ -25,8 +27,20 @@ class Program final : public QObject {
     Q_OBJECT
 
 public:
-    Program(Clock& clock, ClockHealth& clockHealth, SettingsStore& settings, Dialogs& dialogs,
-            Sound& sound, Printer& printer, HelpViewer& help, QString programDir);
+    // The outside services the program uses, all of them the user's desktop's.
+    struct Services {
+        Clock& clock;
+        ClockHealth& clockHealth;
+        SettingsStore& settings;
+        Dialogs& dialogs;
+        Sound& sound;
+        Printer& printer;
+        HelpViewer& help;
+        Notifier& notifier;
+        Autostart& autostart;
+    };
+
+    Program(const Services& services, QString programDir);
     ~Program() override;
 
     // The start-up, then the main window shown; `skedFile`, when given, is the schedule to start

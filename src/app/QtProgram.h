@@ -3,13 +3,15 @@
 
 #pragma once
 
-#include "Program.h"
+#include "DBusNotifier.h"
 #include "KernelClockHealth.h"
+#include "Program.h"
 #include "Modules.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtHelpViewer.h"
 #include "QtSettingsStore.h"
+#include "XdgAutostart.h"
 
 #include <QApplication>
 
@@ -63,6 +65,9 @@ struct QtProgram {
     ModuleSound sound{QCoreApplication::applicationDirPath()};
     ModulePrinter printer{QCoreApplication::applicationDirPath()};
     QtHelpViewer help;
-    Program program{clock, clockHealth, settings, dialogs,
-                    sound, printer,     help,     QCoreApplication::applicationDirPath()};
+    DBusNotifier notifier;
+    XdgAutostart autostart{QCoreApplication::applicationFilePath()};
+    Program program{
+        {clock, clockHealth, settings, dialogs, sound, printer, help, notifier, autostart},
+        QCoreApplication::applicationDirPath()};
 };

@@ -211,6 +211,7 @@ void AlarmEngine::play(const QString& fileName, Sound::Mode mode) {
 void AlarmEngine::soundTheAlarm() {
     if (options_.isOn(Options::Switch::Continuous)) {
         play(QStringLiteral("alarm.wav"), Sound::Mode::Loop);
+        looping_ = true;
         emit alarmLooping(true);
     } else {
         play(QStringLiteral("alarm.wav"), Sound::Mode::Once);
@@ -222,6 +223,7 @@ void AlarmEngine::testAlarm() {
 }
 
 void AlarmEngine::stopAlarm() {
+    looping_ = false;
     emit alarmLooping(false);
     play(QStringLiteral("stop.wav"), Sound::Mode::Once);
 }

@@ -41,6 +41,8 @@ public:
     // The table window hands the table back: its first pending sked is armed.
     void armFromTable();
     bool countdownRunning() const;
+    // A looping alarm sound plays, which Stop ends.
+    bool isAlarmLooping() const { return looping_; }
 
     // The offset from a prompt's answer: kept and stored, unless it holds no number or is beyond
     // a day.
@@ -112,6 +114,7 @@ private:
     int healthMinute_ = -1;
     // The system's own offset, the way the setting counts it, as last seen.
     int systemOffsetMinutes_ = 0;
+    bool looping_ = false;
     std::int32_t countdownSeconds_ = 0;
     QDateTime countdownStart_;
 };

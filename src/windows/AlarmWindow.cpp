@@ -6,34 +6,49 @@
 #include "Resizer.h"
 #include "SettingsKeys.h"
 #include "Twips.h"
+#include "WindowRoles.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 AlarmWindow::AlarmWindow(const Options& options, SettingsStore& settings) {
+    giveWindowsTheirRoles();
     setObjectName(QStringLiteral("AlarmWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(" Alarm !!"));
     const QSize client(twipsToPixels(3828), twipsToPixels(1980));
     resize(client);
 
-    messageLabel_ = new QLabel(QStringLiteral("Alarm"), this);
+    // The message's place scrolls when alarms fired one after another do not fit; one alarm
+    // looks as a plain label would.
+    auto* messages = new QScrollArea(this);
+    messages->setObjectName(QStringLiteral("messages"));
+    messages->setGeometry(twipsRect(120, 135, 3555, 1170));
+    messages->setFrameShape(QFrame::NoFrame);
+    messages->setWidgetResizable(true);
+    messages->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    messages->viewport()->setAutoFillBackground(false);
+    QFont font = messages->font();
+    font.setPointSize(12);
+    messages->setFont(font);
+    messageLabel_ = new QLabel(QStringLiteral("Alarm"));
     messageLabel_->setObjectName(QStringLiteral("messageLabel"));
-    messageLabel_->setGeometry(twipsRect(120, 135, 3555, 1170));
     messageLabel_->setWordWrap(true);
     messageLabel_->setAccessibleDescription(QStringLiteral("Alarm message"));
     messageLabel_->setTextFormat(Qt::PlainText);
     messageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont font = messageLabel_->font();
-    font.setPointSize(12);
-    messageLabel_->setFont(font);
+    messages->setWidget(messageLabel_);
 
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setGeometry(twipsRect(1140, 1365, 1620, 495));
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
+    connect(closeButton, &QPushButton::clicked, this, [this] {
+        hide();
+        forgetAlarms();
+    });
     // The switch counts only when the window is created; a hidden window keeps its button state.
     closeButton->setEnabled(options.isOn(Options::Switch::AlarmCloseButton));
 
@@ -44,13 +59,20 @@ AlarmWindow::AlarmWindow(const Options& options, SettingsStore& settings) {
 }
 
 void AlarmWindow::showAlarm(const QString& title, const QString& text) {
-    setWindowTitle(title);
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    messageLabel_->setText(shown);
+    if (isVisible())
+        earlier_.prepend(windowTitle().trimmed() + newest_);
+    newest_ = shown;
+    setWindowTitle(title);
+    messageLabel_->setText((QStringList{newest_} + earlier_).join(QStringLiteral("\n\n")));
     show();
     raise();
     QCoreApplication::processEvents();
+}
+
+void AlarmWindow::forgetAlarms() {
+    earlier_.clear();
 }
 
 void AlarmWindow::closeEvent(QCloseEvent* event) {

@@ -12,7 +12,8 @@ class QLabel;
 class Resizer;
 
 // The window that carries the message of a fired sked. "Close" only hides it; the close box
-// stores its layout and destroys it, so the next alarm creates it afresh.
+// stores its layout and destroys it, so the next alarm creates it afresh. Alarms that fire while
+// it is open are all kept in it, newest first, so none hides the one before.
 class AlarmWindow final : public QWidget {
     Q_OBJECT
 
@@ -21,12 +22,19 @@ public:
     AlarmWindow(const Options& options, SettingsStore& settings);
 
     // Shows a fired sked: its title and its text, whose lines the program breaks with CR LF.
+    // The alarms shown since the window was last closed follow it.
     void showAlarm(const QString& title, const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void forgetAlarms();
+
     QLabel* messageLabel_ = nullptr;
+    // The newest message, whose title is the window's, and the ones shown before it since the
+    // window was last closed, newest first, each after its title.
+    QString newest_;
+    QStringList earlier_;
     Resizer* resizer_ = nullptr;
 };

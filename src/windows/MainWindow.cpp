@@ -11,6 +11,7 @@
 #include "SettingsKeys.h"
 #include "Text.h"
 #include "Twips.h"
+#include "WindowRoles.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,8 +45,11 @@ int positionToStore(int twips) {
 
 } // namespace
 
-MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine, Dialogs& dialogs)
-    : options_(options), schedule_(schedule), engine_(engine), dialogs_(dialogs) {
+MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine, Dialogs& dialogs,
+                       Autostart& autostart)
+    : options_(options), schedule_(schedule), engine_(engine), dialogs_(dialogs),
+      autostart_(autostart) {
+    giveWindowsTheirRoles();
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kIdleCaption);
     setAutoFillBackground(true);
@@ -163,6 +167,13 @@ void MainWindow::createMenu() {
     command("stopwatch", QStringLiteral("Stop Watch Timer"), this, &MainWindow::stopwatchRequested);
     addSwitch("continuousAlarm", QStringLiteral("Continuous Alarm"), S::Continuous);
     command("about", QStringLiteral("About"), this, &MainWindow::showAbout);
+    optionsMenu_->addSeparator();
+    startAtLogin_ = addCommand("startAtLogin", QStringLiteral("Start at Login"));
+    startAtLogin_->setCheckable(true);
+    connect(startAtLogin_, &QAction::triggered, this, &MainWindow::startAtLogin);
+    // The entry on disk is the switch's state: the user or the desktop may remove it.
+    connect(optionsMenu_, &QMenu::aboutToShow, this,
+            [this] { startAtLogin_->setChecked(autostart_.isEnabled()); });
     for (int i = 0; i < Options::kSwitches; ++i)
         switchActions_[std::size_t(i)]->setChecked(options_.isOn(Options::Switch(i)));
     updateSwitchCaptions();
@@ -275,6 +286,17 @@ void MainWindow::askForCountdown() {
     // goes on.
     if (const auto seconds = roundToInt32(leadingNumber(answer.toStdString())))
         engine_.startCountdown(*seconds);
+}
+
+void MainWindow::startAtLogin(bool on) {
+    const QString failure = autostart_.setEnabled(on);
+    if (!failure.isEmpty())
+        dialogs_.message(QStringLiteral("Tockmere could not %1 its entry for the start of your "
+                                        "session:\r\n%2\r\n\r\n(%3)")
+                             .arg(on ? QStringLiteral("write") : QStringLiteral("remove"),
+                                  autostart_.path(), failure),
+                         Dialogs::Buttons::Ok, true, QStringLiteral(" Start at Login"));
+    startAtLogin_->setChecked(autostart_.isEnabled());
 }
 
 void MainWindow::showSchedule() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AlarmEngine.h"
+#include "Autostart.h"
 #include "Dialogs.h"
 #include "Options.h"
 #include "Schedule.h"
@@ -29,7 +30,8 @@ public:
     // The caption of a window with nothing armed and no countdown.
     static constexpr QLatin1String kIdleCaption{" Tockmere  by Ovix"};
 
-    MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine, Dialogs& dialogs);
+    MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine, Dialogs& dialogs,
+               Autostart& autostart);
 
     // The start-up's part: the stored place, and the time base's label from the first paint.
     void restore();
@@ -73,6 +75,7 @@ private:
     void showQuickHelp();
     void showAbout();
     void askForCountdown();
+    void startAtLogin(bool on);
 
     void showTime(const QString& time);
     void showArmed(int slot);
@@ -92,6 +95,7 @@ private:
     Schedule& schedule_;
     AlarmEngine& engine_;
     Dialogs& dialogs_;
+    Autostart& autostart_;
 
     QPushButton* optionsButton_ = nullptr;
     QPushButton* setAlarmButton_ = nullptr;
@@ -103,6 +107,7 @@ private:
     QLabel* nextSkedMessage_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     std::array<QAction*, Options::kSwitches> switchActions_{};
+    QAction* startAtLogin_ = nullptr;
 
     // The last place the window had in its normal state, kept for a close while minimised.
     QPoint normalPos_;

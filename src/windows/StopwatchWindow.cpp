@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Text.h"
 #include "Twips.h"
+#include "WindowRoles.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -33,6 +34,7 @@ QString text(std::int64_t value) {
 } // namespace
 
 StopwatchWindow::StopwatchWindow() {
+    giveWindowsTheirRoles();
     setObjectName(QStringLiteral("StopwatchWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Stop Watch"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
+#include "DBusNotifier.h"
 #include "FakeSettings.h"
 #include "Modules.h"
 #include "QtClock.h"
@@ -14,6 +15,7 @@
 #include "SkedRows.h"
 #include "TerminationSignals.h"
 #include "WallClockTimer.h"
+#include "XdgAutostart.h"
 
 #include <QtMultimedia>
 #include <QtTest>
@@ -218,6 +220,65 @@ private slots:
         timer.start(30);
         timer.stop();
         QVERIFY(!fired.wait(100) && !timer.isActive());
+    }
+
+    // Without a bus the notifications go without a word to the user; standard error hears once.
+    void notifierWithoutBus() {
+        QCOMPARE(DBusNotifier::plainBody("call <b>W1AW</b> & co"),
+                 "call &lt;b&gt;W1AW&lt;/b&gt; &amp; co");
+        DBusNotifier notifier(QDBusConnection(QStringLiteral("none")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("notifications could not be used "
+                                                              "\\(there is no session bus\\)"));
+        notifier.notify("Alarm at 14:30:00", "net", true);
+        QTest::failOnWarning(QRegularExpression(".*"));
+        notifier.notify("Alarm at 14:31:00", "net", false);
+        notifier.alarmStopped();
+    }
+
+    // The start entry in the test's own configuration folder: written, seen gone when removed by
+    // hand, removed, and refused where its folder cannot be made.
+    void autostart() {
+        XdgAutostart entry(QStringLiteral("/opt/my tools/tockmere"));
+        QCOMPARE(entry.path(), qEnvironmentVariable("XDG_CONFIG_HOME") +
+                                   "/autostart/org.tockmere.Tockmere.desktop");
+        QVERIFY(!entry.isEnabled());
+        QCOMPARE(entry.setEnabled(true), QString());
+        QVERIFY(entry.isEnabled());
+        QVERIFY(readBytes(entry.path()).contains("\nExec=\"/opt/my tools/tockmere\"\n"));
+        if (const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
+            !validate.isEmpty()) {
+            QProcess check;
+            check.start(validate, {entry.path()});
+            QVERIFY(check.waitForFinished());
+            QCOMPARE(check.readAll() + QByteArray::number(check.exitCode()), QByteArray("0"));
+        }
+        QVERIFY(QFile::remove(entry.path()));
+        QVERIFY(!entry.isEnabled());
+        QCOMPARE(entry.setEnabled(true), QString());
+        QCOMPARE(entry.setEnabled(false), QString());
+        QVERIFY(!entry.isEnabled() && !QFile::exists(entry.path()));
+        const QString folder = QFileInfo(entry.path()).path();
+        QVERIFY(QDir(folder).removeRecursively());
+        writeBytes(folder, "a file where the folder goes");
+        QVERIFY(!entry.setEnabled(true).isEmpty());
+        QVERIFY(!entry.isEnabled());
+        QFile::remove(folder);
+    }
+
+    // clang-format off
+    void execArgument_data() {
+        QTest::addColumn<QString>("file"); QTest::addColumn<QString>("argument");
+        QTest::newRow("plain")         << "/usr/bin/tockmere"     << "/usr/bin/tockmere";
+        QTest::newRow("a blank")       << "/opt/a b/tockmere"     << "\"/opt/a b/tockmere\"";
+        QTest::newRow("quote, dollar") << "/x/\"$y/t"              << "\"/x/\\\\\"\\\\$y/t\"";
+        QTest::newRow("backslash")     << "/x\\y/t"               << "\"/x\\\\\\\\y/t\"";
+        QTest::newRow("percent")       << "/x/100%/t"             << "/x/100%%/t";
+    }
+    // clang-format on
+    void execArgument() {
+        QFETCH(QString, file);
+        QFETCH(QString, argument);
+        QCOMPARE(XdgAutostart::execArgument(file), argument);
     }
 
     // One copy per settings folder: a second start is refused and asks the first to come forward.

@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "Autostart.h"
 #include "ClockHealth.h"
 #include "HelpViewer.h"
+#include "Notifier.h"
 #include "Sound.h"
 
 #include <QList>
@@ -40,4 +42,35 @@ public:
     }
     ClockReading reading{0, 0, 16'000, 3'000};
     mutable int reads = 0;
+};
+
+// Records every notification: "summary|body", and " [Stop]" while it offers Stop.
+class FakeNotifier final : public Notifier {
+public:
+    void notify(const QString& summary, const QString& body, bool stop) override {
+        shown << summary + u'|' + body + (stop ? QStringLiteral(" [Stop]") : QString());
+    }
+    void alarmStopped() override {
+        for (QString& one : shown)
+            one.remove(QStringLiteral(" [Stop]"));
+    }
+    using Notifier::openAsked;
+    using Notifier::stopAsked;
+    QStringList shown;
+};
+
+// The entry as a flag, and a failure on demand.
+class FakeAutostart final : public Autostart {
+public:
+    bool isEnabled() const override { return enabled; }
+    QString setEnabled(bool on) override {
+        if (failure.isEmpty())
+            enabled = on;
+        return failure;
+    }
+    QString path() const override {
+        return QStringLiteral("/fake/autostart/org.tockmere.Tockmere.desktop");
+    }
+    bool enabled = false;
+    QString failure;
 };

@@ -34,7 +34,11 @@ struct ProgramRig {
     FakePrinter printer;
     FakeHelpViewer help;
     FakeClockHealth clockHealth;
-    Program program{clock, clockHealth, settings, dialogs, sound, printer, help, dir.path()};
+    FakeNotifier notifier;
+    FakeAutostart autostart;
+    Program program{
+        {clock, clockHealth, settings, dialogs, sound, printer, help, notifier, autostart},
+        dir.path()};
 
     Schedule& schedule() { return program.schedule(); }
     AlarmEngine& engine() { return program.engine(); }

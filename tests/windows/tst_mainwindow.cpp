@@ -10,6 +10,7 @@
 #include "WallClockTimer.h"
 #include "Numbers.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -121,12 +122,14 @@ private slots:
         QTest::newRow("a folder in its place") << L{"folder", "start", "see boxes", up} << L{" Schedule not read", "0|0|0|S-PCU-|UTC Time|0|1200,300"};
         QTest::newRow("due on its minute") << L{"rows  |12/05/26|1430|net", "start", "tick 14:29:59", engine, "tick 14:30:00", engine, "tick 14:30:01", engine, "see file"} << L{"0 [] " + set + "|net|-|", "40 [0] " + set + "|| Alarm at 14:30:00\nnet|", "40 [0]  Tockmere  by Ovix|Done| Alarm at 14:30:00\nnet|", "S|12/05/26|1430|net"};
         QTest::newRow("table order, not time") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|1500|a; |12/05/26|1400|b", "start", "tick 14:00:00", engine, "tick 15:00:00", engine, "tick 15:00:01", engine} << L{"0 [] " + set + "|a|-|", "1 [0] " + set + "|b|-|", "40 [0,1] " + set + "||-|"};
-        QTest::newRow("missed ones, a second apart") << L{"set Silent=FALSE", "rows S|12/01/26|0800|old; |12/04/26|2300|x; |12/05/26|0859|y; |12/05/26|0901|z", "start", "tick 09:00:00", engine, "tick 09:00:01", engine, "tick 09:00:02", engine, "tick 09:00:03", engine, "see file"} << L{"1 [0] " + set + "|x|-|", "2 [0,1] " + set + "|y| Alarm at 09:00:01\nx|a0", "3 [0,1,2] " + set + "|z| Alarm at 09:00:02\ny|a0a0", "3 [0,1,2] " + set + "|z| Alarm at 09:00:02\ny|a0a0", "S|12/01/26|0800|old;S|12/04/26|2300|x;S|12/05/26|0859|y; |12/05/26|0901|z"};
+        QTest::newRow("missed ones, a second apart") << L{"set Silent=FALSE", "rows S|12/01/26|0800|old; |12/04/26|2300|x; |12/05/26|0859|y; |12/05/26|0901|z", "start", "tick 09:00:00", engine, "tick 09:00:01", engine, "tick 09:00:02", engine, "tick 09:00:03", engine, "see file"} << L{"1 [0] " + set + "|x|-|", "2 [0,1] " + set + "|y| Alarm at 09:00:01\nx|a0", "3 [0,1,2] " + set + "|z| Alarm at 09:00:02\ny\n\nAlarm at 09:00:01\nx|a0a0", "3 [0,1,2] " + set + "|z| Alarm at 09:00:02\ny\n\nAlarm at 09:00:01\nx|a0a0", "S|12/01/26|0800|old;S|12/04/26|2300|x;S|12/05/26|0859|y; |12/05/26|0901|z"};
+        QTest::newRow("alarms in a row, each its own notice") << L{"rows  |12/04/26|2300|x; |12/05/26|0859|y; |12/05/26|0900|<b>z</b>; |12/05/26|0902|w", "start", "tick 09:00:01", "tick 09:00:02", "tick 09:00:03", engine, "see notes", "click alarm closeButton", "tick 09:02:00", engine} << L{"3 [0,1,2] " + set + "|w| Alarm at 09:00:03\n<b>z</b>\n\nAlarm at 09:00:02\ny\n\nAlarm at 09:00:01\nx|", "Alarm at 09:00:01|x;Alarm at 09:00:02|y;Alarm at 09:00:03|<b>z</b>", "40 [0,1,2,3] " + set + "|| Alarm at 09:02:00\nw|"};
         QTest::newRow("three digits, padded") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|930|x", "start", "tick 09:29:59", engine, "tick 09:30:00", engine} << L{"0 [] " + set + "|x|-|", "40 [0] " + set + "||-|"};
         QTest::newRow("a row below a gap fires") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|1000|a;; |12/05/26|1100|c", "start", "tick 10:00:00", engine, "tick 10:59:59", "tick 11:00:00", engine, "see file"} << L{"2 [0] " + set + "|c|-|", "40 [0,2] " + set + "||-|", "S|12/05/26|1000|a;S|12/05/26|1100|c"};
         QTest::newRow("nothing pending") << L{"rows S|12/01/26|0800|old", "start", "tick 10:00:00", engine} << L{"40 [0]  Tockmere  by Ovix|Done|-|"};
         QTest::newRow("skeds that cannot ring are passed over") << L{"set AlarmPopUp=FALSE", "rows  |31/12/26|1000|eu; |12/05/26||no time; |12/05/26|0900|rings", "start", "tick 09:00:01", engine} << L{"40 [2] " + set + "||-|"};
-        QTest::newRow("looping until Stop") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "tick 09:30:00", engine, "click stopButton", "menu testAlarm", engine} << L{"40 [0] " + set + "||-|a1 Stop", "40 [0] " + set + "||-|a1s0a0"};
+        QTest::newRow("looping until Stop") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "tick 09:30:00", engine, "see notes", "click stopButton", "menu testAlarm", engine, "see notes"} << L{"40 [0] " + set + "||-|a1 Stop", "Alarm at 09:30:00|x [Stop]", "40 [0] " + set + "||-|a1s0a0", "Alarm at 09:30:00|x"};
+        QTest::newRow("Stop on the notice") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "tick 09:30:00", "notice stop", engine, "see notes"} << L{"40 [0] " + set + "||-|a1s0", "Alarm at 09:30:00|x"};
         QTest::newRow("UTC mode past midnight") << L{"set UTC offset=5", "set AlarmPopUp=FALSE", "rows  |12/06/26|0315|dx", "start", "tick 22:14:59", engine, "tick 22:15:00", engine} << L{"0 [] " + set + "|dx|-|", "40 [0] " + set + "||-|"};
         QTest::newRow("local mode ignores the offset") << L{"set UTC offset=5", "set Use UTC=FALSE", "set AlarmPopUp=FALSE", "rows  |12/06/26|0315|dx", "start", "tick 22:15:00", engine, "tick 2026-12-06T03:15:00", engine} << L{"0 [] " + set + "|dx|-|", "40 [0] " + set + "||-|"};
         QTest::newRow("another program's file kept") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|0900|a; |12/05/26|0901|b", "start", "disk", "tick 09:01:00", "tick 09:01:01", "see boxes", "see file", "see clock"} << L{" Replace the schedule file?", "S|12/20/26|0800|x", "09:01:01|" + set + "|T1"};
@@ -151,7 +154,8 @@ private slots:
         QTest::newRow("closing minimised") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "minimise", "close", "see closed"} << L{"1 600 1500 skeds.dat "};
         QTest::newRow("the alarm window's close box") << L{"rows  |12/04/26|0930|a", "start", "tick 09:00:01", "closealarm", "see closed"} << L{"0   skeds.dat frmAlarm"};
         QTest::newRow("the alarm window's stored layout") << L{"store frmAlarm/Left=1500", "store frmAlarm/Top=750", "store frmAlarm/Width=4500", "store frmAlarm/Height=3000", "rows  |12/04/26|0930|a", "start", "tick 09:00:01", "see alarm"} << L{"102,52 300x200"};
-        QTest::newRow("brought forward") << L{"start", "minimise", "forward", "see window"} << L{"shown Alarm Set   "};
+        QTest::newRow("brought forward") << L{"start", "minimise", "forward", "see window", "minimise", "notice open", "see window"} << L{"shown Alarm Set   ", "shown Alarm Set   "};
+        QTest::newRow("start at login") << L{"start", "menu startAtLogin", "see login", "login removed", "menuopen", "see login", "login failing", "menu startAtLogin", "see login", "see texts"} << L{"1 1", "0 0", "0 0", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", " Start at Login: Tockmere could not write its entry for the start of your session:\r\n/fake/autostart/org.tockmere.Tockmere.desktop\r\n\r\n(refused)"};
         QTest::newRow("Done arms and names the file") << L{"rows S|12/01/26|0800|old", "start", "tick 10:00:00", "see window", "open", "done", "see window"} << L{"shown  Tockmere  by Ovix", "shown Alarm Set   skeds.dat"};
         QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "press right clockLabel", "see menu", "press right timeBaseLabel", "see menu", "press right nextSkedMessage", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "1", "1", "0", "0", " About Tockmere 249,100"};
     }
@@ -190,7 +194,7 @@ private slots:
             {"menu",   [&](const QString& s) { rig.main<QAction>(after(s))->trigger(); }},
             {"prompt", [&](const QString& s) { rig.dialogs.promptAnswers << after(s); }},
             {"say",    [&](const QString& s) { rig.dialogs.answers << answer(after(s)); }},
-            {"click",  [&](const QString& s) { rig.main<QPushButton>(after(s))->click(); }},
+            {"click",  [&](const QString& s) { if (after(s).startsWith(u"alarm ")) rig.program.alarmWindow().findChild<QPushButton*>(s.section(u' ', 2))->click(); else rig.main<QPushButton>(after(s))->click(); }},
             {"disk",   [&](const QString&) { writeBytes(rig.path(), "S 12/20/26    0800  x\r\nWeeklyIncr: 0\r\nend\r\n"); }},
             {"readonly", [&](const QString&) { QFile::setPermissions(rig.path(), QFile::ReadOwner); }},
             {"health", [&](const QString& s) { const QStringList v = after(s).split(u','); rig.clockHealth.reading = {v[0].toInt(), v[1].toInt(), v[2].toLong(), v[3].toLong()}; }},
@@ -207,6 +211,9 @@ private slots:
             {"about",  [&](const QString&) { QTimer::singleShot(0, [&saw] { QWidget* about = QApplication::activeModalWidget(); saw << about->windowTitle() + QStringLiteral(" %1,%2").arg(about->x()).arg(about->y()); about->close(); }); rig.main<QAction>("about")->trigger(); }},
             {"closealarm", [&](const QString&) { rig.program.alarmWindow().close(); }},
             {"forward", [&](const QString&) { rig.program.bringForward(); }},
+            {"notice", [&](const QString& s) { if (after(s) == u"stop") emit rig.notifier.stopAsked(); else emit rig.notifier.openAsked(); }},
+            {"login",  [&](const QString& s) { if (after(s) == u"removed") rig.autostart.enabled = false; else rig.autostart.failure = "refused"; }},
+            {"menuopen", [&](const QString&) { menu->popup({0, 0}); menu->hide(); }},
             {"done",   [&](const QString&) { rig.inTable<QPushButton>("doneButton")->click(); }},
             {"close",  [&](const QString&) { QTimer::singleShot(0, &form, &QWidget::close); QTimer giveUp; giveUp.callOnTimeout([] { QCoreApplication::exit(1); }); giveUp.start(5000); QCOMPARE(QCoreApplication::exec(), 0); }},
         };
@@ -222,6 +229,8 @@ private slots:
             {"window", [&] { return QString(form.isMinimized() ? "minimised " : "shown ") + form.windowTitle(); }},
             {"closed", [&] { return QString::number(rig.program.ended()) + u' ' + rig.settings.option("PositionTop") + u' ' + rig.settings.option("PositionLeft") + u' ' + QFileInfo(rig.settings.option("Plannex file")).fileName() + u' ' + (rig.settings.hasOption("Width", "frmSkeds") ? "frmSkeds" : "") + (rig.settings.hasOption("Width", "frmAlarm") ? "frmAlarm" : ""); }},
             {"boxes",  [&] { return rig.shownTitles().join(u','); }},
+            {"notes",  [&] { return rig.notifier.shown.join(u';'); }},
+            {"login",  [&] { return QString::number(rig.main<QAction>("startAtLogin")->isChecked()) + u' ' + QString::number(rig.autostart.enabled); }},
             {"file",   [&] { SkedTable onDisk; readSkedFile(rig.path().toStdString(), onDisk); QStringList rows; for (int i = 0; !onDisk.isEmpty(i); ++i) rows << describe(onDisk.row(i)); return rows.join(u';'); }},
         };
         // clang-format on
@@ -265,6 +274,17 @@ private slots:
                      .arg(line.exitStatus ? QString::number(*line.exitStatus) : "-",
                           line.output.section(u'\n', 0, 0), line.error, line.skedFile),
                  asked);
+    }
+
+    // A screen reader announces frames and alerts as they appear, not fillers.
+    void windowRoles() {
+        ProgramRig rig;
+        QStringList roles;
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&rig.form(), &rig.skeds(), &rig.program.alarmWindow(),
+                                             &rig.program.stopwatchWindow()})
+            roles << QString::number(QAccessible::queryAccessibleInterface(window)->role(), 16);
+        QCOMPARE(roles, (QStringList{"9", "9", "8", "9"})); // Window, Window, AlertMessage, Window
     }
 
     // Start from zero and Stop, brought forward unchanged, a fresh one after Exit.

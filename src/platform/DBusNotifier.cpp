@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#include "DBusNotifier.h"
+
+#include <QDBusAbstractInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+// The service's interface, with its signals as Qt signals of the same names.
+class NotificationsProxy final : public QDBusAbstractInterface {
+    Q_OBJECT
+
+public:
+    NotificationsProxy(const QDBusConnection& bus, QObject* parent)
+        : QDBusAbstractInterface(QStringLiteral("org.freedesktop.Notifications"),
+                                 QStringLiteral("/org/freedesktop/Notifications"),
+                                 "org.freedesktop.Notifications", bus, parent) {}
+
+signals:
+    void ActionInvoked(uint id, const QString& actionKey);
+    void NotificationClosed(uint id, uint reason);
+};
+
+namespace {
+
+// What the program calls itself on the desktop: its desktop entry and its icon.
+const QString kAppId = QStringLiteral("org.tockmere.Tockmere");
+// A service that has not answered by then is taken as failed.
+constexpr int kTimeoutMs = 5000;
+// Critical: the notification stays until the user has seen it.
+constexpr uchar kCritical = 2;
+
+} // namespace
+
+DBusNotifier::DBusNotifier(const QDBusConnection& bus) {
+    if (!bus.isConnected())
+        return;
+    proxy_ = new NotificationsProxy(bus, this);
+    proxy_->setTimeout(kTimeoutMs);
+    connect(proxy_, &NotificationsProxy::ActionInvoked, this, &DBusNotifier::actionInvoked);
+    connect(proxy_, &NotificationsProxy::NotificationClosed, this,
+            [this](uint id) { shown_.remove(id); });
+}
+
+DBusNotifier::~DBusNotifier() = default;
+
+QString DBusNotifier::plainBody(const QString& text) {
+    QString plain = text;
+    plain.replace(u'&', QStringLiteral("&amp;"));
+    plain.replace(u'<', QStringLiteral("&lt;"));
+    plain.replace(u'>', QStringLiteral("&gt;"));
+    return plain;
+}
+
+void DBusNotifier::notify(const QString& summary, const QString& body, bool stop) {
+    send({summary, body, stop}, 0);
+}
+
+void DBusNotifier::alarmStopped() {
+    for (auto it = shown_.cbegin(); it != shown_.cend(); ++it) {
+        if (it->stop)
+            send({it->summary, it->body, false}, it.key());
+    }
+}
+
+void DBusNotifier::send(const Shown& shown, uint replaces) {
+    if (!proxy_) {
+        failed(QStringLiteral("there is no session bus"));
+        return;
+    }
+    QStringList actions{QStringLiteral("default"), QStringLiteral("Show Tockmere")};
+    if (shown.stop)
+        actions << QStringLiteral("stop") << QStringLiteral("Stop");
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), kAppId},
+                            {QStringLiteral("urgency"), QVariant::fromValue(kCritical)}};
+    const QDBusPendingCall call =
+        proxy_->asyncCall(QStringLiteral("Notify"), QStringLiteral("Tockmere"), replaces, kAppId,
+                          shown.summary, plainBody(shown.body), actions, hints, -1);
+    auto* watcher = new QDBusPendingCallWatcher(call, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, shown](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<uint> reply = *finished;
+                if (reply.isError())
+                    failed(reply.error().message());
+                else
+                    shown_.insert(reply.value(), shown);
+            });
+}
+
+void DBusNotifier::actionInvoked(uint id, const QString& action) {
+    if (!shown_.contains(id))
+        return;
+    if (action == u"stop")
+        emit stopAsked();
+    else if (action == u"default")
+        emit openAsked();
+}
+
+void DBusNotifier::failed(const QString& why) {
+    if (told_)
+        return;
+    told_ = true;
+    qWarning("tockmere: the desktop's notifications could not be used (%s); alarms show in "
+             "the alarm window only",
+             qUtf8Printable(why));
+}
+
+#include "DBusNotifier.moc"

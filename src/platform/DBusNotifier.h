@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#pragma once
+
+#include "Notifier.h"
+
+#include <QDBusConnection>
+#include <QHash>
+
+class NotificationsProxy;
+
+// Notifications through the desktop's notification service on the session bus
+// (org.freedesktop.Notifications). Calls are asynchronous, so a slow or missing service never
+// holds the clock; a failure is told once on standard error.
+class DBusNotifier final : public Notifier {
+    Q_OBJECT
+
+public:
+    explicit DBusNotifier(const QDBusConnection& bus = QDBusConnection::sessionBus());
+    ~DBusNotifier() override;
+    DBusNotifier(const DBusNotifier&) = delete;
+    DBusNotifier& operator=(const DBusNotifier&) = delete;
+
+    void notify(const QString& summary, const QString& body, bool stop) override;
+    void alarmStopped() override;
+
+    // The notification's body as plain text: what the service might take for markup is escaped.
+    static QString plainBody(const QString& text);
+
+private:
+    struct Shown {
+        QString summary;
+        QString body;
+        bool stop = false;
+    };
+    void send(const Shown& shown, uint replaces);
+    void actionInvoked(uint id, const QString& action);
+    void failed(const QString& why);
+
+    NotificationsProxy* proxy_ = nullptr;
+    // The notifications this program has on the screen, by the service's id.
+    QHash<uint, Shown> shown_;
+    bool told_ = false;
+};
