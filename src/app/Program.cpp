@@ -16,7 +16,7 @@
 
 Program::Program(const Services& services, QString programDir)
     : settings_(services.settings, services.dialogs), dialogs_(services.dialogs),
-      programDir_(std::move(programDir)), options_(settings_), schedule_(dialogs_),
+      programDir_(std::move(programDir)), options_(settings_), schedule_(services.clock, dialogs_),
       engine_(services.clock, services.clockHealth, dialogs_, services.sound, schedule_, options_,
               programDir_),
       mainWindow_(new MainWindow(options_, schedule_, engine_, dialogs_, services.autostart)),

@@ -160,7 +160,7 @@ bool AlarmEngine::dueTest(const ShownValues& shown) {
     // start on a file not read whole, Clear Table, Re-order, the user at the table): the first
     // pending row takes its place.
     const int armed = schedule_.armedRow();
-    if (armed != SkedTable::kSpare && !schedule_.table().isPending(armed))
+    if (armed != SkedTable::kSpare && !schedule_.table().isPending(armed, shown.date.year))
         armFirstPendingRow();
     if (schedule_.armedRow() == SkedTable::kSpare) {
         emit nothingPending();
@@ -178,7 +178,7 @@ void AlarmEngine::fire(const ShownValues& shown) {
     const QString title = QStringLiteral(" Alarm at ") + fromStd(shown.time);
     const QString text = QStringLiteral("\r\n") + fromStd(table.row(index).message);
     table.setSkip(index, true);
-    arm(table.firstPendingRow(index + 1).value_or(SkedTable::kSpare));
+    arm(table.firstPendingRow(shown.date.year, index + 1).value_or(SkedTable::kSpare));
     if (!options_.isOn(Options::Switch::Silent))
         soundTheAlarm();
     emit skedFired(title, text);
@@ -191,7 +191,7 @@ void AlarmEngine::arm(int slot) {
 
 void AlarmEngine::armFirstPendingRow() {
     // With every row done the Done state is armed, so a fired sked never fires twice.
-    arm(schedule_.table().firstPendingRow().value_or(SkedTable::kSpare));
+    arm(schedule_.table().firstPendingRow(schedule_.currentYear()).value_or(SkedTable::kSpare));
 }
 
 void AlarmEngine::armFromTable() {

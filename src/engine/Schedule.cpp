@@ -6,6 +6,7 @@
 #include "Reorder.h"
 #include "SkedName.h"
 #include "Text.h"
+#include "TimeBase.h"
 
 namespace {
 
@@ -29,8 +30,12 @@ const QString kNotSavedTitle = QStringLiteral(" Schedule not saved");
 
 } // namespace
 
-Schedule::Schedule(Dialogs& dialogs) : dialogs_(dialogs) {
+Schedule::Schedule(const Clock& clock, Dialogs& dialogs) : clock_(clock), dialogs_(dialogs) {
     table_.setListener([this](int slot) { emit rowChanged(slot); });
+}
+
+int Schedule::currentYear() const {
+    return clock_.localNow().date().year();
 }
 
 void Schedule::setArmedRow(int slot) {
@@ -71,7 +76,7 @@ bool Schedule::load(const QString& path) {
     setPath(path);
     noteFileVersion(notWholeReason(read));
     // A skipped first row must not fire again: the engine watches the first pending row.
-    setArmedRow(table_.firstPendingRow().value_or(SkedTable::kSpare));
+    setArmedRow(table_.firstPendingRow(currentYear()).value_or(SkedTable::kSpare));
     reportUnreadFile(path, read);
     return true;
 }
@@ -91,6 +96,7 @@ bool Schedule::saveAs(const QString& path) {
     }
     setPath(path);
     noteFileVersion({});
+    lookOver();
     return true;
 }
 
@@ -98,9 +104,39 @@ bool Schedule::save() {
     if (!mayReplaceCurrentFile(false))
         return false;
     const WriteResult written = writeCurrentFile();
-    if (!written.ok)
+    if (!written.ok) {
         warn(couldNotSave(path_, written.error), kNotSavedTitle);
-    return written.ok;
+        return false;
+    }
+    lookOver();
+    return true;
+}
+
+void Schedule::lookOver() {
+    const int year = currentYear();
+    QStringList silent;
+    for (int slot = 0; slot < SkedTable::kRows; ++slot) {
+        const SkedEntry& entry = table_.row(slot);
+        const std::string why = whyNeverRings(entry, year);
+        if (!table_.isEmpty(slot) && !entry.skip && !why.empty())
+            silent << QStringLiteral("Sked %1: %2").arg(slot + 1).arg(fromStd(why));
+    }
+    if (!silent.isEmpty())
+        dialogs_.message(QStringLiteral("These skeds will not ring:\r\n\r\n") +
+                             silent.join(QStringLiteral("\r\n")),
+                         Dialogs::Buttons::Ok, true, QStringLiteral(" Skeds that will not ring"));
+    const auto order = firstOutOfOrder(table_, year);
+    if (!order)
+        return;
+    const SkedEntry& held = table_.row(order->held);
+    if (dialogs_.message(QStringLiteral("Sked %1 (%2 %3) will ring only after sked %4. "
+                                        "Re-order now?")
+                             .arg(order->held + 1)
+                             .arg(fromStd(held.date), fromStd(held.time))
+                             .arg(order->later + 1),
+                         Dialogs::Buttons::YesNo, false,
+                         QStringLiteral(" Skeds out of order")) == Dialogs::Answer::Yes)
+        reorder();
 }
 
 void Schedule::saveAfterFiring() {
@@ -126,9 +162,10 @@ void Schedule::saveAfterFiring() {
 
 void Schedule::reorder() {
     const QString file = path_;
-    if (gatherForReorder(table_).status == GatherStatus::Ok && !mayReplaceCurrentFile(false))
+    const int year = currentYear();
+    if (gatherForReorder(table_, year).status == GatherStatus::Ok && !mayReplaceCurrentFile(false))
         return;
-    const ReorderResult result = reorderSkeds(table_, file.toStdString());
+    const ReorderResult result = reorderSkeds(table_, file.toStdString(), year);
     switch (result.status) {
     case ReorderResult::Status::Reordered:
         noteFileVersion({});

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AtomicFile.h"
+#include "Clock.h"
 #include "Dialogs.h"
 #include "SkedFile.h"
 #include "SkedTable.h"
@@ -19,7 +20,7 @@ class Schedule final : public QObject {
     Q_OBJECT
 
 public:
-    explicit Schedule(Dialogs& dialogs);
+    Schedule(const Clock& clock, Dialogs& dialogs);
 
     SkedTable& table() { return table_; }
     const SkedTable& table() const { return table_; }
@@ -44,6 +45,8 @@ public:
     // data; it then becomes the current file. False when nothing was saved.
     bool saveAs(const QString& path);
     // Done: the table to the current file. False, after telling the user, when it was not saved.
+    // A table saved by Done or Save is looked over: skeds that can never ring are named, and a
+    // sked held back by a later one above it is offered a Re-order.
     bool save();
     // After a sked fired, so its skip mark outlives a restart. Asks where Done would ask; a
     // failure is told once, not at every sked.
@@ -56,6 +59,8 @@ public:
 
     // Asks before a file that holds data is replaced by another save (a printout, say).
     bool mayOverwrite(const QString& path);
+    // The year that places two-digit years: the local clock's.
+    int currentYear() const;
 
 signals:
     // A slot's fields changed, or SkedTable::kWeeklyChanged for the weekly switch.
@@ -76,7 +81,9 @@ private:
     WriteResult writeCurrentFile();
     void reportUnreadFile(const QString& path, const ReadResult& read);
     void warn(const QString& text, const QString& title);
+    void lookOver();
 
+    const Clock& clock_;
     Dialogs& dialogs_;
     SkedTable table_;
     QString path_;

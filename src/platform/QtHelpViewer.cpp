@@ -4,7 +4,9 @@
 #include "QtHelpViewer.h"
 
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -26,6 +28,16 @@ bool QtHelpViewer::showContents(const QString& path) {
         browser_->setWindowTitle(QStringLiteral(" Tockmere Help"));
         browser_->setOpenExternalLinks(true);
         browser_->resize(640, 560);
+        // Closed as document viewers are: Esc, Ctrl+W, and the desktop's own key for closing.
+        QList<QKeySequence> closing = QKeySequence::keyBindings(QKeySequence::Close);
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            if (!closing.contains(keys))
+                closing << keys;
+        }
+        for (const QKeySequence& keys : closing)
+            QObject::connect(new QShortcut(keys, browser_), &QShortcut::activated, browser_,
+                             &QWidget::close);
     }
     // The document's name does not tell its kind, so the kind is given.
     const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());

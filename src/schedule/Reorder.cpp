@@ -8,10 +8,10 @@
 
 #include <utility>
 
-std::optional<ReorderKey> reorderKey(const SkedEntry& row) {
+std::optional<ReorderKey> reorderKey(const SkedEntry& row, int currentYear) {
     if (!hasShape(row.time, "9999"))
         return std::nullopt;
-    const auto date = readStrictSkedDate(row.date);
+    const auto date = readStrictSkedDate(row.date, currentYear);
     const int hour = twoDigitsAt(row.time, 0);
     const int minute = twoDigitsAt(row.time, 2);
     if (!date || hour > 23 || minute > 59)
@@ -19,7 +19,7 @@ std::optional<ReorderKey> reorderKey(const SkedEntry& row) {
     return ReorderKey{*date, hour, minute};
 }
 
-Gathered gatherForReorder(const SkedTable& table) {
+Gathered gatherForReorder(const SkedTable& table, int currentYear) {
     Gathered gathered;
     for (int slot = 0; slot < SkedTable::kRows; ++slot) {
         const SkedEntry& row = table.row(slot);
@@ -27,7 +27,7 @@ Gathered gatherForReorder(const SkedTable& table) {
             continue;
         if (isBlank(row.time))
             return {GatherStatus::MissingTime, slot, {}};
-        const auto key = reorderKey(row);
+        const auto key = reorderKey(row, currentYear);
         if (!key)
             return {GatherStatus::Malformed, slot, {}};
         gathered.rows.push_back({row, *key});
@@ -35,6 +35,30 @@ Gathered gatherForReorder(const SkedTable& table) {
     if (gathered.rows.empty())
         gathered.status = GatherStatus::NothingToSort;
     return gathered;
+}
+
+std::optional<OutOfOrder> firstOutOfOrder(const SkedTable& table, int currentYear) {
+    struct Moment {
+        int slot;
+        CivilDate date;
+        std::string time;
+        bool operator<(const Moment& other) const {
+            return date < other.date || (date == other.date && time < other.time);
+        }
+    };
+    std::vector<Moment> pending;
+    for (int slot = 0; slot < SkedTable::kRows; ++slot) {
+        if (!table.isPending(slot, currentYear))
+            continue;
+        const SkedEntry& row = table.row(slot);
+        const Moment moment{slot, *readSkedDate(row.date, currentYear), comparableTime(row.time)};
+        for (const Moment& above : pending) {
+            if (moment < above)
+                return OutOfOrder{slot, above.slot};
+        }
+        pending.push_back(moment);
+    }
+    return std::nullopt;
 }
 
 void shellSortByKey(std::vector<KeyedRow>& rows) {
@@ -55,9 +79,9 @@ void shellSortByKey(std::vector<KeyedRow>& rows) {
     }
 }
 
-ReorderResult reorderSkeds(SkedTable& table, const std::string& path) {
+ReorderResult reorderSkeds(SkedTable& table, const std::string& path, int currentYear) {
     using Status = ReorderResult::Status;
-    Gathered gathered = gatherForReorder(table);
+    Gathered gathered = gatherForReorder(table, currentYear);
     switch (gathered.status) {
     case GatherStatus::NothingToSort:
         return {Status::NothingToSort, -1, {}};

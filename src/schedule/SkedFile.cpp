@@ -113,7 +113,8 @@ bool isSkedLine(std::string_view line) {
         return false;
     const std::string date = column(line, 3, 10);
     const std::string time = column(line, 15, 4);
-    return (date.empty() || readSkedDate(date)) &&
+    // Only 29 February depends on the century of a two-digit year; 2000 lets it read.
+    return (date.empty() || readSkedDate(date, 2000)) &&
            time.find_first_not_of("0123456789") == std::string::npos;
 }
 

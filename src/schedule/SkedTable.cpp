@@ -94,13 +94,13 @@ void SkedTable::copyFrom(const SkedTable& other) {
     setWeekly(other.weekly());
 }
 
-bool SkedTable::isPending(int index) const {
-    return !row(index).skip && !isEmpty(index) && whyNeverRings(row(index)).empty();
+bool SkedTable::isPending(int index, int currentYear) const {
+    return !row(index).skip && !isEmpty(index) && whyNeverRings(row(index), currentYear).empty();
 }
 
-std::optional<int> SkedTable::firstPendingRow(int from) const {
+std::optional<int> SkedTable::firstPendingRow(int currentYear, int from) const {
     for (int i = std::max(from, 0); i < kRows; ++i) {
-        if (isPending(i))
+        if (isPending(i, currentYear))
             return i;
     }
     return std::nullopt;

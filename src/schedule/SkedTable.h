@@ -47,8 +47,8 @@ public:
     void copyFrom(const SkedTable& other);
     // The lowest slot from `from` to 39 that is pending: filled, its skip clear, and able to ring
     // (whyNeverRings). Arming a row that never fires would end the alarms of every row below it.
-    std::optional<int> firstPendingRow(int from = 0) const;
-    bool isPending(int slot) const;
+    std::optional<int> firstPendingRow(int currentYear, int from = 0) const;
+    bool isPending(int slot, int currentYear) const;
 
     void setListener(Listener listener) { listener_ = std::move(listener); }
 

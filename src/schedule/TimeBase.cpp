@@ -74,7 +74,7 @@ ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, 
     return {hh + ":" + mm + ":" + twoDigitText(localTime.second), hh + mm, date};
 }
 
-std::optional<CivilDate> readSkedDate(std::string_view raw) {
+std::optional<CivilDate> readSkedDate(std::string_view raw, int currentYear) {
     const std::string trimmed = trimBlanks(raw);
     const std::string_view text = trimmed;
     const auto firstSlash = text.find('/');
@@ -88,15 +88,18 @@ std::optional<CivilDate> readSkedDate(std::string_view raw) {
     auto year = number(yearText, 2, 4);
     if (!month || !day || !year || yearText.size() == 3)
         return std::nullopt;
-    if (yearText.size() == 2)
-        *year += *year < 30 ? 2000 : 1900;
+    if (yearText.size() == 2) {
+        const int first = currentYear - 50;
+        const int century = first - first % 100;
+        *year += century + *year < first ? century + 100 : century;
+    }
     if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month))
         return std::nullopt;
     return CivilDate{*year, *month, *day};
 }
 
-std::optional<CivilDate> readStrictSkedDate(std::string_view text) {
-    return hasShape(text, "99/99/99") ? readSkedDate(text) : std::nullopt;
+std::optional<CivilDate> readStrictSkedDate(std::string_view text, int currentYear) {
+    return hasShape(text, "99/99/99") ? readSkedDate(text, currentYear) : std::nullopt;
 }
 
 std::string comparableTime(std::string_view raw) {
@@ -106,10 +109,10 @@ std::string comparableTime(std::string_view raw) {
     return shortDigits ? std::string(4 - time.size(), '0') + time : time;
 }
 
-std::string whyNeverRings(const SkedEntry& row) {
+std::string whyNeverRings(const SkedEntry& row, int currentYear) {
     if (isBlank(row.time))
         return "the time is missing";
-    if (!readSkedDate(row.date))
+    if (!readSkedDate(row.date, currentYear))
         return "the date is not a date";
     const std::string time = comparableTime(row.time);
     if (!hasShape(time, "9999") || twoDigitsAt(time, 0) > 23 || twoDigitsAt(time, 2) > 59)
@@ -118,7 +121,7 @@ std::string whyNeverRings(const SkedEntry& row) {
 }
 
 bool isDue(const SkedEntry& row, const ShownValues& shown) {
-    const auto date = readSkedDate(row.date);
+    const auto date = readSkedDate(row.date, shown.date.year);
     return date &&
            (*date < shown.date || (*date == shown.date && shown.hhmm >= comparableTime(row.time)));
 }

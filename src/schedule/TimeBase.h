@@ -41,11 +41,13 @@ struct ShownValues {
 // the date moving by one calendar day when the time leaves the day.
 ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, int offsetMinutes);
 
-// A sked date as month/day/year; two-digit years 00..29 are 2000..2029, 30..99 are 1930..1999.
-// Nothing when the text is no real calendar date.
-std::optional<CivilDate> readSkedDate(std::string_view text);
+// A sked date as month/day/year. A two-digit year is the one of the hundred years from 50 before
+// `currentYear` to 49 after it that ends in those digits: in 2026, 99 is 1999, 00 is 2000 and 30
+// is 2030, so the dates the program writes keep meaning what they meant when it wrote them.
+// Four digits are the year as it stands. Nothing when the text is no real calendar date.
+std::optional<CivilDate> readSkedDate(std::string_view text, int currentYear);
 // The same, for a text written exactly mm/dd/yy with two digits each and nothing around it.
-std::optional<CivilDate> readStrictSkedDate(std::string_view text);
+std::optional<CivilDate> readStrictSkedDate(std::string_view text, int currentYear);
 
 // The time text as the due test compares it, without the blanks around it: one to three digits are
 // padded with leading zeros, so 930 falls due at 09:30 as the main window shows it; any other text
@@ -55,7 +57,8 @@ std::string comparableTime(std::string_view time);
 // Why a filled row can never ring, in words for the user ("the time is missing", "the date is not
 // a date", "the time is not a time of day"); empty when it can. Arming passes such rows over, as
 // it passes over empty ones, so the skeds below them still ring.
-std::string whyNeverRings(const SkedEntry& row);
+std::string whyNeverRings(const SkedEntry& row, int currentYear);
 
-// Whether a row that can ring is due at the shown date and time.
+// Whether a row that can ring is due at the shown date and time (whose year places two-digit
+// years).
 bool isDue(const SkedEntry& row, const ShownValues& shown);

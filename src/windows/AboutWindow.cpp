@@ -22,6 +22,10 @@ AboutWindow::AboutWindow(int mainTop, int screenWidth) {
     bannerLabel->setObjectName(QStringLiteral("banner"));
     bannerLabel->setPixmap(banner());
     bannerLabel->setAccessibleName(QStringLiteral("Tockmere banner"));
+    // The legal notices in full, where the banner has room for them in short.
+    const QString notice = legalNotice();
+    bannerLabel->setAccessibleDescription(notice);
+    bannerLabel->setToolTip(notice);
     bannerLabel->setGeometry(twipsToPixels(60), twipsToPixels(30), 294, 60);
     auto* okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
@@ -34,21 +38,33 @@ QPoint AboutWindow::placement(int mainTop, int screenWidth, int aboutWidth) {
     return {screenWidth / 2 - aboutWidth / 2, mainTop + twipsToPixels(1200)};
 }
 
+QString AboutWindow::legalNotice() {
+    return QStringLiteral("Copyright \u00A9 2026 Tockmere developers. Tockmere is free software "
+                          "under the GNU General Public License, version 3 or any later version, "
+                          "and comes with no warranty. Its source is at https://tockmere.org/; "
+                          "the help document has the licence's terms.");
+}
+
 QPixmap AboutWindow::banner() {
     QPixmap pixmap(294, 60);
     pixmap.fill(QColor(204, 255, 204));
     QPainter painter(&pixmap);
     painter.setPen(QColor(0, 96, 0));
-    QFont title = painter.font();
-    title.setPixelSize(26);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.drawText(QRect(0, 2, 294, 34), Qt::AlignCenter, QStringLiteral("Tockmere"));
-    QFont small = painter.font();
-    small.setPixelSize(12);
-    small.setBold(false);
-    painter.setFont(small);
-    painter.drawText(QRect(0, 36, 294, 20), Qt::AlignCenter,
-                     QStringLiteral("sked clock, version ") + QLatin1String(TOCKMERE_VERSION));
+    auto line = [&painter](int pixels, bool bold, const QRect& place, const QString& text) {
+        QFont font = painter.font();
+        font.setPixelSize(pixels);
+        font.setBold(bold);
+        painter.setFont(font);
+        painter.drawText(place, Qt::AlignCenter, text);
+    };
+    line(21, true, QRect(0, 0, 294, 24), QStringLiteral("Tockmere"));
+    line(11, false, QRect(0, 23, 294, 13),
+         QStringLiteral("sked clock, version ") + QLatin1String(TOCKMERE_VERSION));
+    // The notices a program under the GPL shows: the copyright, the licence, no warranty, and
+    // where its source is.
+    line(10, false, QRect(0, 36, 294, 12),
+         QStringLiteral("\u00A9 2026 Tockmere developers \u00B7 GNU GPL 3 or later"));
+    line(10, false, QRect(0, 47, 294, 12),
+         QStringLiteral("no warranty \u00B7 source at tockmere.org"));
     return pixmap;
 }

@@ -18,4 +18,6 @@ public:
     static QPoint placement(int mainTop, int screenWidth, int aboutWidth);
     // The banner: 294 x 60 pixels, light green, naming the program and its version.
     static QPixmap banner();
+    // The copyright, the licence, the absence of warranty and where the source is.
+    static QString legalNotice();
 };

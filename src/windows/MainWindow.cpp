@@ -206,18 +206,38 @@ void MainWindow::storePlace() {
 }
 
 void MainWindow::showNoSchedule() {
-    nextSkedMessage_->setText(QStringLiteral("0"));
+    showMessage(QStringLiteral("0"), QString());
 }
 
 void MainWindow::afterShown() {
     fitMessage();
 }
 
+void MainWindow::showMessage(const QString& text, const QString& whole) {
+    // The Done state comes back every second.
+    if (text == message_ && whole == nextSkedMessage_->toolTip())
+        return;
+    message_ = text;
+    // The window shows 30 characters at most, fewer where they do not fit; the whole message is
+    // in the tooltip.
+    nextSkedMessage_->setToolTip(whole);
+    nextSkedMessage_->setText(text);
+    fitMessage();
+}
+
 void MainWindow::fitMessage() {
-    // The label takes the width of its text, which needs the font's measures; the start-up
-    // leaves that until the window is shown.
-    if (isVisible())
-        nextSkedMessage_->adjustSize();
+    // The label takes the width of its text up to the window's edge, where a longer text ends
+    // in an ellipsis rather than in half a character; that needs the font's measures, so the
+    // start-up leaves it until the window is shown.
+    if (!isVisible())
+        return;
+    const QString shown = nextSkedMessage_->fontMetrics().elidedText(
+        message_, Qt::ElideRight, nextSkedMessage_->maximumWidth());
+    nextSkedMessage_->setText(shown);
+    // A screen reader hears the whole message where the eye sees it cut.
+    nextSkedMessage_->setAccessibleName(shown == message_ ? QString()
+                                                          : nextSkedMessage_->toolTip());
+    nextSkedMessage_->adjustSize();
 }
 
 void MainWindow::toggleSwitch(Options::Switch which, bool on) {
@@ -324,17 +344,13 @@ void MainWindow::showArmed(int slot) {
     const SkedEntry& row = schedule_.row(slot);
     nextSkedTime_->setText(QString::fromStdString(formatTimeText(row.time)));
     nextSkedDate_->setText(QString::fromStdString(row.date));
-    nextSkedMessage_->setText(QString::fromStdString(leftCodePoints(row.message, 30)));
-    fitMessage();
-    // The window shows 30 characters and clips what does not fit; the whole message is here.
-    nextSkedMessage_->setToolTip(QString::fromStdString(row.message));
+    showMessage(QString::fromStdString(leftCodePoints(row.message, 30)),
+                QString::fromStdString(row.message));
 }
 
 void MainWindow::showNothingPending() {
     setWindowTitle(kIdleCaption);
-    nextSkedMessage_->setText(QStringLiteral("Done"));
-    nextSkedMessage_->setToolTip(QString());
-    fitMessage();
+    showMessage(QStringLiteral("Done"), QString());
     nextSkedDate_->setText(QString());
 }
 

@@ -88,6 +88,7 @@ private:
     void countdownRunningChanged(bool running);
     void showClockHealth(const QString& text);
     void showClockToolTip();
+    void showMessage(const QString& text, const QString& whole);
     void fitMessage();
     void windowStateChanged();
 
@@ -112,6 +113,8 @@ private:
     // The last place the window had in its normal state, kept for a close while minimised.
     QPoint normalPos_;
     QString clockHealth_;
+    // The next sked's message as far as the window shows it, before it is fitted.
+    QString message_{QStringLiteral("0")};
     bool countingDown_ = false;
     // The caption to show when the countdown that holds the clock ends.
     QString captionAfterCountdown_{kIdleCaption};

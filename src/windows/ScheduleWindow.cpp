@@ -317,9 +317,9 @@ void ScheduleWindow::save() {
         showFirstPage();
 }
 
-std::string ScheduleWindow::today() const {
+CivilDate ScheduleWindow::today() const {
     const QDate date = clock_.localNow().date();
-    return skedDateText({date.year(), date.month(), date.day()});
+    return {date.year(), date.month(), date.day()};
 }
 
 bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -10,6 +10,7 @@
 #include "Printer.h"
 #include "Schedule.h"
 #include "SettingsStore.h"
+#include "TimeBase.h"
 
 #include <QMainWindow>
 
@@ -64,7 +65,7 @@ private:
     void showDateHeading();
     void setRowVisible(int slot, bool visible);
     void switchPage();
-    std::string today() const;
+    CivilDate today() const;
 
     void done();
     void clearTable();

@@ -160,6 +160,12 @@ private slots:
         QVERIFY(viewer.browser()->openExternalLinks());   // web links go to the desktop's browser
         writeBytes(doc, readBytes(doc) + "<p>later</p>"); // read again, as HTML though .HLP
         QVERIFY(viewer.showContents(doc) && viewer.browser()->toPlainText().endsWith("later"));
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            QVERIFY(viewer.showContents(doc) && QTest::qWaitForWindowActive(viewer.browser()));
+            QTest::keySequence(viewer.browser(), keys);
+            QVERIFY2(!viewer.browser()->isVisible(), qPrintable(keys.toString()));
+        }
     }
 
     // Through a sound server of the test's own with a null sink: an alarm loops until the next

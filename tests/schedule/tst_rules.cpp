@@ -32,16 +32,18 @@ SkedEntry row(const std::string& in) { return {piece(in, 0), piece(in, 1), "m", 
 QString shown(const QDateTime& t, bool utc, int offset) { const ShownValues v = shownValues({t.date().year(), t.date().month(), t.date().day()}, {t.time().hour(), t.time().minute(), t.time().second()}, utc, offset); return QString::fromStdString(v.time + ' ' + v.hhmm + ' ' + text(v.date)); }
 
 const std::map<QString, std::function<std::string(const std::string&)>> kRules = {
-    {"date",           [](const std::string& in) { return text(readSkedDate(in)); }},
-    {"strict date",    [](const std::string& in) { return text(readStrictSkedDate(in)); }},
-    {"weekly step",    [](const std::string& in) { return text(weeklyStep(in)); }},
+    {"date",           [](const std::string& in) { return text(readSkedDate(in, 2026)); }},
+    // the current year,date
+    {"date in",        [](const std::string& in) { return text(readSkedDate(piece(in, 1), std::stoi(piece(in, 0)))); }},
+    {"strict date",    [](const std::string& in) { return text(readStrictSkedDate(in, 2026)); }},
+    {"weekly step",    [](const std::string& in) { return text(weeklyStep(in, 2026)); }},
     // yyyy-mm-dd,days
     {"add days",       [](const std::string& in) { const QDate d = QDate::fromString(QString::fromStdString(piece(in, 0)), Qt::ISODate); return text(addDays({d.year(), d.month(), d.day()}, std::stoi(piece(in, 1)))); }},
     // date,time,the hhmm shown on 5 December 2026
     {"due",            [](const std::string& in) { return isDue(row(in), {"", piece(in, 2), {2026, 12, 5}}) ? "due" : "-"; }},
     // date,time
-    {"key",            [](const std::string& in) { return text(reorderKey(row(in))); }},
-    {"never rings",    [](const std::string& in) { const std::string why = whyNeverRings(row(in)); return why.empty() ? "-" : why; }},
+    {"key",            [](const std::string& in) { return text(reorderKey(row(in), 2026)); }},
+    {"never rings",    [](const std::string& in) { const std::string why = whyNeverRings(row(in), 2026); return why.empty() ? "-" : why; }},
     {"number",         [](const std::string& in) { return number(leadingNumber(in)); }},
     {"half even",      [](const std::string& in) { return number(roundHalfEven(std::stod(in))); }},
     {"int32",          [](const std::string& in) { return text(roundToInt32(std::stod(in))); }},
@@ -78,7 +80,8 @@ private slots:
         QTest::addColumn<QByteArray>("in");
         QTest::addColumn<QByteArray>("out");
         ruleRow("date", "written loosely", "12/05/26|2/4/04|12/05/2026| 12/05/26 ", "2026-12-05|2004-02-04|2026-12-05|2026-12-05");
-        ruleRow("date", "00..29 are 2000s, 30..99 1900s", "01/01/00|06/30/29|06/30/30|12/31/99", "2000-01-01|2029-06-30|1930-06-30|1999-12-31");
+        ruleRow("date", "a hundred years around the current one", "01/01/00|06/30/29|06/30/30|12/31/99|01/01/75|01/01/76", "2000-01-01|2029-06-30|2030-06-30|1999-12-31|2075-01-01|1976-01-01");
+        ruleRow("date in", "the window moves with the year", "2031,01/01/80|2031,01/01/81|2031,01/05/30|2031,12/31/99|2031,01/01/00|2031,06/30/29|2031,01/05/1930|2100,02/29/00|2049,02/29/00", "2080-01-01|1981-01-01|2030-01-05|1999-12-31|2000-01-01|2029-06-30|1930-01-05|-|2000-02-29");
         ruleRow("date", "29 February in leap years", "02/29/28|02/29/27|02/29/00", "2028-02-29|-|2000-02-29");
         ruleRow("date", "day and month ranges", "00/10/26|13/01/26|12/00/26|04/31/26|04/30/26|12/31/26", "-|-|-|-|2026-04-30|2026-12-31");
         ruleRow("date", "digit counts, no date", "123/05/26|12/123/26|12/05/6|12/05/026|12/05/20261|/05/26|12-05-26|12/0526|tomorrow||12/05/26x|1a/05/26", "-|-|-|-|-|-|-|-|-|-|-|-");
@@ -87,10 +90,10 @@ private slots:
         ruleRow("add days", "1 February back a day", "2026-02-01,-1", "2026-01-31");
         ruleRow("add days", "1 March back", "2024-03-01,-1|2026-03-01,-1|2000-03-01,-1|2100-03-01,-1", "2024-02-29|2026-02-28|2000-02-29|2100-02-28");
         ruleRow("add days", "month and year ends both ways, many days or none", "2026-12-05,0|2026-12-05,400|2026-12-05,-400|2026-03-02,-1|2027-01-01,-1|2026-12-31,1|2024-02-29,1|2026-02-28,1|2026-04-30,1|2026-05-01,-1", "2026-12-05|2028-01-09|2025-10-31|2026-03-01|2026-12-31|2027-01-01|2024-03-01|2026-03-01|2026-05-01|2026-04-30");
-        ruleRow("due", "the minute and the day", "12/05/26,1430,1429|12/05/26,1430,1430|12/04/26,2359,0000|12/06/26,0000,2359|12/05/30,0000,0000|12/05/29,0000,2359|5 Dec,2359,0000", "-|due|due|-|due|-|-");
+        ruleRow("due", "the minute and the day", "12/05/26,1430,1429|12/05/26,1430,1430|12/04/26,2359,0000|12/06/26,0000,2359|12/05/30,0000,0000|12/05/99,0000,0000|12/05/29,0000,2359|5 Dec,2359,0000", "-|due|due|-|-|due|-|-");
         ruleRow("due", "short times padded", "12/05/26,930,0929|12/05/26,930,0930|12/05/26,5,0005|12/05/26,9:30,2359|12/05/26,ab,2359|12/05/26,14 3,1430", "-|due|due|-|-|due");
         ruleRow("never rings", "what keeps a filled row from ringing", "12/05/26,1430|12/05/26,|12/05/26, |31/12/26,1430|010130,1200|12/05/26,2400|12/05/26,1260|12/05/26,14h0|12/05/26,930|12/05/26, 930 |12/05/26,2359", "-|the time is missing|the time is missing|the date is not a date|the date is not a date|the time is not a time of day|the time is not a time of day|the time is not a time of day|-|-|-");
-        ruleRow("key", "date and time", "12/05/26,1430|01/01/30,2359|02/29/04,0000", "2026-12-05 14:30|1930-01-01 23:59|2004-02-29 00:00");
+        ruleRow("key", "date and time", "12/05/26,1430|01/01/30,2359|02/29/04,0000", "2026-12-05 14:30|2030-01-01 23:59|2004-02-29 00:00");
         ruleRow("key", "no key", "01/01/04,2400|01/01/04,1260|01/01/04,930|01/01/04, 930|01/01/04,9:30|1/5/04,1200|01/05/2004,1200|02/29/03,1200", "-|-|-|-|-|-|-|-");
         ruleRow("number", "sign, blanks, decimals", "5|+3|-4|  7  |5.5|.5|12.|-0.5|90.09", "5|3|-4|7|5.5|0.5|12|-0.5|90.09");
         ruleRow("number", "stops where it cannot go on, or is none", "3h|1.2.3|1 2|2,5|1e3|abc||-|- 5|\t5", "3|1.2|1|2|1|0|0|0|0|0");

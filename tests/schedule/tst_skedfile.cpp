@@ -153,9 +153,9 @@ private slots:
             {"weekly",  [&](const QString& text) { table.setWeekly(text.toInt()); }},
             {"blank",   [&](const QString& text) { table.blank(slot(text), rest(text).toInt()); }},
             {"listen",  [&](const QString&) { table.setListener([&said](int changed) { said << QStringLiteral("changed %1").arg(changed); }); }},
-            {"first",   [&](const QString& text) { said << QStringLiteral("first from %1: %2").arg(text).arg(table.firstPendingRow(text.toInt()).value_or(-1)); }},
-            {"focus",   [&](const QString& text) { dateFocusRule(table, text.toInt(), "12/05/26"); }},
-            {"click",   [&](const QString& text) { dateClickRule(table, text.toInt(), "12/05/26"); }},
+            {"first",   [&](const QString& text) { said << QStringLiteral("first from %1: %2").arg(text).arg(table.firstPendingRow(2026, text.toInt()).value_or(-1)); }},
+            {"focus",   [&](const QString& text) { dateFocusRule(table, text.toInt(), {2026, 12, 5}); }},
+            {"click",   [&](const QString& text) { dateClickRule(table, text.toInt(), {2026, 12, 5}); }},
             {"print",   [&](const QString& text) { const QStringList paper = FakePrinter::paper(toPrinterLines(printoutLines(table, "f", text == u"utc")));
                                                    for (int i = 0; i < paper.size(); ++i) if (!paper[i].isEmpty()) said << QStringLiteral("paper %1:%2").arg(i).arg(paper[i]);
                                                    said << QStringLiteral("paper: %1 lines").arg(paper.size()); }},
@@ -166,7 +166,7 @@ private slots:
             {"loop",      [&](const QString&) { QVERIFY(QFile::link("skeds.dat", "skeds.dat")); }},
             {"load",    [&](const QString&) { said << "load: " + outcomeOf(loadSkedFile(file, table)) + (holdsData(file) ? ", holds data" : ""); }},
             {"reorder", [&](const QString&) { static const char* const names[] = {"Reordered", "NothingToSort", "MissingTime", "Malformed", "WriteFailed", "ReadBackFailed"};
-                                              const ReorderResult r = reorderSkeds(table, file);
+                                              const ReorderResult r = reorderSkeds(table, file, 2026);
                                               said << "reorder: " + (names[int(r.status)] + (r.slot < 0 ? "" : " at " + QString::number(r.slot)) + (r.error.empty() ? "" : ": " + QString::fromStdString(r.error)));
                                               // The table after a re-order is what it read back from the file.
                                               said << (readBytes("skeds.dat") == "untouched" ? "file: untouched" : "file: written"); }},

@@ -8,6 +8,9 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+#include <utility>
+
 // Records every box, prompt and file dialog shown and answers from a script. A message box
 // without a scripted answer answers its default button (the first, or No where No is the
 // default); a prompt or file dialog without one answers Cancel (empty).
@@ -22,6 +25,9 @@ public:
 
     Answer message(const QString& text, Buttons buttons, bool, const QString& title) override {
         shown.append({title, text, {}, false});
+        // What happens while the box waits for its answer, as the event loop of a real box runs.
+        if (whileOpen)
+            std::exchange(whileOpen, nullptr)();
         if (!answers.isEmpty())
             return answers.dequeue();
         if (buttons == Buttons::YesNoKeepNo)
@@ -39,6 +45,7 @@ public:
         return file(title, proposed);
     }
 
+    std::function<void()> whileOpen;
     QQueue<Answer> answers;
     QQueue<QString> promptAnswers;
     QQueue<QString> fileAnswers;

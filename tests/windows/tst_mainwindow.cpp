@@ -4,13 +4,18 @@
 #include "CommandLine.h"
 #include "ProgramRig.h"
 #include "Twips.h"
+#include "AboutWindow.h"
 #include "AlarmWindow.h"
 #include "ClockLabel.h"
 #include "StopwatchWindow.h"
 #include "WallClockTimer.h"
 #include "Numbers.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -137,6 +142,7 @@ private slots:
         QTest::newRow("countdown, sound once") << L{"set Silent=FALSE", "start", "prompt 3", "menu countdown", "see clock", "timer3", "timer3", "timer3", "timer3", "timer3", "see clock", engine} << L{"00:03| Count Down Timer|T3", "00:03", "00:02", "00:01", "00:00", "00:03", "00:03| Tockmere  by Ovix|T1", "0 []  Tockmere  by Ovix|0|-|a0"};
         QTest::newRow("countdown, looping") << L{"set Silent=FALSE", "set Continuous=TRUE", "start", "prompt 2", "menu countdown", "timer3", "timer3", "timer3", "timer3", engine} << L{"00:02", "00:01", "00:00", "00:02", "0 []  Tockmere  by Ovix|0|-|a1 Stop"};
         QTest::newRow("countdown, silent") << L{"start", "prompt 1.5", "menu countdown", "timer3", "timer3", "timer3", "timer3", "see texts"} << L{"00:02", "00:01", "00:00", "00:02", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "Count Down Timer: Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\nEnter 0 to clear.", " Timer: Done countdown..."};
+        QTest::newRow("countdown's box keeps no sked waiting") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|0900|due meanwhile", "start", "prompt 1", "menu countdown", "timer3", "timer3", "boxtick 09:00:02", "timer3", engine, "see clock"} << L{"00:01", "00:00", "09:00:02", "40 [0] " + set + "||-|", "09:00:02|" + set + "|T1"};
         QTest::newRow("countdown cleared") << L{"start", "prompt 90", "menu countdown", "prompt 0", "menu countdown", "see clock"} << L{"01:30| Tockmere  by Ovix|T1"};
         QTest::newRow("the countdown keeps the clock while Done arms") << L{two, "start", "prompt 90", "menu countdown", "open", "done", "see clock", engine, "prompt 0", "menu countdown", "see clock"} << L{"01:30| Count Down Timer|T3", "1 [0]  Count Down Timer|DL1ABC|-|", "01:30|" + set + "|T1"};
         QTest::newRow("switches stored at once") << L{"menu silentAlarm", "menu alarmSetMinimized", "menu alarmPopUp", "menu alarmCloseButton", "menu continuousAlarm", "menu utcTime", "see stored", "see labels", "menu silentAlarm", "menu alarmPopUp", "menu alarmCloseButton", "menu utcTime", "see stored", "see labels"} << L{"AlarmCloseButton=FALSE AlarmPopUp=FALSE Continuous=TRUE Minimize=TRUE Silent=FALSE Use UTC=FALSE", "Local Time|0|Local Date|No Alarm Msg PopUp|No Alarm Close Button", "AlarmCloseButton=TRUE AlarmPopUp=TRUE Continuous=TRUE Minimize=TRUE Silent=TRUE Use UTC=TRUE", "UTC Time|0|UTC Date|Alarm Msg PopUp|Alarm Close Button"};
@@ -145,7 +151,7 @@ private slots:
         QTest::newRow("offset check at start") << L{"zone 5.5", "prompt -5.5", "start", "see texts", "see stored"} << L{" Check UTC offset: System UTC offset -5.5 hours does not \r\nmatch the setting in Tockmere 0 hours.", ": <Enter> or <OK> selects the -5.5 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "UTC offset=-5.5"};
         QTest::newRow("the offset follows daylight saving") << L{"zone -6", "set UTC offset=6", "set AlarmPopUp=FALSE", "rows  |03/14/27|0800|spring; |11/07/27|0700|fall", "start", "tick 2027-03-14T07:59:59", engine, "zone -5", "tick 2027-03-14T08:00:00", "see clock", engine, "tick 2027-11-07T06:59:59", "zone -6", "tick 2027-11-07T07:00:00", engine, "see stored", "see boxes"} << L{"0 [] " + set + "|spring|-|", "08:00:00|" + set + "|T1", "1 [0] " + set + "|fall|-|", "40 [0,1] " + set + "||-|", "AlarmPopUp=FALSE UTC offset=6", ""};
         QTest::newRow("another zone's offset kept, asked once") << L{"zone -6", "set UTC offset=8", two, "start", "see boxes", "zone -5", "tick 09:00:00", "tick 09:00:01", "see texts", "see stored", "tick 09:00:02", "zone -6", "tick 09:00:03", "see boxes"} << L{" Check UTC offset,", " Check UTC offset: System UTC offset 5 hours does not \r\nmatch the setting in Tockmere 8 hours.", ": <Enter> or <OK> selects the 5 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", "UTC offset=8", " Check UTC offset,"};
-        QTest::newRow("the system clock's word") << L{"rows  |12/06/26|0930|a message longer than the thirty characters shown", "start", "health 0,0,2400000,3000", "tick 09:00:01", "tick 09:00:59", "tick 09:01:00", "tick 09:01:30", "see tips", "prompt 99999999", "menu countdown", "see tips", "prompt 0", "menu countdown", "see tips"} << L{"System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "1666666:39|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2", "System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2"};
+        QTest::newRow("the system clock's word") << L{"rows  |12/06/26|0930|a message longer than the thirty characters shown", "start", "health 0,0,2400000,3000", "tick 09:00:01", "tick 09:00:59", "tick 09:01:00", "tick 09:01:30", "see tips", "prompt 99999999", "menu countdown", "see tips", "prompt 0", "menu countdown", "see tips"} << L{"System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2|a message longer t…|a message longer than the thirty characters shown", "1666666:39|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2|a message longer t…|a message longer than the thirty characters shown", "System clock may be off by up to 2.4 s|System clock may be off by up to 2.4 s|a message longer than the thirty characters shown|2|a message longer t…|a message longer than the thirty characters shown"};
         QTest::newRow("settings not stored: told once") << L{"failsaves", "menu silentAlarm", "menu alarmSetMinimized", "see boxes"} << L{" Settings not saved"};
         QTest::newRow("not told on a signal") << L{"failsaves", "start", "signal", "see boxes"} << L{" Initial use"};
         QTest::newRow("the session's end and a signal store") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "session", "see closed", "move 200,40", "signal", "see closed"} << L{"0 600 1500 skeds.dat ", "1 600 3000 skeds.dat "};
@@ -188,7 +194,7 @@ private slots:
             {"at",     [&](const QString& s) { rig.clock.setUtc(QDateTime(QDate(2026, 12, 5), QTime::fromString(after(s)), Qt::UTC)); }},
             {"bytes",  [&](const QString& s) { writeBytes(rig.path(), after(s).toUtf8()); rig.setOptions({"Plannex file=" + rig.path()}); }},
             {"folder", [&](const QString&) { QDir(rig.dir.path()).mkdir("skeds.dat"); rig.setOptions({"Plannex file=" + rig.path()}); }},
-            {"start",  [&](const QString&) { rig.program.start(); }},
+            {"start",  [&](const QString&) { rig.program.start(); QCoreApplication::processEvents(); }},
             {"tick",   [&](const QString& s) { rig.tickAt(after(s)); }},
             {"timer3", [&](const QString&) { rig.engine().countdownTick(); rig.clock.advanceSeconds(1); saw << clock->text(); }},
             {"menu",   [&](const QString& s) { rig.main<QAction>(after(s))->trigger(); }},
@@ -211,6 +217,7 @@ private slots:
             {"about",  [&](const QString&) { QTimer::singleShot(0, [&saw] { QWidget* about = QApplication::activeModalWidget(); saw << about->windowTitle() + QStringLiteral(" %1,%2").arg(about->x()).arg(about->y()); about->close(); }); rig.main<QAction>("about")->trigger(); }},
             {"closealarm", [&](const QString&) { rig.program.alarmWindow().close(); }},
             {"forward", [&](const QString&) { rig.program.bringForward(); }},
+            {"boxtick", [&](const QString& s) { rig.dialogs.whileOpen = [&rig, s, &after] { rig.tickAt(after(s)); }; }},
             {"notice", [&](const QString& s) { if (after(s) == u"stop") emit rig.notifier.stopAsked(); else emit rig.notifier.openAsked(); }},
             {"login",  [&](const QString& s) { if (after(s) == u"removed") rig.autostart.enabled = false; else rig.autostart.failure = "refused"; }},
             {"menuopen", [&](const QString&) { menu->popup({0, 0}); menu->hide(); }},
@@ -220,7 +227,7 @@ private slots:
         const std::map<QString, std::function<QString()>> looks = {
             {"engine", [&] { return engineSeen(rig); }},
             {"clock",  [&] { return clock->text() + u'|' + form.windowTitle() + u'|' + (rig.engine().findChild<WallClockTimer*>("tickTimer")->isActive() ? "T1" : "") + (rig.engine().countdownRunning() ? "T3" : ""); }},
-            {"tips",   [&] { return clock->toolTip() + u'|' + clock->accessibleDescription() + u'|' + label("nextSkedMessage")->toolTip() + u'|' + QString::number(rig.clockHealth.reads); }},
+            {"tips",   [&] { return clock->toolTip() + u'|' + clock->accessibleDescription() + u'|' + label("nextSkedMessage")->toolTip() + u'|' + QString::number(rig.clockHealth.reads) + u'|' + label("nextSkedMessage")->text() + u'|' + label("nextSkedMessage")->accessibleName(); }},
             {"labels", [&] { return label("timeBaseLabel")->text() + u'|' + QString::fromStdString(offsetText(rig.program.options().utcOffsetMinutes())) + u'|' + rig.inTable<QLabel>("dateHeading")->text() + u'|' + rig.main<QAction>("alarmPopUp")->text() + u'|' + rig.main<QAction>("alarmCloseButton")->text(); }},
             {"stored", [&] { return rig.settings.stored().join(u' '); }},
             {"start-up", [&] { return QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8").arg(rig.schedule().armedRow()).arg(label("nextSkedMessage")->text()).arg(int(rig.schedule().loadedAtStart())).arg(switchesOn(rig), label("timeBaseLabel")->text(), QString::fromStdString(offsetText(rig.program.options().utcOffsetMinutes()))).arg(pixelsToTwips(form.x())).arg(pixelsToTwips(form.y())); }},
@@ -274,6 +281,58 @@ private slots:
                      .arg(line.exitStatus ? QString::number(*line.exitStatus) : "-",
                           line.output.section(u'\n', 0, 0), line.error, line.skedFile),
                  asked);
+    }
+
+    // Every fixed text fits the box it was designed for, at the default font; CTest runs this
+    // once more at twice the scale.
+    void fixedTextsFit() {
+        ProgramRig rig;
+        rig.program.start();
+        AboutWindow about(0, 1024);
+        const std::map<QWidget*, QStringList> texts = {
+            {&rig.form(), {"setAlarmButton", "stopButton", "timeBaseLabel"}},
+            {&rig.skeds(),
+             {"weeklyCheck", "pageSwitch", "skipHeading", "dateHeading", "timeHeading",
+              "messageHeading", "skipNote", "closeNote", "doneButton", "reorderButton",
+              "printButton", "clearButton", "menuHint"}},
+            {&rig.program.alarmWindow(), {"closeButton"}},
+            {&rig.program.stopwatchWindow(), {"startButton", "exitButton"}},
+            {&about, {"okButton"}}};
+        rig.skeds().ensureControls();
+        QStringList over;
+        for (const auto& [window, names] : texts) {
+            for (const QString& name : names) {
+                auto* control = window->findChild<QWidget*>(name);
+                QVERIFY2(control, qPrintable(name));
+                // The room for the text: a label's own, a button's or a check box's contents.
+                QRect room = control->rect();
+                QString text;
+                int flags = Qt::AlignLeft | Qt::AlignTop;
+                if (auto* label = qobject_cast<QLabel*>(control)) {
+                    text = label->text();
+                    flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+                } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                    text = button->text();
+                    QStyleOptionButton option;
+                    option.initFrom(button);
+                    option.text = text;
+                    room = button->style()->subElementRect(qobject_cast<QCheckBox*>(button)
+                                                               ? QStyle::SE_CheckBoxContents
+                                                               : QStyle::SE_PushButtonContents,
+                                                           &option, button);
+                }
+                const QRect needed =
+                    control->fontMetrics().boundingRect(QRect(QPoint(), room.size()), flags, text);
+                if (needed.width() > room.width() || needed.height() > room.height())
+                    over << QStringLiteral("%1 needs %2x%3 in %4x%5")
+                                .arg(name)
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height());
+            }
+        }
+        QCOMPARE(over.join(QStringLiteral("; ")), QString());
     }
 
     // A screen reader announces frames and alerts as they appear, not fillers.

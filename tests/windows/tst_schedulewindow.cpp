@@ -192,6 +192,48 @@ private slots:
         QCOMPARE(saw, seen);
     }
 
+    // Done and Save look the table over: skeds that can never ring are named, and a sked held
+    // back by a later one above it offers a Re-order. The boxes (title: text), then the rows of
+    // the file.
+    // clang-format off
+    void lookOver_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("seen");
+        const QString never = " Skeds that will not ring: These skeds will not ring:\r\n\r\n";
+        QTest::newRow("in order")         << QStringList{" |12/06/26|0930|a", "S|12/31/29|0100|done", " |12/07/26|0930|b"} << "done" << QStringList{" |12/06/26|0930|a;S|12/31/29|0100|done; |12/07/26|0930|b"};
+        QTest::newRow("cannot ring")      << QStringList{" |12/06/26||a", " |010130|1200|b", " |12/07/26|2570|c", " |12/07/26|14h0|d", "S|12/07/26||done", " |12/08/26|0930|e"} << "done" << QStringList{never + "Sked 1: the time is missing\r\nSked 2: the date is not a date\r\nSked 3: the time is not a time of day\r\nSked 4: the time is not a time of day", " |12/06/26||a; |010130|1200|b; |12/07/26|2570|c; |12/07/26|14h0|d;S|12/07/26||done; |12/08/26|0930|e"};
+        QTest::newRow("out of order: No") << QStringList{" |12/31/29|2359|far", " |12/20/26|1400|near", " |01/05/30|0000|2030"} << "done no" << QStringList{" Skeds out of order: Sked 2 (12/20/26 1400) will ring only after sked 1. Re-order now?", " |12/31/29|2359|far; |12/20/26|1400|near; |01/05/30|0000|2030"};
+        QTest::newRow("out of order: Yes, on Save") << QStringList{" |12/31/29|2359|far", " |12/20/26|1400|near", " |01/05/30|0000|2030"} << "save yes" << QStringList{" Skeds out of order: Sked 2 (12/20/26 1400) will ring only after sked 1. Re-order now?", " |12/20/26|1400|near; |12/31/29|2359|far; |01/05/30|0000|2030"};
+    }
+    // clang-format on
+    void lookOver() {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, action);
+        QFETCH(QStringList, seen);
+        Rig rig;
+        rig.table().blank(0, SkedTable::kRows - 1);
+        fillRows(rig.table(), rows);
+        if (action.endsWith(u" no"))
+            rig.dialogs.answers << Dialogs::Answer::No;
+        if (action.startsWith(u"save")) {
+            rig.dialogs.fileAnswers << rig.path(QStringLiteral("saved.dat"));
+            rig.inTable<QAction>("saveAction")->trigger();
+        } else {
+            rig.inTable<QPushButton>("doneButton")->click();
+        }
+        QStringList saw;
+        for (const FakeDialogs::Shown& box : std::exchange(rig.dialogs.shown, {}))
+            if (!box.fileDialog)
+                saw << box.title + ": " + box.text;
+        SkedTable onDisk;
+        readSkedFile(rig.schedule().path().toStdString(), onDisk);
+        QStringList file;
+        for (int slot = 0; !onDisk.isEmpty(slot); ++slot)
+            file << describe(onDisk.row(slot));
+        QCOMPARE(saw << file.join(u';'), seen);
+    }
+
     // Which page shows (the four controls of slots 0, 19, 20, 39 and the spare 40) and its
     // captions: at first, ticked, and after Set Alarm.
     void pages() {
