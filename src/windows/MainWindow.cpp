@@ -174,9 +174,7 @@ void MainWindow::createMenu() {
     // The entry on disk is the switch's state: the user or the desktop may remove it.
     connect(optionsMenu_, &QMenu::aboutToShow, this,
             [this] { startAtLogin_->setChecked(autostart_.isEnabled()); });
-    for (int i = 0; i < Options::kSwitches; ++i)
-        switchActions_[std::size_t(i)]->setChecked(options_.isOn(Options::Switch(i)));
-    updateSwitchCaptions();
+    showSwitches();
 }
 
 void MainWindow::restore() {
@@ -187,9 +185,7 @@ void MainWindow::restore() {
     move(twipsToPixels(left), twipsToPixels(top));
     normalPos_ = pos();
     nextSkedTime_->setText(QString());
-    for (int i = 0; i < Options::kSwitches; ++i)
-        switchActions_[std::size_t(i)]->setChecked(options_.isOn(Options::Switch(i)));
-    updateSwitchCaptions();
+    showSwitches();
     // In UTC mode the label the user named; the local clock says so from the first paint.
     timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? options_.timeLabel()
                                                                    : QStringLiteral("Local Time"));
@@ -245,6 +241,12 @@ void MainWindow::toggleSwitch(Options::Switch which, bool on) {
     updateSwitchCaptions();
     if (which == Options::Switch::UseUtc)
         showTimeBase();
+}
+
+void MainWindow::showSwitches() {
+    for (int i = 0; i < Options::kSwitches; ++i)
+        switchActions_[std::size_t(i)]->setChecked(options_.isOn(Options::Switch(i)));
+    updateSwitchCaptions();
 }
 
 void MainWindow::updateSwitchCaptions() {

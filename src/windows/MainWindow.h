@@ -63,6 +63,7 @@ private:
     void createMenu();
     QAction* addSwitch(const char* name, const QString& caption, Options::Switch which);
     QAction* addCommand(const char* name, const QString& caption);
+    void showSwitches();
     void updateSwitchCaptions();
     void toggleSwitch(Options::Switch which, bool on);
     void showTimeBase();

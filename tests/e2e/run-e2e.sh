@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Tockmere developers
 # Drives the built program in a real X server as a person would: first run, "Set Alarm", a sked
-# typed one or two minutes ahead, Done, the alarm window, and a switch toggled from the menu.
+# typed one or two minutes ahead and one dated in 2030, Done, a countdown whose box stays open
+# while the sked falls due, the alarm window, and a switch toggled from the menu.
 # Screenshots of each step go to build/e2e/. Run inside xvfb-run (tests/e2e/run-all.sh does).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -47,7 +48,7 @@ click "$table" 81 $((bar + 69))
 # The alarm minute: the next one, or the one after when the next is too close.
 now=$(date -u +%s)
 ahead=$(( (now / 60 + 1) * 60 ))
-(( ahead - now < 20 )) && ahead=$((ahead + 60))
+(( ahead - now < 40 )) && ahead=$((ahead + 60))
 alarm_time=$(date -u -d "@$ahead" +%H%M)
 alarm_date=$(date -u -d "@$ahead" +%m/%d/%y)
 today=$(date +%m/%d/%y)
@@ -60,19 +61,48 @@ if [ "$alarm_date" != "$today" ]; then # just before midnight the sked is for to
     xdotool key ctrl+a
     xdotool type --delay 50 "$alarm_date"
 fi
+# A two-digit year 30 is 2030: the sked below waits for that year and must not ring today.
+click "$table" 81 $((bar + 85))
+xdotool key ctrl+a
+xdotool type --delay 50 "01/05/30"
+click "$table" 157 $((bar + 85))
+xdotool type --delay 50 "0000"
+click "$table" 350 $((bar + 85))
+xdotool type --delay 30 "in 2030"
 shot 3-sked-typed
 click "$table" 133 $((bar + 418)) # Done
 sleep 0.5
 grep -q "^  $alarm_date    $alarm_time  E2E sked" "$skeds" || fail "skeds.dat lacks the sked: $(cat "$skeds")"
+grep -q "^  01/05/30    0000  in 2030" "$skeds" || fail "skeds.dat lacks the 2030 sked: $(cat "$skeds")"
+sleep 2
+if xdotool search --name "^ Alarm at " >/dev/null 2>&1; then fail "a sked rang before its time"; fi
 shot 4-armed
+
+echo "e2e: a countdown that ends before the sked; its box waits, and the clock goes on"
+left=$(( ahead - $(date -u +%s) - 8 ))
+((left > 0)) || fail "no time left for the countdown"
+xdotool mousemove --window "$main" 250 45 click 3
+sleep 0.5
+for _ in $(seq 10); do xdotool key Down; done
+xdotool key Return
+prompt=$(wait_window "^Count Down Timer$")
+xdotool mousemove --window "$prompt" 20 20 type "$left"
+xdotool key Return
+wait_window "^ Timer$" $((left + 10)) >/dev/null
 
 echo "e2e: waiting for the alarm at $alarm_time"
 alarm=$(wait_window "^ Alarm at " 150)
 title=$(xdotool getwindowname "$alarm")
 [[ "$title" =~ ^\ Alarm\ at\ ${alarm_time:0:2}:${alarm_time:2:2}:0[0-2]$ ]] || fail "alarm title '$title'"
+xdotool search --name "^ Timer$" >/dev/null 2>&1 || fail "the countdown's box did not stay open"
 xdotool windowmove "$alarm" 340 10
 sleep 0.5
 shot 5-alarm
+# The countdown's box is answered; the 2030 sked, armed now, stays silent.
+box=$(xdotool search --name "^ Timer$" | head -1)
+xdotool mousemove --window "$box" 20 20 key Return
+sleep 3
+[ "$(xdotool getwindowname "$alarm")" = "$title" ] || fail "the 2030 sked rang: $(xdotool getwindowname "$alarm")"
 
 echo "e2e: the menu toggles Silent Alarm and stores it"
 click "$main" 250 40 >/dev/null # raise the main window under the pointer first
