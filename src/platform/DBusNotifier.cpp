@@ -33,14 +33,21 @@ constexpr uchar kCritical = 2;
 
 } // namespace
 
-DBusNotifier::DBusNotifier(const QDBusConnection& bus) {
+DBusNotifier::DBusNotifier(Bus bus) : bus_(std::move(bus)) {}
+
+NotificationsProxy* DBusNotifier::service() {
+    if (connected_)
+        return proxy_;
+    connected_ = true;
+    const QDBusConnection bus = bus_();
     if (!bus.isConnected())
-        return;
+        return nullptr;
     proxy_ = new NotificationsProxy(bus, this);
     proxy_->setTimeout(kTimeoutMs);
     connect(proxy_, &NotificationsProxy::ActionInvoked, this, &DBusNotifier::actionInvoked);
     connect(proxy_, &NotificationsProxy::NotificationClosed, this,
             [this](uint id) { shown_.remove(id); });
+    return proxy_;
 }
 
 DBusNotifier::~DBusNotifier() = default;
@@ -65,7 +72,8 @@ void DBusNotifier::alarmStopped() {
 }
 
 void DBusNotifier::send(const Shown& shown, uint replaces) {
-    if (!proxy_) {
+    NotificationsProxy* notifications = service();
+    if (!notifications) {
         failed(QStringLiteral("there is no session bus"));
         return;
     }
@@ -75,8 +83,8 @@ void DBusNotifier::send(const Shown& shown, uint replaces) {
     const QVariantMap hints{{QStringLiteral("desktop-entry"), kAppId},
                             {QStringLiteral("urgency"), QVariant::fromValue(kCritical)}};
     const QDBusPendingCall call =
-        proxy_->asyncCall(QStringLiteral("Notify"), QStringLiteral("Tockmere"), replaces, kAppId,
-                          shown.summary, plainBody(shown.body), actions, hints, -1);
+        notifications->asyncCall(QStringLiteral("Notify"), QStringLiteral("Tockmere"), replaces,
+                                 kAppId, shown.summary, plainBody(shown.body), actions, hints, -1);
     auto* watcher = new QDBusPendingCallWatcher(call, this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, shown](QDBusPendingCallWatcher* finished) {

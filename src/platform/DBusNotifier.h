@@ -8,16 +8,20 @@
 #include <QDBusConnection>
 #include <QHash>
 
+#include <functional>
+
 class NotificationsProxy;
 
 // Notifications through the desktop's notification service on the session bus
 // (org.freedesktop.Notifications). Calls are asynchronous, so a slow or missing service never
-// holds the clock; a failure is told once on standard error.
+// holds the clock; a failure is told once on standard error. The bus is reached at the first
+// alarm, not at start-up.
 class DBusNotifier final : public Notifier {
     Q_OBJECT
 
 public:
-    explicit DBusNotifier(const QDBusConnection& bus = QDBusConnection::sessionBus());
+    using Bus = std::function<QDBusConnection()>;
+    explicit DBusNotifier(Bus bus = &QDBusConnection::sessionBus);
     ~DBusNotifier() override;
     DBusNotifier(const DBusNotifier&) = delete;
     DBusNotifier& operator=(const DBusNotifier&) = delete;
@@ -35,9 +39,12 @@ private:
         bool stop = false;
     };
     void send(const Shown& shown, uint replaces);
+    NotificationsProxy* service();
     void actionInvoked(uint id, const QString& action);
     void failed(const QString& why);
 
+    Bus bus_;
+    bool connected_ = false;
     NotificationsProxy* proxy_ = nullptr;
     // The notifications this program has on the screen, by the service's id.
     QHash<uint, Shown> shown_;
