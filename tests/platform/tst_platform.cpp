@@ -245,46 +245,24 @@ private slots:
     // hand, removed, and refused where its folder cannot be made.
     void autostart() {
         XdgAutostart entry(QStringLiteral("/opt/my tools/tockmere"));
-        QCOMPARE(entry.path(), qEnvironmentVariable("XDG_CONFIG_HOME") +
-                                   "/autostart/org.tockmere.Tockmere.desktop");
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart";
+        QCOMPARE(entry.path(), folder + "/org.tockmere.Tockmere.desktop");
         QVERIFY(!entry.isEnabled());
-        QCOMPARE(entry.setEnabled(true), QString());
-        QVERIFY(entry.isEnabled());
+        QVERIFY(entry.setEnabled(true).isEmpty() && entry.isEnabled());
         QVERIFY(readBytes(entry.path()).contains("\nExec=\"/opt/my tools/tockmere\"\n"));
+        // The desktop's own check of the entry, where the machine has it (CI does).
         if (const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
-            !validate.isEmpty()) {
-            QProcess check;
-            check.start(validate, {entry.path()});
-            QVERIFY(check.waitForFinished());
-            QCOMPARE(check.readAll() + QByteArray::number(check.exitCode()), QByteArray("0"));
-        }
-        QVERIFY(QFile::remove(entry.path()));
-        QVERIFY(!entry.isEnabled());
-        QCOMPARE(entry.setEnabled(true), QString());
-        QCOMPARE(entry.setEnabled(false), QString());
-        QVERIFY(!entry.isEnabled() && !QFile::exists(entry.path()));
-        const QString folder = QFileInfo(entry.path()).path();
-        QVERIFY(QDir(folder).removeRecursively());
+            !validate.isEmpty())
+            QCOMPARE(QProcess::execute(validate, {entry.path()}), 0);
+        QVERIFY(QFile::remove(entry.path()) && !entry.isEnabled());
+        QVERIFY(entry.setEnabled(true).isEmpty() && entry.setEnabled(false).isEmpty());
+        QVERIFY(!entry.isEnabled() && QDir(folder).removeRecursively());
         writeBytes(folder, "a file where the folder goes");
-        QVERIFY(!entry.setEnabled(true).isEmpty());
-        QVERIFY(!entry.isEnabled());
+        QVERIFY(!entry.setEnabled(true).isEmpty() && !entry.isEnabled());
         QFile::remove(folder);
-    }
-
-    // clang-format off
-    void execArgument_data() {
-        QTest::addColumn<QString>("file"); QTest::addColumn<QString>("argument");
-        QTest::newRow("plain")         << "/usr/bin/tockmere"     << "/usr/bin/tockmere";
-        QTest::newRow("a blank")       << "/opt/a b/tockmere"     << "\"/opt/a b/tockmere\"";
-        QTest::newRow("quote, dollar") << "/x/\"$y/t"              << "\"/x/\\\\\"\\\\$y/t\"";
-        QTest::newRow("backslash")     << "/x\\y/t"               << "\"/x\\\\\\\\y/t\"";
-        QTest::newRow("percent")       << "/x/100%/t"             << "/x/100%%/t";
-    }
-    // clang-format on
-    void execArgument() {
-        QFETCH(QString, file);
-        QFETCH(QString, argument);
-        QCOMPARE(XdgAutostart::execArgument(file), argument);
+        // Quoted where the path holds a reserved character, with both layers of escapes.
+        QCOMPARE(XdgAutostart::execArgument("/usr/bin/tockmere"), "/usr/bin/tockmere");
+        QCOMPARE(XdgAutostart::execArgument("/x/\"$y\\100%"), "\"/x/\\\\\"\\\\$y\\\\\\\\100%%\"");
     }
 
     // One copy per settings folder: a second start is refused and asks the first to come forward.
@@ -313,6 +291,7 @@ private slots:
     }
     void terminationSignals() {
         QFETCH(int, number);
+        const uint descriptors = QDir(QStringLiteral("/proc/self/fd")).count();
         auto termination = std::make_unique<TerminationSignals>();
         QSignalSpy received(termination.get(), &TerminationSignals::received);
         for (int i = 0; i < 20; ++i) // more than one read takes
@@ -322,6 +301,7 @@ private slots:
         QCOMPARE(received.size(), 1); // all read at once, so told once
         termination.reset();
         QVERIFY(signal(number, SIG_DFL) == SIG_DFL);
+        QCOMPARE(QDir(QStringLiteral("/proc/self/fd")).count(), descriptors);
     }
 };
 

@@ -43,6 +43,8 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     {"due",            [](const std::string& in) { return isDue(row(in), {"", piece(in, 2), {2026, 12, 5}}) ? "due" : "-"; }},
     // date,time
     {"key",            [](const std::string& in) { return text(reorderKey(row(in), 2026)); }},
+    // rows "flag date time" separated by ";": the sked held back and the later one above it
+    {"out of order",   [](const std::string& in) { SkedTable t; int slot = 0; for (const QString& r : QString::fromStdString(in).split(u';')) t.setRow(slot++, {r.section(u' ', 1, 1).toStdString(), r.section(u' ', 2, 2).toStdString(), "m", r.startsWith(u'S')}); const auto o = firstOutOfOrder(t, 2026); return o ? std::to_string(o->held) + ">" + std::to_string(o->later) : "-"; }},
     {"never rings",    [](const std::string& in) { const std::string why = whyNeverRings(row(in), 2026); return why.empty() ? "-" : why; }},
     {"number",         [](const std::string& in) { return number(leadingNumber(in)); }},
     {"half even",      [](const std::string& in) { return number(roundHalfEven(std::stod(in))); }},
@@ -93,6 +95,7 @@ private slots:
         ruleRow("due", "the minute and the day", "12/05/26,1430,1429|12/05/26,1430,1430|12/04/26,2359,0000|12/06/26,0000,2359|12/05/30,0000,0000|12/05/99,0000,0000|12/05/29,0000,2359|5 Dec,2359,0000", "-|due|due|-|-|due|-|-");
         ruleRow("due", "short times padded", "12/05/26,930,0929|12/05/26,930,0930|12/05/26,5,0005|12/05/26,9:30,2359|12/05/26,ab,2359|12/05/26,14 3,1430", "-|due|due|-|-|due");
         ruleRow("never rings", "what keeps a filled row from ringing", "12/05/26,1430|12/05/26,|12/05/26, |31/12/26,1430|010130,1200|12/05/26,2400|12/05/26,1260|12/05/26,14h0|12/05/26,930|12/05/26, 930 |12/05/26,2359", "-|the time is missing|the time is missing|the date is not a date|the date is not a date|the time is not a time of day|the time is not a time of day|the time is not a time of day|-|-|-");
+        ruleRow("out of order", "pending skeds only, by day and minute", "- 12/05/26 1400;- 12/05/26 1300|- 12/05/26 1300;- 12/05/26 1400|- 12/06/26 0100;- 12/05/26 2300|S 12/06/26 0100;- 12/05/26 2300|- 12/05/26 1400;- 12/05/26 1400|- 12/31/29 2359;- 01/05/30 0000;- 12/20/26 1400", "1>0|-|1>0|-|-|2>0");
         ruleRow("key", "date and time", "12/05/26,1430|01/01/30,2359|02/29/04,0000", "2026-12-05 14:30|2030-01-01 23:59|2004-02-29 00:00");
         ruleRow("key", "no key", "01/01/04,2400|01/01/04,1260|01/01/04,930|01/01/04, 930|01/01/04,9:30|1/5/04,1200|01/05/2004,1200|02/29/03,1200", "-|-|-|-|-|-|-|-");
         ruleRow("number", "sign, blanks, decimals", "5|+3|-4|  7  |5.5|.5|12.|-0.5|90.09", "5|3|-4|7|5.5|0.5|12|-0.5|90.09");

@@ -3,6 +3,7 @@
 
 #include "ClockLabel.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QTest>
@@ -111,6 +112,8 @@ private slots:
         clock.render(&shown);
         PaintAreas areas(&clock);
         clock.setText(after);
+        // A screen reader hears what the label shows.
+        QCOMPARE(QAccessible::queryAccessibleInterface(&clock)->text(QAccessible::Name), after);
         QCOMPARE(areas.areas.size(), paints > 0 ? 1 : 0);
         const QRegion area = areas.areas.value(0);
         QCOMPARE(area == QRegion(clock.rect()), paints == 2);

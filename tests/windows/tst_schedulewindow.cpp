@@ -56,6 +56,13 @@ private slots:
         const QByteArray three;
         const QStringList same = {"same"}, none;
         const QString replace = " Replace the schedule file?";
+        // Files the program did not write: each is kept from a firing, Done, Save over it and
+        // Re-order unless the user says Yes.
+        const QByteArray noEnd = "S 12/01/26    0800  done\r\n  12/04/26    0930  missed\r\n  12/31/29    2359  far\r\n";
+        QByteArray random(4096, 0);
+        QRandomGenerator(5).fillRange(reinterpret_cast<quint32*>(random.data()), random.size() / 4);
+        const QStringList asked{"tick", "done", "save skeds.dat", "reorder"};
+        const QStringList unsorted{" |12/31/29|2359|far", " |12/06/26|0930|b", " |12/07/26|1000|c"};
         QTest::newRow("Done closes a gap, arms")      << three << QStringList{"row 1 ", "done"} << none << QStringList{"S|12/01/26|0800|done", " |12/07/26|1000|c"} << "2|skeds.dat|0|2|0|0|0";
         QTest::newRow("Done keeps another's version") << three << QStringList{"disk", "done"} << QStringList{replace} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("... unless told to replace it") << three << QStringList{"disk", "answer yes", "done"} << QStringList{replace} << kThree << "1|skeds.dat|0|3|0|0|0";
@@ -85,6 +92,15 @@ private slots:
         QTest::newRow("Re-order: not a date")         << three << QStringList{"row 2  |12.09.26|1000|x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("Re-order keeps another's version") << three << QStringList{"disk", "reorder"} << QStringList{replace} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("a done sked re-ordered into the armed row") << three << QStringList{"row 2 S|11/01/26|0800|older", "reorder", "tick"} << none << QStringList{"S|11/01/26|0800|older", "S|12/01/26|0800|done", " |12/06/26|0930|b"} << "2|skeds.dat|1|3|0|0|0";
+        QTest::newRow("no end line: asked every time") << noEnd << asked << QStringList{replace, replace, replace, replace} << same << "2|skeds.dat|1|3|0|0|1";
+        QTest::newRow("... and Yes writes")           << noEnd << QStringList{"answer yes", "done"} << QStringList{replace} << QStringList{"S|12/01/26|0800|done", " |12/04/26|0930|missed", " |12/31/29|2359|far"} << "1|skeds.dat|0|3|0|0|0";
+        QTest::newRow("random bytes: nothing rings")  << random << asked << QStringList{replace, replace, ""} << same << "40|skeds.dat|1|35|0|0|0";
+        QTest::newRow("one long line")                << QByteArray(100000, 'x') << asked << QStringList{replace, replace, ""} << same << "40|skeds.dat|1|1|0|0|0";
+        QTest::newRow("a text that is no schedule")   << QByteArray("Dear op,\nthe net moves to 14.047.\n") << asked << QStringList{replace, replace, ""} << same << "40|skeds.dat|1|1|0|0|0";
+        QTest::newRow("Done names skeds that cannot ring") << three << QStringList{"row 1  |12/06/26||b", "done"} << QStringList{" Skeds that will not ring"} << QStringList{"S|12/01/26|0800|done", " |12/06/26||b", " |12/07/26|1000|c"} << "2|skeds.dat|0|3|0|0|0";
+        QTest::newRow("out of order: No keeps it")    << three << QStringList{"row 0  |12/31/29|2359|far", "answer no", "done"} << QStringList{" Skeds out of order"} << unsorted << "0|skeds.dat|0|3|0|0|0";
+        QTest::newRow("out of order: Yes on Save")    << three << QStringList{"row 0  |12/31/29|2359|far", "answer yes", "save new.dat"} << QStringList{" Skeds out of order"} << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/29|2359|far"} << "1|new.dat|1|3|0|0|0";
+        QTest::newRow("Done lasts till the table is handed back") << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "tick", "row 1  |12/06/26|0930|b", "tick"} << none << same << "40|skeds.dat|1|3|0|0|0";
         QTest::newRow("Clear Table, then a tick")     << three << QStringList{"clear", "tick"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "40|skeds.dat|1|0|0|0|0";
     }
     // clang-format on
@@ -150,88 +166,6 @@ private slots:
                      .arg(int(rig.program.alarmWindow().isVisible())),
                  state);
         QCOMPARE(rig.inTable<QLabel>("fileLabel")->text(), rig.schedule().path());
-    }
-
-    // A file the program did not read whole is replaced only when the user says Yes: not by a
-    // firing, Done, Save over it or Re-order. What the user meets (the question's reason, or
-    // what Re-order says), then whether the bytes were kept, and after Yes to Done.
-    // clang-format off
-    void notWholeFiles_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("seen");
-        QByteArray random(4096, 0);
-        QRandomGenerator(5).fillRange(reinterpret_cast<quint32*>(random.data()), random.size() / 4);
-        const QString sked = "line 1 is not a sked.", reorder = "Re-order: Sked 1 has the date";
-        QTest::newRow("no end line")    << QByteArray("S 12/01/26    0800  done\r\n  12/04/26    0930  missed\r\n  12/31/29    2359  far\r\n") << QStringList{"fired", "has no end line.", "has no end line.", "has no end line.", "has no end line.", "kept", "replaced"};
-        QTest::newRow("random bytes")   << random << QStringList{sked, sked, reorder, "kept", "replaced"};
-        QTest::newRow("one long line")  << QByteArray(100000, 'x') << QStringList{sked, sked, reorder, "kept", "replaced"};
-        QTest::newRow("not a schedule") << QByteArray("Dear op,\nthe net moves to 14.047.\n") << QStringList{sked, sked, "Re-order: Both Date and Time must be filled in. Re-order failed.", "kept", "replaced"};
-    }
-    // clang-format on
-    void notWholeFiles() {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, seen);
-        Rig rig(file);
-        QStringList saw;
-        rig.tickAt("09:00:01");
-        if (rig.program.alarmWindow().isVisible())
-            saw << "fired";
-        rig.inTable<QPushButton>("doneButton")->click();
-        rig.dialogs.fileAnswers << rig.path();
-        rig.inTable<QAction>("saveAction")->trigger();
-        rig.inTable<QPushButton>("reorderButton")->click();
-        for (const FakeDialogs::Shown& box : std::exchange(rig.dialogs.shown, {}))
-            if (!box.fileDialog)
-                saw << (box.title == " Replace the schedule file?"
-                            ? box.text.split("\r\n").value(2)
-                            : "Re-order: " + box.text.section(u'"', 0, 0).trimmed());
-        saw << (readBytes(rig.path()) == file ? "kept" : "replaced");
-        rig.dialogs.answers << Dialogs::Answer::Yes;
-        rig.inTable<QPushButton>("doneButton")->click();
-        saw << (readBytes(rig.path()) == file ? "kept" : "replaced");
-        QCOMPARE(saw, seen);
-    }
-
-    // Done and Save look the table over: skeds that can never ring are named, and a sked held
-    // back by a later one above it offers a Re-order. The boxes (title: text), then the rows of
-    // the file.
-    // clang-format off
-    void lookOver_data() {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QStringList>("seen");
-        const QString never = " Skeds that will not ring: These skeds will not ring:\r\n\r\n";
-        QTest::newRow("in order")         << QStringList{" |12/06/26|0930|a", "S|12/31/29|0100|done", " |12/07/26|0930|b"} << "done" << QStringList{" |12/06/26|0930|a;S|12/31/29|0100|done; |12/07/26|0930|b"};
-        QTest::newRow("cannot ring")      << QStringList{" |12/06/26||a", " |010130|1200|b", " |12/07/26|2570|c", " |12/07/26|14h0|d", "S|12/07/26||done", " |12/08/26|0930|e"} << "done" << QStringList{never + "Sked 1: the time is missing\r\nSked 2: the date is not a date\r\nSked 3: the time is not a time of day\r\nSked 4: the time is not a time of day", " |12/06/26||a; |010130|1200|b; |12/07/26|2570|c; |12/07/26|14h0|d;S|12/07/26||done; |12/08/26|0930|e"};
-        QTest::newRow("out of order: No") << QStringList{" |12/31/29|2359|far", " |12/20/26|1400|near", " |01/05/30|0000|2030"} << "done no" << QStringList{" Skeds out of order: Sked 2 (12/20/26 1400) will ring only after sked 1. Re-order now?", " |12/31/29|2359|far; |12/20/26|1400|near; |01/05/30|0000|2030"};
-        QTest::newRow("out of order: Yes, on Save") << QStringList{" |12/31/29|2359|far", " |12/20/26|1400|near", " |01/05/30|0000|2030"} << "save yes" << QStringList{" Skeds out of order: Sked 2 (12/20/26 1400) will ring only after sked 1. Re-order now?", " |12/20/26|1400|near; |12/31/29|2359|far; |01/05/30|0000|2030"};
-    }
-    // clang-format on
-    void lookOver() {
-        QFETCH(QStringList, rows);
-        QFETCH(QString, action);
-        QFETCH(QStringList, seen);
-        Rig rig;
-        rig.table().blank(0, SkedTable::kRows - 1);
-        fillRows(rig.table(), rows);
-        if (action.endsWith(u" no"))
-            rig.dialogs.answers << Dialogs::Answer::No;
-        if (action.startsWith(u"save")) {
-            rig.dialogs.fileAnswers << rig.path(QStringLiteral("saved.dat"));
-            rig.inTable<QAction>("saveAction")->trigger();
-        } else {
-            rig.inTable<QPushButton>("doneButton")->click();
-        }
-        QStringList saw;
-        for (const FakeDialogs::Shown& box : std::exchange(rig.dialogs.shown, {}))
-            if (!box.fileDialog)
-                saw << box.title + ": " + box.text;
-        SkedTable onDisk;
-        readSkedFile(rig.schedule().path().toStdString(), onDisk);
-        QStringList file;
-        for (int slot = 0; !onDisk.isEmpty(slot); ++slot)
-            file << describe(onDisk.row(slot));
-        QCOMPARE(saw << file.join(u';'), seen);
     }
 
     // Which page shows (the four controls of slots 0, 19, 20, 39 and the spare 40) and its
