@@ -29,6 +29,7 @@ test_packages=(
     libfaketime                              # run-timezones.sh: the program's clock at a chosen instant
     weston                                   # run-wayland.sh: a Wayland compositor without a screen
     pulseaudio pulseaudio-utils              # run-sound.sh: a sound server with a null sink
+    dunst                                    # run-notifications.sh: a notification server
     cups cups-client printer-driver-cups-pdf # run-print.sh: a print queue that writes PDF
     dpkg-dev                                 # run-package.sh: cpack's library scan (dpkg-shlibdeps)
     desktop-file-utils                       # run-package.sh: desktop-file-validate
