@@ -83,4 +83,37 @@ expect "Stop Watch" "Minutes" "00"
 heard=$(read_control "Stop Watch" "Seconds")
 [[ "$heard" =~ ^0[2-3]$ ]] || fail "the stopwatch's seconds are heard as '$heard'"
 echo "a11y: stopwatch seconds: '$heard'"
+
+# The windows as a screen reader tells them apart: it announces a window that appears only if it
+# is a frame, a dialog or an alert, and speaks an alarm as urgent only as an alert. Every window
+# open now, the About window too, must have its role; then an alarm window's appearance must
+# reach the bus, from a start on a missed sked with a reader's listeners already registered.
+echo "a11y: the windows' roles"
+menu_entry "$main" 13
+wait_window "^ About Tockmere$" >/dev/null
+roles=$(/usr/bin/python3 tests/e2e/atspi-roles.py windows) || fail "no window heard"
+while IFS=$'\t' read -r role window; do echo "a11y: role: $role: '$window'"; done <<<"$roles"
+[ "$(wc -l <<<"$roles")" -eq 5 ] || fail "five windows are open, but these are heard: $roles"
+expect_role() { # window name pattern, wanted role
+    local heard
+    heard=$(awk -F'\t' -v name="$1" '$2 ~ name { print $1 }' <<<"$roles")
+    [ "$heard" = "$2" ] || fail "the window '$1' is heard as '${heard:-nothing}', not '$2'"
+}
+expect_role "^(Alarm Set| Count Down| Tockmere )" frame # the main window, by any of its captions
+expect_role "^ Schedules" frame
+expect_role "^Stop Watch$" frame
+expect_role "^ Alarm at " alert
+expect_role "^ About Tockmere$" dialog
+
+echo "a11y: the alarm window is announced as it appears"
+kill -TERM "$pid"
+wait "$pid" || true
+schedule "  $yesterday    1200  announced"
+/usr/bin/python3 tests/e2e/atspi-roles.py listen 15 " Alarm at " >"$home/heard" & listener=$!
+pids+=("$listener")
+for _ in $(seq 50); do grep -q "^listening$" "$home/heard" && break; sleep 0.1; done
+start
+wait "$listener" ||
+    fail "no alarm window appeared as an alert; heard: $(grep -v '^listening$' "$home/heard")"
+grep -v "^listening$" "$home/heard" | sed "s/^/a11y: event: /"
 echo "a11y: passed"
