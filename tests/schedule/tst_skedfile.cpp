@@ -342,24 +342,6 @@ private slots:
         QCOMPARE(result.ok ? QStringLiteral("saved") : QString::fromStdString(result.error), error);
         QCOMPARE(folder(), after);
     }
-
-    // Any rows come back sorted by key, as a permutation of themselves.
-    void sortsAnyRows() {
-        QRandomGenerator random(7);
-        for (int round = 0; round < 300; ++round) {
-            std::vector<KeyedRow> rows;
-            for (int i = random.bounded(1, 41); i > 0; --i)
-                rows.push_back(
-                    {{"", "", std::to_string(i)},
-                     {{2000 + random.bounded(3), random.bounded(1, 13), 1}, random.bounded(3), 0}});
-            auto sorted = rows;
-            shellSortByKey(sorted);
-            QVERIFY(std::is_sorted(sorted.begin(), sorted.end(),
-                                   [](auto& a, auto& b) { return a.key < b.key; }));
-            QVERIFY(std::is_permutation(rows.begin(), rows.end(), sorted.begin(),
-                                        [](auto& a, auto& b) { return a.row == b.row; }));
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSkedFile)
