@@ -45,19 +45,19 @@ struct ProgramRig {
     MainWindow& form() { return program.mainWindow(); }
     ScheduleWindow& skeds() { return program.scheduleWindow(); }
     SkedTable& table() { return program.schedule().table(); }
-    // A control of the main window or of the table window, by its name.
-    template <typename Control = QWidget> Control* main(const QString& name) {
-        Control* control = form().findChild<Control*>(name);
+    // A control of a window, of the main window or of the table window, by its name.
+    template <typename Control = QWidget> static Control* in(QWidget& window, const QString& name) {
+        Control* control = window.findChild<Control*>(name);
         if (!control)
-            qFatal("the main window has no %s", qPrintable(name));
+            qFatal("%s has no %s", qPrintable(window.objectName()), qPrintable(name));
         return control;
+    }
+    template <typename Control = QWidget> Control* main(const QString& name) {
+        return in<Control>(form(), name);
     }
     template <typename Control = QWidget> Control* inTable(const QString& name) {
         skeds().ensureControls();
-        Control* control = skeds().findChild<Control*>(name);
-        if (!control)
-            qFatal("the table window has no %s", qPrintable(name));
-        return control;
+        return in<Control>(skeds(), name);
     }
     QString path(const QString& name = QStringLiteral("skeds.dat")) const {
         return dir.filePath(name);

@@ -335,17 +335,15 @@ private slots:
         ProgramRig rig;
         rig.main<QAction>("stopwatch")->trigger();
         QPointer<StopwatchWindow> watch = &rig.program.stopwatchWindow();
-        auto text = [&watch](const char* name) {
-            return watch->findChild<QAbstractButton*>(name)
-                       ? watch->findChild<QAbstractButton*>(name)->text()
-                       : watch->findChild<QLabel*>(name)->text();
-        };
         auto click = [&watch](const char* name) {
-            watch->findChild<QPushButton*>(name)->click();
+            ProgramRig::in<QPushButton>(*watch, name)->click();
         };
-        auto seen = [&text] {
+        auto seen = [&watch] {
+            auto text = [&watch](const char* name) {
+                return ProgramRig::in<QLabel>(*watch, name)->text();
+            };
             return text("hours") + u':' + text("minutes") + u':' + text("seconds") + u' ' +
-                   text("startButton");
+                   ProgramRig::in<QPushButton>(*watch, "startButton")->text();
         };
         QStringList saw{seen() + QString::number(watch->isVisible())};
         click("startButton");
