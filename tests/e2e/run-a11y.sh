@@ -3,8 +3,9 @@
 # SPDX-FileCopyrightText: 2026 Tockmere developers
 # Reads the running program the way a screen reader does, through the AT-SPI accessibility bus
 # and outside the process: the clock, the next sked, the alarm window's message, the countdown
-# and the stopwatch must each be heard as the value on screen. Run inside xvfb-run; it starts
-# its own session bus.
+# and the stopwatch must each be heard as the value on screen, and the countdown keeps the clock
+# when Done in the table window arms the next sked. Run inside xvfb-run; it starts its own
+# session bus.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=a11y
@@ -67,11 +68,36 @@ echo "a11y: the countdown"
 menu_entry "$main" 10
 prompt=$(wait_window "^Count Down Timer$")
 xdotool mousemove --window "$prompt" 20 20 type "90"
+# Answered three quarters into a second, so the countdown turns over there while the clock's
+# tick comes at the start of each second: a clock tick that ran beside the countdown would show
+# its time for most of every second, and a reading would catch it.
+sleep "$(printf '0.%09d' $(((1750000000 - 10#$(date +%N)) % 1000000000)))"
 xdotool key Return
 sleep 1.2
 heard=$(read_control " Count Down" "System clock")
 [[ "$heard" =~ ^01:(30|29|28)$ ]] || fail "the countdown is heard as '$heard'"
 echo "a11y: countdown: '$heard'"
+
+echo "a11y: Done in the table window arms the next sked and leaves the clock to the countdown"
+xdotool mousemove --window "$table" 133 $((bar + 418)) click 1 # Done
+# Read ten times over about three seconds, a reading every third of a second or so wherever
+# the second is: the countdown only ever goes down, in minutes and seconds, under its own title.
+readings=() last=$((100 * 60))
+for _ in $(seq 10); do
+    title=$(xdotool getwindowname "$main")
+    [ "$title" = " Count Down Timer" ] || fail "after Done the main window's title is '$title'"
+    heard=$(read_control " Count Down" "System clock") || fail "the countdown cannot be read"
+    [[ "$heard" =~ ^([0-5][0-9]):([0-5][0-9])$ ]] ||
+        fail "after Done the clock is heard as '$heard' among '${readings[*]}'"
+    left=$((10#${BASH_REMATCH[1]} * 60 + 10#${BASH_REMATCH[2]}))
+    ((left <= last)) || fail "after Done the countdown went up: '${readings[*]} $heard'"
+    readings+=("$heard") last=$left
+    sleep 0.25
+done
+first=${readings[0]}
+((10#${first%:*} * 60 + 10#${first#*:} - last >= 2)) ||
+    fail "after Done the countdown stood still: '${readings[*]}'"
+echo "a11y: countdown after Done: '${readings[*]}'"
 
 echo "a11y: the stopwatch"
 menu_entry "$main" 11
