@@ -2,15 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Tockmere developers
 # Drives the built program in a real X server through what must never lose a schedule or ring a
-# done sked twice: a sked fires and its skip mark reaches the file; the window is closed as a
-# window manager closes it and the program started again: nothing fires; a second start leaves
-# one running program; SIGTERM, even while a box waits for an answer, ends it through its closing
-# steps, storing the moved window's place. Run inside xvfb-run.
+# done sked twice: a sked fires and its skip mark reaches the file, synced to the disk before and
+# after the rename that puts it in place; the window is closed as a window manager closes it and
+# the program started again: nothing fires; a second start leaves one running program; SIGTERM,
+# even while a box waits for an answer, ends it through its closing steps, storing the moved
+# window's place. Run inside xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=restart
 source tests/e2e/common.sh
-need xdotool /usr/bin/python3
+need xdotool strace /usr/bin/python3
 need_display
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || fail "python3-xlib is missing"
 schedule "  $yesterday    1200  missed yesterday" "  12/31/29    2359  far ahead"
@@ -24,19 +25,33 @@ wait_exit() { # pid, seconds
 }
 
 echo "restart: the missed sked fires and its skip mark reaches the file"
-start
+# Under strace, for the order of the save's syscalls. The program's own pid, which the steps
+# below wait for, comes from its window; strace's ends with it and gives its status.
+trace="$home/save.trace"
+(cd "$home" && exec strace -f -qq -e trace=openat,fsync,fdatasync,rename,renameat,renameat2 \
+    -o "$trace" "$program") &
+tracer=$!
+pids+=("$tracer")
 wait_window "^ Alarm at " >/dev/null
 main=$(wait_window "^Alarm Set")
+pid=$(xdotool getwindowpid "$main")
 for _ in $(seq 50); do grep -q "^S $yesterday" "$skeds" && break; sleep 0.1; done
 grep -q "^S $yesterday    1200  missed yesterday" "$skeds" || fail "no skip mark: $(cat "$skeds")"
 
 echo "restart: closed as a window manager closes it, then started again: nothing fires"
 /usr/bin/python3 tests/e2e/wmclose.py "$main"
 wait_exit "$pid" 10
+status=0
+wait "$tracer" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with $status"
 start
 main=$(wait_window "^Alarm Set")
 sleep 3
 if xdotool search --name "^ Alarm at " >/dev/null 2>&1; then fail "the done sked fired again"; fi
+
+echo "restart: the first run's save synced its new file before the rename and the folder after it"
+/usr/bin/python3 tests/e2e/save-order.py "$trace" "$skeds" ||
+    fail "the save is not in order:"$'\n'"$(grep -A4 -F "/.skeds.dat.tockmere-" "$trace")"
 
 echo "restart: a second start leaves one running program"
 first=$pid
