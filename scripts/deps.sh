@@ -24,7 +24,7 @@ test_packages=(
     poppler-utils                            # tst_qtprinter, run-print.sh: read a PDF back
     clang libclang-rt-14-dev                 # scripts/fuzz.sh: libFuzzer
     xdotool imagemagick x11-utils            # run-e2e.sh, screenshots.sh: drive, photograph windows
-    python3-xlib                             # run-restart.sh: close a window as a window manager does
+    python3-xlib                             # run-restart.sh: close, minimise windows as a window manager does
     strace                                   # run-restart.sh: the order of a save's syscalls
     python3-pyatspi at-spi2-core dbus-daemon # run-a11y.sh, run-timezones.sh: read the program as a screen reader does
     libfaketime                              # run-timezones.sh: the program's clock at a chosen instant

@@ -4,14 +4,14 @@
 # Drives the built program in a real X server through what must never lose a schedule or ring a
 # done sked twice: a sked fires and its skip mark reaches the file, synced to the disk before and
 # after the rename that puts it in place; the window is closed as a window manager closes it and
-# the program started again: nothing fires; a second start leaves one running program; SIGTERM,
-# even while a box waits for an answer, ends it through its closing steps, storing the moved
-# window's place. Run inside xvfb-run.
+# the program started again: nothing fires; a second start leaves one running program and brings
+# its window forward, restored if minimised; SIGTERM, even while a box waits for an answer, ends
+# it through its closing steps, storing the moved window's place. Run inside xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=restart
 source tests/e2e/common.sh
-need xdotool strace /usr/bin/python3
+need xdotool xwininfo strace /usr/bin/python3
 need_display
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || fail "python3-xlib is missing"
 schedule "  $yesterday    1200  missed yesterday" "  12/31/29    2359  far ahead"
@@ -22,6 +22,26 @@ wait_exit() { # pid, seconds
         ((SECONDS < deadline)) || fail "the program did not end within $2 s"
         sleep 0.1
     done
+}
+# Whether the first window is stacked over the second. With no window manager the X server's
+# own stacking order is the whole truth; xwininfo lists the root's children from the top down.
+above() { # window, window
+    local top
+    top=$(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}' |
+        grep -m1 -xE "$(printf '0x%x|0x%x' "$1" "$2")") || return 1
+    [ "$((top))" -eq "$1" ]
+}
+mapped() { xwininfo -id "$1" | grep -q "Map State: IsViewable"; }
+# Minimises the main window; minimised, the program names the armed sked's time in its title,
+# which also tells that it took the new state. Prints the title.
+minimise() { # main window
+    local deadline=$((SECONDS + 5)) title
+    /usr/bin/python3 tests/e2e/wmiconify.py "$1"
+    until title=$(xdotool getwindowname "$1") && [[ "$title" =~ ^[0-9][0-9]:[0-9][0-9]$ ]]; do
+        ((SECONDS < deadline)) || break
+        sleep 0.1
+    done
+    echo "$title"
 }
 
 echo "restart: the missed sked fires and its skip mark reaches the file"
@@ -53,11 +73,28 @@ echo "restart: the first run's save synced its new file before the rename and th
 /usr/bin/python3 tests/e2e/save-order.py "$trace" "$skeds" ||
     fail "the save is not in order:"$'\n'"$(grep -A4 -F "/.skeds.dat.tockmere-" "$trace")"
 
-echo "restart: a second start leaves one running program"
+echo "restart: a second start leaves one running program and brings its window forward"
 first=$pid
+open_table "$main"
+# The table window over the main one, as a user may leave it: a second start is asked for the
+# clock, so the clock must come out from under it.
+xdotool windowmove "$table" 10 40
+sleep 0.3
+above "$table" "$main" || fail "the table window is not over the main window"
 (cd "$home" && timeout 10 "$program") || fail "the second start ended with $?"
 kill -0 "$first" 2>/dev/null || fail "the first program ended"
 [ "$(xdotool search --name "^Alarm Set" | wc -l)" -eq 1 ] || fail "more than one main window"
+for _ in $(seq 50); do above "$main" "$table" && break; sleep 0.1; done
+above "$main" "$table" || fail "the main window stayed under the table window"
+
+echo "restart: a second start restores the minimised window"
+title=$(minimise "$main")
+[ "$title" = "23:59" ] || fail "minimised, the main window is titled '$title'"
+if mapped "$main"; then fail "the main window is still on the screen"; fi
+(cd "$home" && timeout 10 "$program") || fail "the second start ended with $?"
+for _ in $(seq 50); do mapped "$main" && break; sleep 0.1; done
+mapped "$main" || fail "the second start did not restore the minimised window"
+above "$main" "$table" || fail "the restored window is under the table window"
 
 echo "restart: SIGTERM, while the table window asks a question, stores the moved window's place"
 open_table "$main"
@@ -72,4 +109,5 @@ wait "$first" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with $status"
 [ "$(setting PositionLeft)" = $((123 * 15)) ] || fail "PositionLeft $(setting PositionLeft)"
 [ "$(setting PositionTop)" = $((77 * 15)) ] || fail "PositionTop $(setting PositionTop)"
+
 echo "restart: passed"
