@@ -6,7 +6,8 @@
 # after the rename that puts it in place; the window is closed as a window manager closes it and
 # the program started again: nothing fires; a second start leaves one running program and brings
 # its window forward, restored if minimised; SIGTERM, even while a box waits for an answer, ends
-# it through its closing steps, storing the moved window's place. Run inside xvfb-run.
+# it through its closing steps, storing the moved window's place; a file not read whole keeps
+# every byte while nobody answers. Run inside xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=restart
@@ -115,4 +116,52 @@ wait "$first" || status=$?
 [ "$(setting PositionLeft)" = $((123 * 15)) ] || fail "PositionLeft $(setting PositionLeft)"
 [ "$(setting PositionTop)" = $((77 * 15)) ] || fail "PositionTop $(setting PositionTop)"
 
+# The program runs 3 s on the schedule file as it stands, nobody answering what it asks, then
+# gets SIGTERM: the file must keep every byte all along, and only a pending sked may ring.
+kept="$home/skeds.kept"
+run_on_file() { # what the file is
+    cp "$skeds" "$kept"
+    start
+    sleep 3
+    cmp -s "$skeds" "$kept" || fail "$1: the file was changed"
+}
+rang() { xdotool search --name "^ Alarm at " >/dev/null 2>&1; }
+reported() { xdotool search --name "^ Schedule not read whole$" >/dev/null 2>&1; }
+end_program() { # what the file is
+    kill -TERM "$pid"
+    wait_exit "$pid" 10
+    wait "$pid" || fail "$1: the program ended with $?"
+    cmp -s "$skeds" "$kept" || fail "$1: the file was changed at the end"
+}
+
+echo "restart: a file without its end line, a done sked first: kept, the far sked armed"
+printf '%s\r\n' "S $yesterday    0800  old, done" "  12/31/29    2359  far ahead" >"$skeds"
+run_on_file "no end line"
+if rang; then fail "no end line: the done sked rang"; fi
+if reported; then fail "no end line: reported as not read whole"; fi
+title=$(minimise "$(wait_window "^Alarm Set" 1)")
+[ "$title" = "23:59" ] || fail "no end line: the sked armed is at '$title', not the far one"
+end_program "no end line"
+
+echo "restart: 4096 random bytes: reported, kept"
+head -c 4096 /dev/urandom >"$skeds"
+run_on_file "random bytes"
+if rang; then fail "random bytes: a sked rang"; fi
+reported || fail "random bytes: not reported as not read whole"
+end_program "random bytes"
+
+echo "restart: one 10 MB line: reported, kept"
+head -c $((10 * 1024 * 1024)) /dev/zero | tr '\0' x >"$skeds"
+run_on_file "one long line"
+if rang; then fail "one long line: a sked rang"; fi
+reported || fail "one long line: not reported as not read whole"
+end_program "one long line"
+
+echo "restart: a missed sked in a file without its end line rings, and its skip mark waits"
+printf '%s\r\n' "  $yesterday    1200  missed yesterday" "  12/31/29    2359  far ahead" >"$skeds"
+run_on_file "missed, no end line"
+rang || fail "missed, no end line: the missed sked did not ring"
+xdotool search --name "^ Replace the schedule file\\?$" >/dev/null 2>&1 ||
+    fail "missed, no end line: no question before the file is replaced"
+end_program "missed, no end line"
 echo "restart: passed"
