@@ -245,33 +245,6 @@ private slots:
         QCOMPARE(QString::fromStdString(notWholeReason(readSked(file.toStdString(), table))), why);
     }
 
-    // Any table written and read back is the same table with its empty rows left out.
-    void writeThenRead() {
-        QRandomGenerator random(1);
-        const QStringList pool{"a", "Z", "9", "/", " ", "é", "€", "Ã", "©", "\xC2\x81", "日", "😀"};
-        auto field = [&](int most) {
-            QString text;
-            for (int n = random.bounded(most + 1); n > 0; --n)
-                text += pool[random.bounded(pool.size())];
-            return text.trimmed().toStdString();
-        };
-        for (int round = 0; round < 300; ++round) {
-            SkedTable table, compact, again;
-            table.setWeekly(random.bounded(3));
-            compact.setWeekly(table.weekly());
-            for (int slot = 0, kept = 0; slot < SkedTable::kRows - 1; ++slot) {
-                table.setRow(slot, {random.bounded(3) ? field(10) : "", field(4), field(60),
-                                    random.bounded(2) == 1});
-                if (!table.isEmpty(slot))
-                    compact.setRow(kept++, table.row(slot));
-            }
-            table.setRow(SkedTable::kSpare,
-                         {"12/05/26", "1200", "the spare slot is never written"});
-            readSked(encodeSkedFile(skedFileText(table)), again);
-            QCOMPARE(stateOf(again), stateOf(compact));
-        }
-    }
-
     // A save of "new" after the set-up steps: its error, and the folder afterwards.
     // clang-format off
     void save_data() {
