@@ -24,6 +24,9 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from tockmere_atspi import controls  # noqa: E402
+
 MAIN_TITLES = ("Alarm Set", " Tockmere")
 
 
@@ -32,14 +35,6 @@ def program(pid):
         if application is not None and application.get_process_id() == pid:
             return application
     return None
-
-
-def controls(accessible):
-    for index in range(accessible.childCount):
-        child = accessible.getChildAtIndex(index)
-        if child is not None:
-            yield child
-            yield from controls(child)
 
 
 def main_clock(application):

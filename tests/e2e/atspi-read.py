@@ -3,36 +3,31 @@
 # SPDX-FileCopyrightText: 2026 Tockmere developers
 """Prints what a screen reader reads through AT-SPI for one control of the running Tockmere:
 the name of the control whose description starts with DESCRIPTION, in the window whose name
-starts with WINDOW.
+starts with WINDOW; with "showing", whether it is on the screen ("showing", "hidden", or
+"absent" when there is no such control).
 
-    atspi-read.py WINDOW DESCRIPTION
+    atspi-read.py WINDOW DESCRIPTION [showing]
 """
+import os
 import sys
 
-import pyatspi
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pyatspi  # noqa: E402
+from tockmere_atspi import find_control  # noqa: E402
 
 
-def controls(accessible):
-    for index in range(accessible.childCount):
-        child = accessible.getChildAtIndex(index)
-        if child is not None:
-            yield child
-            yield from controls(child)
+def main(window_prefix, description_prefix, showing=False):
+    control = find_control(window_prefix, description_prefix)
+    if showing:
+        on_screen = control is not None and control.getState().contains(pyatspi.STATE_SHOWING)
+        print("absent" if control is None else "showing" if on_screen else "hidden")
+        return 0
+    if control is None:
+        print(f"atspi-read: no '{description_prefix}' in a window '{window_prefix}'",
+              file=sys.stderr)
+        return 1
+    print(control.name)
+    return 0
 
 
-def main(window_prefix, description_prefix):
-    for application in pyatspi.Registry.getDesktop(0):
-        if application is None or application.name != "Tockmere":
-            continue
-        for window in application:
-            if window is None or not window.name.startswith(window_prefix):
-                continue
-            for control in controls(window):
-                if control.description.startswith(description_prefix):
-                    print(control.name)
-                    return 0
-    print(f"atspi-read: no '{description_prefix}' in a window '{window_prefix}'", file=sys.stderr)
-    return 1
-
-
-sys.exit(main(sys.argv[1], sys.argv[2]))
+sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3:] == ["showing"]))

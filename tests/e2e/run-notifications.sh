@@ -95,7 +95,7 @@ for n in sorted(json.load(sys.stdin)["data"][0], key=lambda n: n["id"]["data"]):
           n["summary"]["data"], n["body"]["data"], sep="\t")'
 }
 # In any window: the main window's caption changes as skeds fire and run out.
-stop_button() { /usr/bin/python3 tests/e2e/atspi-showing.py "" "Stops the alarm sound"; }
+stop_button() { /usr/bin/python3 tests/e2e/atspi-read.py "" "Stops the alarm sound" showing; }
 
 echo "notifications: three missed skeds, fired one a second, each a notification of its own"
 schedule "  $yesterday    1200  first of three" \

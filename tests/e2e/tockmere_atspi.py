@@ -1,19 +1,12 @@
-#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Tockmere developers
-"""Prints whether a screen reader finds one control of the running Tockmere on the screen:
-"showing" for the control whose description starts with DESCRIPTION, in the window whose name
-starts with WINDOW, when it has the showing state, "hidden" when it has not, "absent" when there
-is no such control.
-
-    atspi-showing.py WINDOW DESCRIPTION
-"""
-import sys
-
+"""What the end-to-end scripts' readers share: walking the running Tockmere's controls through
+AT-SPI, as a screen reader does."""
 import pyatspi
 
 
 def controls(accessible):
+    """Every control below ACCESSIBLE, depth first."""
     for index in range(accessible.childCount):
         child = accessible.getChildAtIndex(index)
         if child is not None:
@@ -21,7 +14,9 @@ def controls(accessible):
             yield from controls(child)
 
 
-def main(window_prefix, description_prefix):
+def find_control(window_prefix, description_prefix):
+    """The control whose description starts with DESCRIPTION_PREFIX, in a window of Tockmere
+    whose name starts with WINDOW_PREFIX, or None."""
     for application in pyatspi.Registry.getDesktop(0):
         if application is None or application.name != "Tockmere":
             continue
@@ -30,11 +25,5 @@ def main(window_prefix, description_prefix):
                 continue
             for control in controls(window):
                 if control.description.startswith(description_prefix):
-                    showing = control.getState().contains(pyatspi.STATE_SHOWING)
-                    print("showing" if showing else "hidden")
-                    return 0
-    print("absent")
-    return 0
-
-
-sys.exit(main(sys.argv[1], sys.argv[2]))
+                    return control
+    return None
