@@ -246,10 +246,6 @@ void AlarmEngine::startCountdown(std::int32_t seconds) {
 }
 
 void AlarmEngine::clearCountdown() {
-    endCountdown();
-}
-
-void AlarmEngine::endCountdown() {
     countdownTimer_->stop();
     restartTick();
     emit countdownRunningChanged(false);
@@ -264,7 +260,7 @@ void AlarmEngine::countdownTick() {
     // The last tick shows the whole count again until the clock's tick writes the time. The
     // clock runs again before the message waits, so skeds ring while it is open.
     emit countdownShown(fromStd(remainingText(countdownSeconds_)));
-    endCountdown();
+    clearCountdown();
     if (options_.isOn(Options::Switch::Silent))
         dialogs_.message(QStringLiteral("Done countdown..."), Dialogs::Buttons::Ok, true,
                          QStringLiteral(" Timer"));

@@ -97,7 +97,6 @@ private:
     void armFirstPendingRow();
     void soundTheAlarm();
     void play(const QString& fileName, Sound::Mode mode);
-    void endCountdown();
 
     Clock& clock_;
     ClockHealth& clockHealth_;
