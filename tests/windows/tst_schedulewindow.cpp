@@ -100,7 +100,7 @@ private slots:
         QTest::newRow("Done names skeds that cannot ring") << three << QStringList{"row 1  |12/06/26||b", "done"} << QStringList{" Skeds that will not ring"} << QStringList{"S|12/01/26|0800|done", " |12/06/26||b", " |12/07/26|1000|c"} << "2|skeds.dat|0|3|0|0|0";
         QTest::newRow("out of order: No keeps it")    << three << QStringList{"row 0  |12/31/29|2359|far", "answer no", "done"} << QStringList{" Skeds out of order"} << unsorted << "0|skeds.dat|0|3|0|0|0";
         QTest::newRow("out of order: Yes on Save")    << three << QStringList{"row 0  |12/31/29|2359|far", "answer yes", "save new.dat"} << QStringList{" Skeds out of order"} << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/29|2359|far"} << "1|new.dat|1|3|0|0|0";
-        QTest::newRow("Done lasts till the table is handed back") << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "tick", "row 1  |12/06/26|0930|b", "tick"} << none << same << "40|skeds.dat|1|3|0|0|0";
+        QTest::newRow("Done lasts till the table is handed back") << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "tick", "row 1  |12/06/26|0930|b", "tick 09:00:02"} << none << same << "40|skeds.dat|1|3|0|0|0";
         QTest::newRow("Clear Table, then a tick")     << three << QStringList{"clear", "tick"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "40|skeds.dat|1|0|0|0|0";
     }
     // clang-format on
@@ -133,7 +133,7 @@ private slots:
             {"close",    [&](const QString&) { skeds.close(); }},
             {"minimise", [&](const QString&) { skeds.showMinimized(); }},
             {"done",     [&](const QString&) { click("doneButton"); }},
-            {"tick",     [&](const QString&) { rig.tickAt("09:00:01"); }},
+            {"tick",     [&](const QString& a) { rig.tickAt(a.isEmpty() ? QStringLiteral("09:00:01") : a); }},
             {"reorder",  [&](const QString&) { click("reorderButton"); }},
             {"load",     [&](const QString& a) { chosen(a); rig.inTable<QAction>("loadAction")->trigger(); }},
             {"save",     [&](const QString& a) { chosen(a); rig.inTable<QAction>("saveAction")->trigger(); }},
