@@ -31,12 +31,10 @@ Program::Program(const Services& services, QString programDir)
     connect(scheduleWindow_, &ScheduleWindow::armRequested, &engine_, &AlarmEngine::armFromTable);
     connect(&engine_, &AlarmEngine::timeShown, scheduleWindow_, &ScheduleWindow::showClock);
     connect(&engine_, &AlarmEngine::skedFired, this,
-            [this, &notifier = services.notifier](const QString& title, const QString& text) {
-                // The desktop's notification carries the title without its leading blank and
-                // the message without the line break before it.
-                notifier.notify(title.trimmed(), text.mid(2), engine_.isAlarmLooping());
+            [this, &notifier = services.notifier](const QString& heading, const QString& message) {
+                notifier.notify(heading, message, engine_.isAlarmLooping());
                 if (options_.isOn(Options::Switch::AlarmPopUp))
-                    alarmWindow().showAlarm(title, text);
+                    alarmWindow().showAlarm(heading, message);
             });
     connect(&engine_, &AlarmEngine::alarmLooping, &services.notifier,
             [&notifier = services.notifier](bool looping) {

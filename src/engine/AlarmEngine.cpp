@@ -70,7 +70,7 @@ void AlarmEngine::start() {
     // A file that was there, whole or not, is armed like any schedule; what is done in it never
     // rings again.
     if (schedule_.loadedAtStart())
-        armFirstPendingRow();
+        armFirstPendingRow(schedule_.currentYear());
     // The chosen time base from the first paint, not local time until a tick; the tick's work
     // begins with the next second.
     lastShown_ = timeNow();
@@ -161,7 +161,7 @@ bool AlarmEngine::dueTest(const ShownValues& shown) {
     // pending row takes its place.
     const int armed = schedule_.armedRow();
     if (armed != SkedTable::kSpare && !schedule_.table().isPending(armed, shown.date.year))
-        armFirstPendingRow();
+        armFirstPendingRow(shown.date.year);
     if (schedule_.armedRow() == SkedTable::kSpare) {
         emit nothingPending();
         return false;
@@ -175,13 +175,13 @@ bool AlarmEngine::dueTest(const ShownValues& shown) {
 void AlarmEngine::fire(const ShownValues& shown) {
     SkedTable& table = schedule_.table();
     const int index = schedule_.armedRow();
-    const QString title = QStringLiteral(" Alarm at ") + fromStd(shown.time);
-    const QString text = QStringLiteral("\r\n") + fromStd(table.row(index).message);
+    const QString heading = QStringLiteral("Alarm at ") + fromStd(shown.time);
+    const QString message = fromStd(table.row(index).message);
     table.setSkip(index, true);
     arm(table.firstPendingRow(shown.date.year, index + 1).value_or(SkedTable::kSpare));
     if (!options_.isOn(Options::Switch::Silent))
         soundTheAlarm();
-    emit skedFired(title, text);
+    emit skedFired(heading, message);
 }
 
 void AlarmEngine::arm(int slot) {
@@ -189,13 +189,13 @@ void AlarmEngine::arm(int slot) {
     emit skedArmed(slot);
 }
 
-void AlarmEngine::armFirstPendingRow() {
+void AlarmEngine::armFirstPendingRow(int year) {
     // With every row done the Done state is armed, so a fired sked never fires twice.
-    arm(schedule_.table().firstPendingRow(schedule_.currentYear()).value_or(SkedTable::kSpare));
+    arm(schedule_.table().firstPendingRow(year).value_or(SkedTable::kSpare));
 }
 
 void AlarmEngine::armFromTable() {
-    armFirstPendingRow();
+    armFirstPendingRow(schedule_.currentYear());
     // A running countdown holds the clock: only its own end or clearing starts the tick again.
     if (!countdownRunning())
         restartTick();

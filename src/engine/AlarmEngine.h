@@ -69,8 +69,8 @@ signals:
     void skedArmed(int slot);
     // No sked is pending.
     void nothingPending();
-    // The armed sked fired: the alarm window's title and its text.
-    void skedFired(const QString& title, const QString& text);
+    // The armed sked fired: "Alarm at" its second, and its message.
+    void skedFired(const QString& heading, const QString& message);
     // The table was handed back and armed.
     void armedFromTable();
     // A looping alarm plays (Stop can end it), or it was stopped.
@@ -94,7 +94,8 @@ private:
     bool dueTest(const ShownValues& shown);
     void fire(const ShownValues& shown);
     void arm(int slot);
-    void armFirstPendingRow();
+    // `year` places two-digit years.
+    void armFirstPendingRow(int year);
     void soundTheAlarm();
     void play(const QString& fileName, Sound::Mode mode);
 

@@ -58,14 +58,13 @@ AlarmWindow::AlarmWindow(const Options& options, SettingsStore& settings) {
     resizer_->restoreLayout(SettingsKeys::kApplication);
 }
 
-void AlarmWindow::showAlarm(const QString& title, const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+void AlarmWindow::showAlarm(const QString& heading, const QString& message) {
     if (isVisible())
-        earlier_.prepend(windowTitle().trimmed() + newest_);
-    newest_ = shown;
-    setWindowTitle(title);
-    messageLabel_->setText((QStringList{newest_} + earlier_).join(QStringLiteral("\n\n")));
+        earlier_.prepend(newest_);
+    newest_ = heading + u'\n' + message;
+    // The newest alarm's heading is the window's title; its message stands under an empty line.
+    setWindowTitle(u' ' + heading);
+    messageLabel_->setText((QStringList{u'\n' + message} + earlier_).join(QStringLiteral("\n\n")));
     show();
     raise();
     QCoreApplication::processEvents();

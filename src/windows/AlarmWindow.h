@@ -21,9 +21,9 @@ public:
     // The Close button can be used when the switch says so at the window's creation.
     AlarmWindow(const Options& options, SettingsStore& settings);
 
-    // Shows a fired sked: its title and its text, whose lines the program breaks with CR LF.
-    // The alarms shown since the window was last closed follow it.
-    void showAlarm(const QString& title, const QString& text);
+    // Shows a fired sked: its heading ("Alarm at 14:30:00") and its message. The alarms shown
+    // since the window was last closed follow it.
+    void showAlarm(const QString& heading, const QString& message);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,8 +32,8 @@ private:
     void forgetAlarms();
 
     QLabel* messageLabel_ = nullptr;
-    // The newest message, whose title is the window's, and the ones shown before it since the
-    // window was last closed, newest first, each after its title.
+    // The newest alarm and the ones shown before it since the window was last closed, newest
+    // first, each a heading and its message.
     QString newest_;
     QStringList earlier_;
     Resizer* resizer_ = nullptr;
