@@ -24,10 +24,7 @@ Program::Program(const Services& services, QString programDir)
                                          services.help, services.clock, settings_, programDir_)) {
     connect(mainWindow_, &MainWindow::scheduleRequested, scheduleWindow_, &ScheduleWindow::present);
     connect(mainWindow_, &MainWindow::stopwatchRequested, this, &Program::showStopwatch);
-    connect(mainWindow_, &MainWindow::closeRequested, this, [this] {
-        storeClosingState();
-        endProgram();
-    });
+    connect(mainWindow_, &MainWindow::closeRequested, this, &Program::endProgram);
     connect(scheduleWindow_, &ScheduleWindow::armRequested, &engine_, &AlarmEngine::armFromTable);
     connect(&engine_, &AlarmEngine::timeShown, scheduleWindow_, &ScheduleWindow::showClock);
     connect(&engine_, &AlarmEngine::skedFired, this,
@@ -82,7 +79,6 @@ void Program::endOnSignal() {
     settings_.setQuiet(true);
     // The closing steps themselves: the window may not be shown yet when a signal comes during
     // the start-up's questions, and a window never shown takes no close request.
-    storeClosingState();
     endProgram();
 }
 
@@ -133,6 +129,7 @@ void Program::storeClosingState() {
 }
 
 void Program::endProgram() {
+    storeClosingState();
     ended_ = true;
     // The windows go without their closing steps, so none of them can refuse. They are only
     // hidden here and deleted with the program: a box that waits for an answer in one of them

@@ -67,7 +67,8 @@ private:
     void showStopwatch();
     // The window's place, the schedule's path and the table window's layout, for the next run.
     void storeClosingState();
-    // Ends at once: the other windows go without their own closing steps.
+    // Stores what closing stores and ends at once: the other windows go without their own
+    // closing steps.
     void endProgram();
 
     TellingSettings settings_;

@@ -66,9 +66,9 @@ bool Schedule::load(const QString& path) {
     const ReadResult read = loadSkedFile(path.toStdString(), table_);
     if (read.status == ReadStatus::CannotOpen) {
         // Pointing the program at a file it cannot read would let the next Done replace it.
-        warn(QStringLiteral("The schedule file\r\n%1\r\ncould not be read (%2).\r\n\r\n"
+        warn(QStringLiteral("The schedule file\r\n%1\r\n%2.\r\n\r\n"
                             "The table and the current file are as they were.")
-                 .arg(path, fromStd(read.error)),
+                 .arg(path, fromStd(notWholeReason(read))),
              QStringLiteral(" Schedule not loaded"));
         return false;
     }
@@ -116,9 +116,10 @@ void Schedule::lookOver() {
     const int year = currentYear();
     QStringList silent;
     for (int slot = 0; slot < SkedTable::kRows; ++slot) {
-        const SkedEntry& entry = table_.row(slot);
-        const std::string why = whyNeverRings(entry, year);
-        if (!table_.isEmpty(slot) && !entry.skip && !why.empty())
+        if (table_.isEmpty(slot) || table_.row(slot).skip)
+            continue;
+        const std::string why = whyNeverRings(table_.row(slot), year);
+        if (!why.empty())
             silent << QStringLiteral("Sked %1: %2").arg(slot + 1).arg(fromStd(why));
     }
     if (!silent.isEmpty())

@@ -50,8 +50,6 @@ NotificationsProxy* DBusNotifier::service() {
     return proxy_;
 }
 
-DBusNotifier::~DBusNotifier() = default;
-
 QString DBusNotifier::plainBody(const QString& text) {
     QString plain = text;
     plain.replace(u'&', QStringLiteral("&amp;"));

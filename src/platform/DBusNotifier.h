@@ -22,9 +22,6 @@ class DBusNotifier final : public Notifier {
 public:
     using Bus = std::function<QDBusConnection()>;
     explicit DBusNotifier(Bus bus = &QDBusConnection::sessionBus);
-    ~DBusNotifier() override;
-    DBusNotifier(const DBusNotifier&) = delete;
-    DBusNotifier& operator=(const DBusNotifier&) = delete;
 
     void notify(const QString& summary, const QString& body, bool stop) override;
     void alarmStopped() override;

@@ -75,11 +75,10 @@ bool Resizer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Resizer::restoreLayout(const QString& application) {
-    const QString& section = section_;
-    const auto left = storedTwips(settings_, application, section, QLatin1String("Left"));
-    const auto top = storedTwips(settings_, application, section, QLatin1String("Top"));
-    const auto width = storedTwips(settings_, application, section, QLatin1String("Width"));
-    const auto height = storedTwips(settings_, application, section, QLatin1String("Height"));
+    const auto left = storedTwips(settings_, application, section_, QLatin1String("Left"));
+    const auto top = storedTwips(settings_, application, section_, QLatin1String("Top"));
+    const auto width = storedTwips(settings_, application, section_, QLatin1String("Width"));
+    const auto height = storedTwips(settings_, application, section_, QLatin1String("Height"));
     if (!left || !top || !width || !height || *width <= 0 || *height <= 0)
         return;
     window_->resize(twipsToPixels(*width), twipsToPixels(*height));
@@ -87,10 +86,9 @@ void Resizer::restoreLayout(const QString& application) {
 }
 
 void Resizer::storeLayout(const QString& application) {
-    const QString& section = section_;
     const QRect normal(window_->pos(), window_->size());
     auto save = [&](const char* key, int pixels) {
-        settings_.save(application, section, QLatin1String(key),
+        settings_.save(application, section_, QLatin1String(key),
                        QString::number(pixelsToTwips(pixels)));
     };
     if (windowPlacesAreKnown()) {

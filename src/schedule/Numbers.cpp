@@ -69,14 +69,14 @@ std::string formatTimeText(std::string_view timeText) {
 }
 
 std::optional<int> offsetFromText(std::string_view text) {
-    constexpr double kQuartersInADay = 24 * 4;
+    constexpr int kQuartersInADay = 24 * 4;
     const auto hours = leadingNumberIn(text);
     if (!hours)
         return std::nullopt;
-    const double quarters = roundHalfEven(*hours * 4);
-    if (!std::isfinite(quarters) || std::fabs(quarters) > kQuartersInADay)
+    const auto quarters = roundToInt32(*hours * 4);
+    if (!quarters || std::abs(*quarters) > kQuartersInADay)
         return std::nullopt;
-    return static_cast<int>(quarters) * 15;
+    return *quarters * 15;
 }
 
 std::string offsetText(int minutes) {

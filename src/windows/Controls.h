@@ -8,8 +8,6 @@
 #include <QRect>
 #include <QString>
 
-#include <string>
-
 // Controls placed at their designed geometry and named after their control names, so that tests
 // and screen readers can find them.
 template <typename Widget>
@@ -30,8 +28,4 @@ inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& capti
 inline QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                                const QRect& geometry) {
     return placed(new QPushButton(caption, parent), QLatin1String(name), geometry);
-}
-
-inline QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
 }

@@ -66,6 +66,11 @@ MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine
     createControls();
     createMenu();
 
+    connect(&options_, &Options::timeLabelChanged, timeBaseLabel_, &QLabel::setText);
+    connect(&options_, &Options::switchChanged, this, [this](Options::Switch which) {
+        if (which == Options::Switch::UseUtc)
+            showTimeBase();
+    });
     connect(&engine_, &AlarmEngine::timeShown, this, &MainWindow::showTime);
     connect(&engine_, &AlarmEngine::skedArmed, this, &MainWindow::showArmed);
     connect(&engine_, &AlarmEngine::nothingPending, this, &MainWindow::showNothingPending);
@@ -179,9 +184,11 @@ void MainWindow::createMenu() {
 
 void MainWindow::restore() {
     const int top = positionFromText(
-        options_.read(SettingsKeys::kPositionTop, QString::number(pixelsToTwips(y()))), 300);
+        options_.read(SettingsKeys::kPositionTop, QString::number(pixelsToTwips(y()))),
+        kDesignedTop);
     const int left = positionFromText(
-        options_.read(SettingsKeys::kPositionLeft, QString::number(pixelsToTwips(x()))), 1200);
+        options_.read(SettingsKeys::kPositionLeft, QString::number(pixelsToTwips(x()))),
+        kDesignedLeft);
     move(twipsToPixels(left), twipsToPixels(top));
     normalPos_ = pos();
     nextSkedTime_->setText(QString());
@@ -239,8 +246,6 @@ void MainWindow::fitMessage() {
 void MainWindow::toggleSwitch(Options::Switch which, bool on) {
     options_.set(which, on);
     updateSwitchCaptions();
-    if (which == Options::Switch::UseUtc)
-        showTimeBase();
 }
 
 void MainWindow::showSwitches() {
@@ -276,7 +281,6 @@ void MainWindow::changeTimeLabel() {
                         QStringLiteral("Time label..."), QStringLiteral("UTC Time"));
     if (answer.isEmpty())
         return;
-    timeBaseLabel_->setText(answer);
     options_.setTimeLabel(answer);
 }
 

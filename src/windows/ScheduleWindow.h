@@ -16,11 +16,9 @@
 
 #include <array>
 
-class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class Resizer;
 
 // The schedule table window: the 40 skeds of the schedule in two pages of 20 rows over one
