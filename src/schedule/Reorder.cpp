@@ -101,11 +101,13 @@ ReorderResult reorderSkeds(SkedTable& table, const std::string& path, int curren
     if (!written.ok)
         return {Status::WriteFailed, -1, written.error};
 
-    // Read into a copy first, so a file that cannot be read back leaves the table whole.
+    // Read into a copy first, so a file that cannot be read back leaves the table whole. The
+    // file was just written: anything but a whole read (one gone missing meanwhile, say) is a
+    // failure, not an empty table.
     SkedTable reloaded = table;
     reloaded.setListener(nullptr);
     const ReadResult read = loadSkedFile(path, reloaded);
-    if (!read.readWhole())
+    if (read.status != ReadStatus::Ok)
         return {Status::ReadBackFailed, -1,
                 read.error.empty() ? "cannot read it back" : read.error};
     table.copyFrom(reloaded);
