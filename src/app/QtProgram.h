@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DBusNotifier.h"
+#include "DesktopId.h"
 #include "KernelClockHealth.h"
 #include "Program.h"
 #include "Modules.h"
@@ -48,7 +49,7 @@ public:
         setApplicationName(QStringLiteral("Tockmere"));
         // The id of the desktop entry, the icon and the AppStream data, for the desktop's
         // taskbar and window switcher.
-        setDesktopFileName(QStringLiteral("org.tockmere.Tockmere"));
+        setDesktopFileName(kDesktopId);
         // Closing the main window ends the program; the hidden table window must not keep it
         // alive.
         setQuitOnLastWindowClosed(false);

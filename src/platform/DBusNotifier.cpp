@@ -3,6 +3,8 @@
 
 #include "DBusNotifier.h"
 
+#include "DesktopId.h"
+
 #include <QDBusAbstractInterface>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -24,8 +26,6 @@ signals:
 
 namespace {
 
-// What the program calls itself on the desktop: its desktop entry and its icon.
-const QString kAppId = QStringLiteral("org.tockmere.Tockmere");
 // A service that has not answered by then is taken as failed.
 constexpr int kTimeoutMs = 5000;
 // Critical: the notification stays until the user has seen it.
@@ -78,11 +78,11 @@ void DBusNotifier::send(const Shown& shown, uint replaces) {
     QStringList actions{QStringLiteral("default"), QStringLiteral("Show Tockmere")};
     if (shown.stop)
         actions << QStringLiteral("stop") << QStringLiteral("Stop");
-    const QVariantMap hints{{QStringLiteral("desktop-entry"), kAppId},
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), kDesktopId},
                             {QStringLiteral("urgency"), QVariant::fromValue(kCritical)}};
-    const QDBusPendingCall call =
-        notifications->asyncCall(QStringLiteral("Notify"), QStringLiteral("Tockmere"), replaces,
-                                 kAppId, shown.summary, plainBody(shown.body), actions, hints, -1);
+    const QDBusPendingCall call = notifications->asyncCall(
+        QStringLiteral("Notify"), QStringLiteral("Tockmere"), replaces, kDesktopId, shown.summary,
+        plainBody(shown.body), actions, hints, -1);
     auto* watcher = new QDBusPendingCallWatcher(call, this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, shown](QDBusPendingCallWatcher* finished) {

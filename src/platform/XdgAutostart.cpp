@@ -11,11 +11,13 @@
 
 #include <algorithm>
 
+#include "DesktopId.h"
+
 XdgAutostart::XdgAutostart(QString program) : program_(std::move(program)) {}
 
 QString XdgAutostart::path() const {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/autostart/org.tockmere.Tockmere.desktop");
+           QStringLiteral("/autostart/") + kDesktopId + QStringLiteral(".desktop");
 }
 
 bool XdgAutostart::isEnabled() const {
@@ -58,10 +60,10 @@ QByteArray XdgAutostart::entry(const QString& exec) {
                           "Name=Tockmere\n"
                           "Comment=A clock in UTC or local time that alarms at your skeds\n"
                           "Exec=%1\n"
-                          "Icon=org.tockmere.Tockmere\n"
+                          "Icon=%2\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(exec)
+        .arg(exec, kDesktopId)
         .toUtf8();
 }
 
