@@ -55,21 +55,21 @@ ScheduleWindow::ScheduleWindow(Schedule& schedule, Options& options, Dialogs& di
       clock_(clock), settings_(settings), programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("ScheduleWindow"));
     connect(&schedule_, &Schedule::rowChanged, this, [this](int slot) {
-        if (resizer_)
+        if (controlsBuilt())
             showSlot(slot);
     });
     connect(&schedule_, &Schedule::fileChanged, this, [this](const QString& path) {
-        if (fileLabel_)
+        if (controlsBuilt())
             fileLabel_->setText(path);
     });
     connect(&options_, &Options::switchChanged, this, [this](Options::Switch which) {
-        if (which == Options::Switch::UseUtc && dateHeading_)
+        if (which == Options::Switch::UseUtc && controlsBuilt())
             showDateHeading();
     });
 }
 
 void ScheduleWindow::ensureControls() {
-    if (resizer_)
+    if (controlsBuilt())
         return;
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -88,12 +88,6 @@ void ScheduleWindow::ensureControls() {
                     settings_, QStringLiteral("frmSkeds"));
     resizer_->captureDesign();
     setWindowTitle(QStringLiteral(" Schedules Page1"));
-    skipNote_->setText(
-        QStringLiteral("The skip checkboxes are automatically checked after the alarm sounds."));
-    menuHint_->setText(QStringLiteral(
-        "Right-mouse click on Tockmere for options, Countdown Timer, Stop Watch and Help."));
-    for (int slot = 0; slot < kPageRows; ++slot)
-        setRowVisible(slot, true);
     resizer_->restoreLayout(SettingsKeys::kApplication);
     showDateHeading();
     fileLabel_->setText(schedule_.path());
@@ -104,7 +98,7 @@ void ScheduleWindow::ensureControls() {
 
 void ScheduleWindow::showClock(const QString& time) {
     clockText_ = time;
-    if (clockLabel_)
+    if (controlsBuilt())
         clockLabel_->setText(time);
 }
 
@@ -145,7 +139,10 @@ void ScheduleWindow::createControls(QWidget* client) {
     // Created row by row, so the keyboard order runs along each row and down the page.
     for (int slot = 0; slot < SkedTable::kSlots; ++slot)
         createRow(client, slot);
-    skipNote_ = makeLabel(client, "skipNote", QString(), twipsRect(315, 5820, 7300, 240));
+    makeLabel(
+        client, "skipNote",
+        QStringLiteral("The skip checkboxes are automatically checked after the alarm sounds."),
+        twipsRect(315, 5820, 7300, 240));
     QLabel* closeNote = makeLabel(client, "closeNote", QStringLiteral("Upper Right-X    disabled"),
                                   twipsRect(60, 6060, 1260, 420));
     closeNote->setWordWrap(true);
@@ -159,7 +156,11 @@ void ScheduleWindow::createControls(QWidget* client) {
                                    twipsRect(4200, 6090, 1250, 372));
     auto* clearButton = makeButton(client, "clearButton", QStringLiteral("Clear Table"),
                                    twipsRect(5610, 6090, 1250, 372));
-    menuHint_ = makeLabel(client, "menuHint", QString(), twipsRect(315, 6600, 7300, 255));
+    makeLabel(
+        client, "menuHint",
+        QStringLiteral(
+            "Right-mouse click on Tockmere for options, Countdown Timer, Stop Watch and Help."),
+        twipsRect(315, 6600, 7300, 255));
     clockLabel_->setAccessibleDescription(QStringLiteral("Clock"));
     fileLabel_->setAccessibleDescription(QStringLiteral("Schedule file"));
 
@@ -210,7 +211,7 @@ void ScheduleWindow::createRow(QWidget* client, int slot) {
             [&table, slot](const QString& text) { table.setTime(slot, text.toStdString()); });
     connect(messageFields_[slot], &QLineEdit::textEdited, this,
             [&table, slot](const QString& text) { table.setMessage(slot, text.toStdString()); });
-    setRowVisible(slot, false);
+    setRowVisible(slot, slot < kPageRows);
 }
 
 void ScheduleWindow::showSlot(int slot) {

@@ -55,6 +55,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls are built at the first need; until then there is nothing to show in.
+    bool controlsBuilt() const { return resizer_ != nullptr; }
     void createControls(QWidget* client);
     void createRow(QWidget* client, int slot);
     void createMenu();
@@ -93,8 +95,6 @@ private:
     std::array<QLineEdit*, SkedTable::kSlots> dateFields_{};
     std::array<QLineEdit*, SkedTable::kSlots> timeFields_{};
     std::array<QLineEdit*, SkedTable::kSlots> messageFields_{};
-    QLabel* skipNote_ = nullptr;
-    QLabel* menuHint_ = nullptr;
     Resizer* resizer_ = nullptr;
 
     bool everShown_ = false;
