@@ -80,9 +80,10 @@ public:
             const QTime shown = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
             if (text == paints_[i - 1].second || !shown.isValid())
                 continue;
-            const qint64 localNs = nowNs + qint64(offsetFromUtc_) * 1'000'000'000;
+            // Both clocks show UTC: the bench's settings keep the program's UTC switch on and the
+            // zone's own offset.
             const qint64 shownNs = qint64(shown.msecsSinceStartOfDay()) * 1'000'000;
-            delays.push_back(double(((localNs - shownNs) % kDayNs + kDayNs) % kDayNs) / 1e6);
+            delays.push_back(double(((nowNs - shownNs) % kDayNs + kDayNs) % kDayNs) / 1e6);
         }
         return delays;
     }
@@ -98,7 +99,6 @@ private:
     Label* label_;
     std::vector<std::pair<qint64, QString>> paints_;
     std::size_t counted_ = 0;
-    int offsetFromUtc_ = QDateTime::currentDateTime().offsetFromUtc();
 };
 
 struct Summary {
@@ -150,12 +150,15 @@ int main(int argc, char* argv[]) {
 
     // The plain design: a 500 ms timer started at an arbitrary moment, never re-aimed.
     QLabel plain;
-    plain.setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    auto utcNow = [] {
+        return QDateTime::currentDateTimeUtc().time().toString(QStringLiteral("HH:mm:ss"));
+    };
+    plain.setText(utcNow());
     PaintTimer plainTimer(&plain);
     QTimer freeRunning;
     freeRunning.setInterval(500);
-    QObject::connect(&freeRunning, &QTimer::timeout, &plain, [&plain] {
-        const QString now = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    QObject::connect(&freeRunning, &QTimer::timeout, &plain, [&plain, utcNow] {
+        const QString now = utcNow();
         if (plain.text() != now)
             plain.setText(now);
     });

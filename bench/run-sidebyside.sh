@@ -62,15 +62,10 @@ scripts/build.sh default >"$work/build.log" 2>&1 || {
 }
 bin="$(pwd)/build/default/bin"
 
-# The same fresh settings for every program; for Tockmere a sked far ahead, so start-up arms it
-# and shows no message (as bench/run-clockbench.sh prepares it).
-mkdir -p "$work/config/Tockmere" "$work/runtime" "$work/home"
-chmod 700 "$work/runtime"
-# The zone's own offset, as the setting counts it (hours to add to local time, with a fraction).
-offset=$(date +%z | awk '{ h = substr($0, 2, 2) + substr($0, 4, 2) / 60; print substr($0, 1, 1) == "+" ? -h : h }')
-printf '  12/31/29    2359  benchmark\r\nWeeklyIncr: 0\r\nend\r\n' >"$work/skeds.dat"
-printf '[Options]\nPlannex%%20file=%s\nUTC%%20offset=%s\n' "$work/skeds.dat" "$offset" \
-    >"$work/config/Tockmere/Tockmere.ini"
+# The same fresh settings for every program.
+source bench/settings.sh
+bench_settings "$work"
+mkdir -p "$work/home"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
 # No session bus, the same for every program. Without any address, libdbus would start a bus

@@ -23,11 +23,8 @@ trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" TZ=UTC
 # No session bus, as bench/run-sidebyside.sh runs the program.
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
-mkdir -p "$XDG_CONFIG_HOME/Tockmere" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-printf '  12/31/29    2359  benchmark\r\nWeeklyIncr: 0\r\nend\r\n' >"$work/skeds.dat"
-printf '[Options]\nPlannex%%20file=%s\nUTC%%20offset=0\n' "$work/skeds.dat" \
-    >"$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
+source bench/settings.sh
+bench_settings "$work"
 # Counting starts once the start-up (slow under valgrind) is long over.
 (cd "$work" && exec valgrind --tool=callgrind --instr-atstart=no \
     --callgrind-out-file="$work/callgrind.out" "$program" >"$work/program.log" 2>&1) &
