@@ -9,14 +9,10 @@
 #include <utility>
 
 std::optional<ReorderKey> reorderKey(const SkedEntry& row, int currentYear) {
-    if (!hasShape(row.time, "9999"))
-        return std::nullopt;
     const auto date = readStrictSkedDate(row.date, currentYear);
-    const int hour = twoDigitsAt(row.time, 0);
-    const int minute = twoDigitsAt(row.time, 2);
-    if (!date || hour > 23 || minute > 59)
+    if (!date || !isTimeOfDay(row.time))
         return std::nullopt;
-    return ReorderKey{*date, hour, minute};
+    return ReorderKey{*date, twoDigitsAt(row.time, 0), twoDigitsAt(row.time, 2)};
 }
 
 Gathered gatherForReorder(const SkedTable& table, int currentYear) {

@@ -109,13 +109,16 @@ std::string comparableTime(std::string_view raw) {
     return shortDigits ? std::string(4 - time.size(), '0') + time : time;
 }
 
+bool isTimeOfDay(std::string_view hhmm) {
+    return hasShape(hhmm, "9999") && twoDigitsAt(hhmm, 0) <= 23 && twoDigitsAt(hhmm, 2) <= 59;
+}
+
 std::string whyNeverRings(const SkedEntry& row, int currentYear) {
     if (isBlank(row.time))
         return "the time is missing";
     if (!readSkedDate(row.date, currentYear))
         return "the date is not a date";
-    const std::string time = comparableTime(row.time);
-    if (!hasShape(time, "9999") || twoDigitsAt(time, 0) > 23 || twoDigitsAt(time, 2) > 59)
+    if (!isTimeOfDay(comparableTime(row.time)))
         return "the time is not a time of day";
     return {};
 }

@@ -53,6 +53,8 @@ std::optional<CivilDate> readStrictSkedDate(std::string_view text, int currentYe
 // padded with leading zeros, so 930 falls due at 09:30 as the main window shows it; any other text
 // stays as it is.
 std::string comparableTime(std::string_view time);
+// Exactly four digits hhmm of a time of day, 0000 to 2359.
+bool isTimeOfDay(std::string_view hhmm);
 
 // Why a filled row can never ring, in words for the user ("the time is missing", "the date is not
 // a date", "the time is not a time of day"); empty when it can. Arming passes such rows over, as
