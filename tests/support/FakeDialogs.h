@@ -45,6 +45,11 @@ public:
         return file(title, proposed);
     }
 
+    // The next answer, as a test's step words it: "yes", "no" or "cancel".
+    void answerWith(const QString& word) {
+        answers << (word == u"yes" ? Answer::Yes : word == u"no" ? Answer::No : Answer::Cancel);
+    }
+
     std::function<void()> whileOpen;
     QQueue<Answer> answers;
     QQueue<QString> promptAnswers;
