@@ -59,6 +59,19 @@ std::string rowLine(const SkedEntry& entry) {
     return line;
 }
 
+// Whether a line is one the writer could have written for a row: at most 80 characters, a date
+// field that is empty or reads as a date, a time field that is empty or digits. Anything else (a
+// binary file, one long line, a text that is not a schedule) is not a schedule the program knows.
+bool isSkedLine(std::string_view line) {
+    if (codePointCount(line) > kLongestSkedLine)
+        return false;
+    const std::string date = column(line, 3, 10);
+    const std::string time = column(line, 15, 4);
+    // Only 29 February depends on the century of a two-digit year; 2000 lets it read.
+    return (date.empty() || readSkedDate(date, 2000)) &&
+           time.find_first_not_of("0123456789") == std::string::npos;
+}
+
 } // namespace
 
 ReadResult readSked(std::string_view fileBytes, SkedTable& table) {
@@ -106,16 +119,6 @@ ReadResult readSked(std::string_view fileBytes, SkedTable& table) {
         }
     }
     return stop(ReadStatus::NoEndLine, 0, {});
-}
-
-bool isSkedLine(std::string_view line) {
-    if (codePointCount(line) > kLongestSkedLine)
-        return false;
-    const std::string date = column(line, 3, 10);
-    const std::string time = column(line, 15, 4);
-    // Only 29 February depends on the century of a two-digit year; 2000 lets it read.
-    return (date.empty() || readSkedDate(date, 2000)) &&
-           time.find_first_not_of("0123456789") == std::string::npos;
 }
 
 std::string notWholeReason(const ReadResult& read) {

@@ -12,12 +12,12 @@
 // message from column 21), then "WeeklyIncr: " and the weekly switch, then "end".
 
 enum class ReadStatus {
-    Ok,            // an end line, after at most 40 rows and a weekly line; or an empty file
-    Missing,       // there is no file of that name
-    CannotOpen,    // not a regular file, or unreadable
-    NoEndLine,     // the lines ran out before an end line
-    BadWeeklyLine, // a weekly line whose last character is not 0, 1 or 2; reading stops there
-    NotASked,      // a line that is no sked line (see isSkedLine); it is read as a row all the same
+    Ok,             // an end line, after at most 40 rows and a weekly line; or an empty file
+    Missing,        // there is no file of that name
+    CannotOpen,     // not a regular file, or unreadable
+    NoEndLine,      // the lines ran out before an end line
+    BadWeeklyLine,  // a weekly line whose last character is not 0, 1 or 2; reading stops there
+    NotASked,       // a line the writer could not have written; it is read as a row all the same
     RowsLeftUnread, // 40 rows read, and more sked lines follow them
 };
 
@@ -34,11 +34,6 @@ struct ReadResult {
 // Why a file was not read whole, in words that follow the file's path: "has no end line", "line
 // 3 is not a sked". Empty when it was.
 std::string notWholeReason(const ReadResult& read);
-
-// Whether a line is one the writer could have written for a row: at most 80 characters, a date
-// field that is empty or reads as a date, a time field that is empty or digits. Anything else (a
-// binary file, one long line, a text that is not a schedule) is not a schedule the program knows.
-bool isSkedLine(std::string_view line);
 
 struct WriteResult {
     bool ok = true;
