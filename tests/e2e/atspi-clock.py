@@ -25,34 +25,15 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from tockmere_atspi import controls  # noqa: E402
+from tockmere_atspi import controls, find_control, windows  # noqa: E402
 
 MAIN_TITLES = ("Alarm Set", " Tockmere")
 
 
-def program(pid):
-    for application in pyatspi.Registry.getDesktop(0):
-        if application is not None and application.get_process_id() == pid:
-            return application
-    return None
-
-
-def main_clock(application):
-    for window in application:
-        if window is None or not window.name.startswith(MAIN_TITLES):
-            continue
-        for control in controls(window):
-            if control.description.startswith("System clock"):
-                return control
-    return None
-
-
-def other_windows(application):
+def other_windows(pid):
     """The program's top-level windows on screen, the main one left out."""
-    for window in application:
-        if window is None or window.name.startswith(MAIN_TITLES):
-            continue
-        if window.getState().contains(pyatspi.STATE_SHOWING):
+    for window in windows(pid):
+        if not window.name.startswith(MAIN_TITLES) and window.getState().contains(pyatspi.STATE_SHOWING):
             yield window
 
 
@@ -75,28 +56,26 @@ def main(pid, offset, until):
 
     seen = set()
 
-    def report_windows(application):
+    def report_windows():
         """Prints the windows not seen before; tells whether there were any."""
-        new = [window for window in other_windows(application) if window.name not in seen]
+        new = [window for window in other_windows(pid) if window.name not in seen]
         for window in new:
             seen.add(window.name)
             print(f"window\t{math.floor(now())}\t{window.name}\t{text_of(window)}", flush=True)
         return bool(new)
 
     deadline = time.monotonic() + 15
-    application = clock = None
+    clock = None
     while clock is None:
         if time.monotonic() > deadline:
             print("atspi-clock: no clock in the main window after 15 s", file=sys.stderr)
             return 1
         time.sleep(0.1)
-        application = program(pid)
-        if application is not None:
-            clock = main_clock(application)
-            # A box up before the clock can be read holds the start-up: that is the news, and
-            # the clock stays unread behind it.
-            if clock is None and report_windows(application):
-                return 2
+        clock = find_control(MAIN_TITLES, "System clock", pid)
+        # A box up before the clock can be read holds the start-up: that is the news, and the
+        # clock stays unread behind it.
+        if clock is None and report_windows():
+            return 2
     busy_from, watched_from = busy_seconds(pid), time.monotonic()
     second = math.floor(now()) + 1
     while second <= until:
@@ -111,7 +90,7 @@ def main(pid, offset, until):
             return 1
         after = now()
         print(f"clock\t{math.floor(before)}\t{math.floor(after)}\t{shown}", flush=True)
-        report_windows(application)
+        report_windows()
         second = math.floor(now()) + 1
     span = time.monotonic() - watched_from
     print(f"cpu\t{busy_seconds(pid) - busy_from:.2f}\t{span:.2f}", flush=True)

@@ -14,19 +14,19 @@
 A screen reader speaks a window that appears on those two events, and reads it as an alert only
 by its role; so both are taken from the bus, as the reader gets them.
 """
+import os
 import sys
 
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from tockmere_atspi import windows  # noqa: E402
 
-def windows():
-    for application in pyatspi.Registry.getDesktop(0):
-        if application is None or application.name != "Tockmere":
-            continue
-        for window in application:
-            if window is not None:
-                print(f"{window.getRoleName()}\t{window.name}")
+
+def roles():
+    for window in windows():
+        print(f"{window.getRoleName()}\t{window.name}")
     return 0
 
 
@@ -69,7 +69,7 @@ def listen(seconds, name_prefix):
 
 
 if sys.argv[1:2] == ["windows"]:
-    sys.exit(windows())
+    sys.exit(roles())
 if sys.argv[1:2] == ["listen"] and len(sys.argv) == 4:
     sys.exit(listen(int(sys.argv[2]), sys.argv[3]))
 print(__doc__, file=sys.stderr)

@@ -3,7 +3,16 @@
 # Sourced by the end-to-end scripts, from the project's root, after setting `name` (the word their
 # messages begin with): a throw-away home in UTC with its own settings and runtime folders,
 # removed on exit with every process started through `start` or added to `pids`; helpers to
-# check tools, fail, write a schedule and settings, and find windows in the X server.
+# check tools, fail, write a schedule and settings, find windows in the X server, and serve the
+# accessibility bus.
+
+# A script that sets `own_bus` runs on a session bus of its own, always: on a desktop's bus the
+# desktop's services (its notification server, say) would answer, not the script's. The
+# processes it starts share that bus.
+if [ -n "${own_bus:-}" ] && [ -z "${TOCKMERE_E2E_BUS:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "$name: dbus-run-session is missing" >&2; exit 1; }
+    TOCKMERE_E2E_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
 
 program="$(pwd)/build/default/bin/tockmere"
 home=$(mktemp -d)
@@ -56,4 +65,13 @@ open_table() { # main window
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$table")"
     bar=$((HEIGHT - 464))
+}
+# The accessibility bus, which a screen reader reads. Qt serves it when a desktop asks for it;
+# this session has no desktop.
+atspi_bus() {
+    need /usr/libexec/at-spi-bus-launcher
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
+    sleep 1
 }

@@ -8,17 +8,10 @@
 # session bus.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-name=a11y
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
-    command -v dbus-run-session >/dev/null || { echo "a11y: dbus-run-session is missing" >&2; exit 1; }
-    exec dbus-run-session -- "$0" "$@"
-fi
+name=a11y own_bus=1
 source tests/e2e/common.sh
-need xdotool /usr/libexec/at-spi-bus-launcher
+need xdotool
 need_display
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
-# Qt serves the accessibility bus when a desktop asks for it; this session has no desktop.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 schedule "  $yesterday    1200  call <b>W1AW</b>" "  12/31/29    2359  far ahead"
 settings
 
@@ -36,8 +29,7 @@ menu_entry() { # main window, number of the entry from the top
     xdotool key Return
 }
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
-sleep 1
+atspi_bus
 start
 alarm=$(wait_window "^ Alarm at ")
 main=$(wait_window "^Alarm Set")

@@ -4,7 +4,7 @@
 # Drives the built program in a real X server as a person would: first run, "Set Alarm", a sked
 # typed one or two minutes ahead and one dated in 2030, Done, a countdown whose box stays open
 # while the sked falls due, the alarm window, and a switch toggled from the menu.
-# Screenshots of each step go to build/e2e/. Run inside xvfb-run (tests/e2e/run-all.sh does).
+# Screenshots of each step go to build/e2e/. Run inside xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=e2e
@@ -36,12 +36,7 @@ sleep 0.5
 shot 2-main-window
 
 echo "e2e: Set Alarm opens the table"
-click "$main" 58 14
-table=$(wait_window "Schedules" 10)
-xdotool windowmove "$table" 10 130
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$table")"
-bar=$((HEIGHT - 464)) # the menu bar sits above the designed client area
+open_table "$main"
 
 echo "e2e: clicking the first date field fills in today's date"
 click "$table" 81 $((bar + 69))

@@ -12,19 +12,10 @@
 # bus its notification server, not this one, would get the alarms.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-name=notifications
-if [ "${1:-}" != --on-private-bus ]; then
-    command -v dbus-run-session >/dev/null ||
-        { echo "notifications: dbus-run-session is missing" >&2; exit 1; }
-    exec dbus-run-session -- "$0" --on-private-bus
-fi
+name=notifications own_bus=1
 source tests/e2e/common.sh
-need dunst dunstctl dbus-send pulseaudio pactl /usr/libexec/at-spi-bus-launcher
+need dunst dunstctl dbus-send pulseaudio pactl
 need_display
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
-# Qt serves the accessibility bus when a desktop asks for it; this session has no desktop. It
-# is read for the Stop button only.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # The server's menu is a program of this script's: it keeps the entries it is offered, one
 # "#NAME (SUMMARY) [ID,ACTION]" a line, and chooses Stop when there is one, as a user would.
@@ -70,7 +61,8 @@ pulseaudio -D --exit-idle-time=-1 -n --load=module-null-sink \
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null || fail "the PulseAudio server did not start"
 streams() { pactl list short sink-inputs | wc -l; }
-/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
+# Read for the Stop button only.
+atspi_bus
 
 displayed() { dunstctl count displayed; }
 wait_displayed() { # count

@@ -17,11 +17,7 @@
 # uses while it is watched tells a tick that spins from one that sleeps.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-name=timezones
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
-    command -v dbus-run-session >/dev/null || { echo "timezones: dbus-run-session is missing" >&2; exit 1; }
-    exec dbus-run-session -- "$0" "$@"
-fi
+name=timezones own_bus=1
 
 # label | zone | instant (UTC) | UTC offset stored before it | the zone's offset before | after
 scenarios=(
@@ -119,15 +115,10 @@ if [ "${1:-}" = one ]; then
 fi
 
 source tests/e2e/common.sh
-need /usr/libexec/at-spi-bus-launcher
 need_display
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
 faketime_lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -1 || true)
 [ -n "$faketime_lib" ] || fail "libfaketime is missing"
-# Qt serves the accessibility bus when a desktop asks for it; this session has no desktop.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-/usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
-sleep 1
+atspi_bus
 
 # Every scenario runs, so one failure does not hide what the others would say.
 failed=()

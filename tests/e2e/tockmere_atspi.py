@@ -14,15 +14,20 @@ def controls(accessible):
             yield from controls(child)
 
 
-def find_control(window_prefix, description_prefix):
-    """The control whose description starts with DESCRIPTION_PREFIX, in a window of Tockmere
-    whose name starts with WINDOW_PREFIX, or None."""
+def windows(pid=None):
+    """The top-level windows of the running Tockmere, or of the one of process PID."""
     for application in pyatspi.Registry.getDesktop(0):
-        if application is None or application.name != "Tockmere":
+        if application is None:
             continue
-        for window in application:
-            if window is None or not window.name.startswith(window_prefix):
-                continue
+        if application.name == "Tockmere" if pid is None else application.get_process_id() == pid:
+            yield from (window for window in application if window is not None)
+
+
+def find_control(window_prefix, description_prefix, pid=None):
+    """The control whose description starts with DESCRIPTION_PREFIX, in a window of Tockmere
+    whose name starts with WINDOW_PREFIX (a string or a tuple of them), or None."""
+    for window in windows(pid):
+        if window.name.startswith(window_prefix):
             for control in controls(window):
                 if control.description.startswith(description_prefix):
                     return control
