@@ -3,8 +3,8 @@
 # Sourced by the end-to-end scripts, from the project's root, after setting `name` (the word their
 # messages begin with): a throw-away home in UTC with its own settings and runtime folders,
 # removed on exit with every process started through `start` or added to `pids`; helpers to
-# check tools, fail, write a schedule and settings, find windows in the X server, and serve the
-# accessibility bus.
+# check tools, fail, write a schedule and settings, find windows in the X server, start a sound
+# server and serve the accessibility bus.
 
 # A script that sets `own_bus` runs on a session bus of its own, always: on a desktop's bus the
 # desktop's services (its notification server, say) would answer, not the script's. The
@@ -75,3 +75,14 @@ atspi_bus() {
     /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
     sleep 1
 }
+# A PulseAudio server of the session's own, whose null sink plays to nowhere but shows each
+# stream; `streams` counts the streams playing.
+sound_server() {
+    need pulseaudio pactl
+    on_exit+=("pulseaudio --kill 2>/dev/null")
+    pulseaudio -D --exit-idle-time=-1 -n --load=module-null-sink \
+        --load=module-native-protocol-unix 2>/dev/null
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl info >/dev/null || fail "the PulseAudio server did not start"
+}
+streams() { pactl list short sink-inputs | wc -l; }

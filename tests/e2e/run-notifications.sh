@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=notifications own_bus=1
 source tests/e2e/common.sh
-need dunst dunstctl dbus-send pulseaudio pactl
+need dunst dunstctl dbus-send
 need_display
 
 # The server's menu is a program of this script's: it keeps the entries it is offered, one
@@ -55,12 +55,7 @@ owner() {
 for _ in $(seq 50); do [ -n "$(owner)" ] && break; sleep 0.1; done
 [ "$(owner)" = "$dunst" ] || fail "dunst is not the notification server: $(cat "$home/dunst.log")"
 
-on_exit+=("pulseaudio --kill 2>/dev/null")
-pulseaudio -D --exit-idle-time=-1 -n --load=module-null-sink \
-    --load=module-native-protocol-unix 2>/dev/null
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl info >/dev/null || fail "the PulseAudio server did not start"
-streams() { pactl list short sink-inputs | wc -l; }
+sound_server
 # Read for the Stop button only.
 atspi_bus
 

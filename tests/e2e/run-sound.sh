@@ -9,17 +9,12 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=sound
 source tests/e2e/common.sh
-need pulseaudio pactl xdotool
+need xdotool
 need_display
-on_exit+=("pulseaudio --kill 2>/dev/null")
-pulseaudio -D --exit-idle-time=-1 -n --load=module-null-sink \
-    --load=module-native-protocol-unix 2>/dev/null
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl info >/dev/null || fail "the PulseAudio server did not start"
+sound_server
 
 schedule "  $yesterday    1200  missed"
 settings "Silent=FALSE" "Continuous=TRUE" "AlarmPopUp=FALSE"
-streams() { pactl list short sink-inputs | wc -l; }
 start
 for _ in $(seq 50); do [ "$(streams)" -ge 1 ] && break; sleep 0.1; done
 [ "$(streams)" -ge 1 ] || fail "the alarm never reached the server"
