@@ -9,7 +9,8 @@ bench_settings() {
     offset=$(date +%z | awk '{ h = substr($0, 2, 2) + substr($0, 4, 2) / 60; print h == 0 ? 0 : substr($0, 1, 1) == "+" ? -h : h }')
     mkdir -p "$dir/config/Tockmere" "$dir/runtime"
     chmod 700 "$dir/runtime"
-    printf '  12/31/29    2359  benchmark\r\nWeeklyIncr: 0\r\nend\r\n' >"$dir/skeds.dat"
+    printf '  %s    2359  benchmark\r\nWeeklyIncr: 0\r\nend\r\n' "$(date -u -d "+3 years" +12/31/%y)" \
+        >"$dir/skeds.dat"
     printf '[Options]\nPlannex%%20file=%s\nUTC%%20offset=%s\n' "$dir/skeds.dat" "$offset" \
         >"$dir/config/Tockmere/Tockmere.ini"
 }

@@ -31,6 +31,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 ini="$XDG_CONFIG_HOME/Tockmere/Tockmere.ini"
 skeds="$home/skeds.dat"
 yesterday=$(date -u -d yesterday +%m/%d/%y)
+# A sked date that stays ahead whenever the scripts run.
+far_ahead=$(date -u -d "+3 years" +12/31/%y)
 
 fail() { echo "$name: FAILED: $*" >&2; exit 1; }
 need() { # tools, by name or path

@@ -20,7 +20,7 @@ need_display
 # follows an ended program always finds it.
 /usr/bin/python3 -c 'import time; from Xlib import display; d = display.Display(); time.sleep(3600)' &
 pids+=($!)
-schedule "  $yesterday    1200  missed yesterday" "  12/31/29    2359  far ahead"
+schedule "  $yesterday    1200  missed yesterday" "  $far_ahead    2359  far ahead"
 settings "Silent=TRUE"
 wait_exit() { # pid, seconds
     local deadline=$((SECONDS + $2))
@@ -135,7 +135,7 @@ end_program() { # what the file is
 }
 
 echo "restart: a file without its end line, a done sked first: kept, the far sked armed"
-printf '%s\r\n' "S $yesterday    0800  old, done" "  12/31/29    2359  far ahead" >"$skeds"
+printf '%s\r\n' "S $yesterday    0800  old, done" "  $far_ahead    2359  far ahead" >"$skeds"
 run_on_file "no end line"
 if rang; then fail "no end line: the done sked rang"; fi
 if reported; then fail "no end line: reported as not read whole"; fi
@@ -158,7 +158,7 @@ reported || fail "one long line: not reported as not read whole"
 end_program "one long line"
 
 echo "restart: a missed sked in a file without its end line rings, and its skip mark waits"
-printf '%s\r\n' "  $yesterday    1200  missed yesterday" "  12/31/29    2359  far ahead" >"$skeds"
+printf '%s\r\n' "  $yesterday    1200  missed yesterday" "  $far_ahead    2359  far ahead" >"$skeds"
 run_on_file "missed, no end line"
 rang || fail "missed, no end line: the missed sked did not ring"
 xdotool search --name "^ Replace the schedule file\\?$" >/dev/null 2>&1 ||

@@ -51,7 +51,7 @@ if [ "${1:-}" = one ]; then
     [ "$hours" = "$stored" ] || fail "$label: $zone keeps $hours hours to UTC at the start, not $stored"
 
     schedule "  $(date -u -d "@$at" +%m/%d/%y)    $(date -u -d "@$at" +%H%M)  $label" \
-        "  12/31/29    2359  far ahead"
+        "  $far_ahead    2359  far ahead"
     settings "UTC%20offset=$stored"
     echo "timezones: $label: TZ=$zone, UTC offset $stored stored, $offset_before -> $offset_after at $instant UTC"
     ahead=$((at - lead - $(date +%s)))

@@ -13,7 +13,7 @@ need weston
 ls /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
     fail "Qt's wayland platform plugin (qt6-wayland) is missing"
 unset DISPLAY
-schedule "  $yesterday    1200  missed yesterday" "  12/31/29    2359  far ahead"
+schedule "  $yesterday    1200  missed yesterday" "  $far_ahead    2359  far ahead"
 settings "PositionTop=4500" "PositionLeft=6000"
 fail() { echo "wayland: FAILED: $*" >&2; tail -5 "$home/client.log" >&2 || true; exit 1; }
 
