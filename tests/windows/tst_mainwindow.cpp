@@ -101,8 +101,8 @@ private slots:
     // label|UtcOffset|place in twips), "see engine" (AlarmIndex [skipped] caption|message|alarm
     // window|sounds[ Stop]), "see clock" (text|caption|the running timer), "see tips", "see
     // labels", "see stored", "see boxes" (titles), "see texts" (of the boxes), "see file" (its
-    // rows), "see menu" (shown or not), "see alarm" (the alarm window's place and size), "see
-    // window" (minimised or shown, and its caption), "see closed" (ended, stored top and left,
+    // rows), "see menu" (shown or not), "see alarm" and "see table" (the window's place and size),
+    // "see window" (minimised or shown, and its caption), "see closed" (ended, stored top and left,
     // schedule path, windows whose layout was stored).
     // clang-format off
     void flows_data() {
@@ -156,6 +156,7 @@ private slots:
         QTest::newRow("closing at the edge") << L{"rows  |12/06/26|0930|a", "start", "move 0,867", "close", "see closed"} << L{"1 300 300 skeds.dat "};
         QTest::newRow("closing minimised") << L{"rows  |12/06/26|0930|a", "start", "move 100,40", "minimise", "close", "see closed"} << L{"1 600 1500 skeds.dat "};
         QTest::newRow("the alarm window's close box") << L{"rows  |12/04/26|0930|a", "start", "tick 09:00:01", "closealarm", "see closed"} << L{"0   skeds.dat frmAlarm"};
+        QTest::newRow("the table window's stored layout") << L{"store frmSkeds/Left=1500", "store frmSkeds/Top=1950", "store frmSkeds/Width=9000", "store frmSkeds/Height=7500", "start", "open", "see table"} << L{"102,132 600x500"};
         QTest::newRow("the alarm window's stored layout") << L{"store frmAlarm/Left=1500", "store frmAlarm/Top=750", "store frmAlarm/Width=4500", "store frmAlarm/Height=3000", "rows  |12/04/26|0930|a", "start", "tick 09:00:01", "see alarm"} << L{"102,52 300x200"};
         QTest::newRow("brought forward") << L{"start", "minimise", "forward", "see window", "minimise", "notice open", "see window"} << L{"shown Alarm Set   ", "shown Alarm Set   "};
         QTest::newRow("the stopwatch") << L{"menu stopwatch", "see watch", "watch startButton", "seconds 61", "menu stopwatch", "see watch", "watch startButton", "see watch", "watch startButton", "see watch", "watch exitButton", "see watch"} << L{"00:00:00 Start1", "00:01:01 Stop1", "00:01:01 Start1", "00:00:00 Stop1", "00:00:00 Start0"};
@@ -176,6 +177,14 @@ private slots:
             return rig.main<QLabel>(name);
         };
         QStringList saw;
+        auto placeOf = [](const QWidget& window) {
+            const QRect r = window.geometry();
+            return QStringLiteral("%1,%2 %3x%4")
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height());
+        };
         auto after = [](const QString& step) {
             return step.section(u' ', 1);
         };
@@ -227,7 +236,8 @@ private slots:
             {"stored", [&] { return rig.settings.stored().join(u' '); }},
             {"start-up", [&] { return QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8").arg(rig.schedule().armedRow()).arg(label("nextSkedMessage")->text()).arg(int(rig.schedule().loadedAtStart())).arg(switchesOn(rig), label("timeBaseLabel")->text(), QString::fromStdString(offsetText(rig.program.options().utcOffsetMinutes()))).arg(pixelsToTwips(form.x())).arg(pixelsToTwips(form.y())); }},
             {"menu",   [&] { return QString::number(menu->isVisible()); }},
-            {"alarm",  [&] { const QRect r = rig.program.alarmWindow().geometry(); return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }},
+            {"alarm",  [&] { return placeOf(rig.program.alarmWindow()); }},
+            {"table",  [&] { return placeOf(rig.skeds()); }},
             {"window", [&] { return QString(form.isMinimized() ? "minimised " : "shown ") + form.windowTitle(); }},
             {"closed", [&] { return QString::number(rig.program.ended()) + u' ' + rig.settings.option("PositionTop") + u' ' + rig.settings.option("PositionLeft") + u' ' + QFileInfo(rig.settings.option("Plannex file")).fileName() + u' ' + (rig.settings.hasOption("Width", "frmSkeds") ? "frmSkeds" : "") + (rig.settings.hasOption("Width", "frmAlarm") ? "frmAlarm" : ""); }},
             {"boxes",  [&] { return rig.shownTitles().join(u','); }},
