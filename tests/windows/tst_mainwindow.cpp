@@ -177,18 +177,11 @@ private slots:
             return rig.main<QLabel>(name);
         };
         QStringList saw;
-        auto placeOf = [](const QWidget& window) {
-            const QRect r = window.geometry();
-            return QStringLiteral("%1,%2 %3x%4")
-                .arg(r.x())
-                .arg(r.y())
-                .arg(r.width())
-                .arg(r.height());
-        };
         auto after = [](const QString& step) {
             return step.section(u' ', 1);
         };
         // clang-format off
+        auto placeOf = [](const QWidget& window) { const QRect r = window.geometry(); return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); };
         const std::map<QString, std::function<void(const QString&)>> doing = {
             {"set",    [&](const QString& s) { rig.setOptions({after(s)}); }},
             {"store",  [&](const QString& s) { rig.settings.values["Tockmere/" + after(s).section(u'=', 0, 0)] = after(s).section(u'=', 1); }},
