@@ -64,8 +64,6 @@ void Program::start(const QString& skedFile) {
     if (read == ReadStatus::Missing)
         dialogs_.message(QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
                          Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
-    if (!schedule_.loadedAtStart())
-        mainWindow_->showNoSchedule();
     engine_.start();
     mainWindow_->show();
     // What the start-up does not show waits until the window is on the screen.

@@ -208,10 +208,6 @@ void MainWindow::storePlace() {
                    QString::number(positionToStore(pixelsToTwips(place.x()))));
 }
 
-void MainWindow::showNoSchedule() {
-    showMessage(QStringLiteral("0"), QString());
-}
-
 void MainWindow::afterShown() {
     fitMessage();
 }

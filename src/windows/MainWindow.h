@@ -37,8 +37,6 @@ public:
     void restore();
     // The window's place for the next run.
     void storePlace();
-    // No schedule file at the first start.
-    void showNoSchedule();
     // What the start-up leaves until the window is on the screen: the message's width.
     void afterShown();
 
@@ -114,7 +112,8 @@ private:
     // The last place the window had in its normal state, kept for a close while minimised.
     QPoint normalPos_;
     QString clockHealth_;
-    // The next sked's message as far as the window shows it, before it is fitted.
+    // The next sked's message as far as the window shows it, before it is fitted; "0" until a
+    // schedule arms a sked.
     QString message_{QStringLiteral("0")};
     bool countingDown_ = false;
     // The caption to show when the countdown that holds the clock ends.
