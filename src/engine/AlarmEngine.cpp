@@ -195,10 +195,9 @@ void AlarmEngine::armFirstPendingRow(int year) {
 }
 
 void AlarmEngine::armFromTable() {
+    // The tick runs on as it is: it stops only for a countdown, whose own end or clearing starts
+    // it again.
     armFirstPendingRow(schedule_.currentYear());
-    // A running countdown holds the clock: only its own end or clearing starts the tick again.
-    if (!countdownRunning())
-        restartTick();
     emit armedFromTable();
 }
 
