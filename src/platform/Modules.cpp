@@ -6,9 +6,9 @@
 ModuleSound::ModuleSound(const QString& folder)
     : module_(folder + QStringLiteral("/modules/libtockmere-sound.so"), "tockmereCreateSound") {}
 
-void ModuleSound::play(const QString& path, Mode mode) {
-    if (Sound* sound = module_.get())
-        sound->play(path, mode);
+Sound::Problem ModuleSound::play(const QString& path, Mode mode) {
+    Sound* sound = module_.get();
+    return sound ? sound->play(path, mode) : Problem::NoOutput;
 }
 
 ModulePrinter::ModulePrinter(const QString& folder)

@@ -13,8 +13,8 @@
 // Sound and printing need Qt Multimedia and Qt Print Support, with the sound and print stacks
 // they bring: a fifth of the program's memory and start-up for what most runs never use. They
 // live in modules beside the program, loaded the first time a sound plays or a listing prints.
-// A module that cannot be loaded leaves the program without sound, or reports why it cannot
-// print.
+// A module that cannot be loaded leaves the program without sound, which a sound reports as no
+// output, or reports why it cannot print.
 
 // A service created by a module's factory function, `create` in the library at `path`.
 template <typename Service> class ModuleService {
@@ -43,7 +43,7 @@ private:
 class ModuleSound final : public Sound {
 public:
     explicit ModuleSound(const QString& folder);
-    void play(const QString& path, Mode mode) override;
+    Problem play(const QString& path, Mode mode) override;
 
 private:
     ModuleService<Sound> module_;

@@ -3,6 +3,8 @@
 
 #include "QtSound.h"
 
+#include <utility>
+
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -10,7 +12,7 @@
 #include <QUrl>
 
 // The effect, and with it the audio backend, is created at the first sound, not at start-up.
-QtSound::QtSound() = default;
+QtSound::QtSound(OutputCheck hasOutput) : hasOutput_(std::move(hasOutput)) {}
 
 QtSound::~QtSound() = default;
 
@@ -24,15 +26,23 @@ extern "C" Q_DECL_EXPORT Sound* tockmereCreateSound() {
     return new QtSound;
 }
 
-void QtSound::play(const QString& path, Mode mode) {
+bool QtSound::systemHasOutput() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+Sound::Problem QtSound::play(const QString& path, Mode mode) {
     if (effect_)
         effect_->stop();
-    if (!QFileInfo(path).isFile() || QMediaDevices::audioOutputs().isEmpty())
-        return;
+    if (!hasOutput_())
+        return Problem::NoOutput;
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable() || file.size() == 0)
+        return Problem::Unreadable;
     QSoundEffect& sound = effect();
     const QUrl source = QUrl::fromLocalFile(path);
     if (sound.source() != source)
         sound.setSource(source);
     sound.setLoopCount(mode == Mode::Loop ? QSoundEffect::Infinite : 1);
     sound.play();
+    return Problem::None;
 }

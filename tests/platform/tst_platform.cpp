@@ -180,21 +180,56 @@ private slots:
         QTRY_VERIFY(!QMediaDevices::audioOutputs().isEmpty());
         QtSound sound;
         const QString alarm = QCoreApplication::applicationDirPath() + "/alarm.wav";
-        sound.play(alarm, Sound::Mode::Loop);
+        QCOMPARE(sound.play(alarm, Sound::Mode::Loop), Sound::Problem::None);
         QCOMPARE(sound.effect().source(), QUrl::fromLocalFile(alarm));
         QCOMPARE(sound.effect().loopCount(), int(QSoundEffect::Infinite));
         QTRY_VERIFY(sound.effect().isPlaying());
-        sound.play(dir_.filePath(QStringLiteral("missing.wav")), Sound::Mode::Once);
+        QCOMPARE(sound.play(dir_.filePath(QStringLiteral("missing.wav")), Sound::Mode::Once),
+                 Sound::Problem::Unreadable);
         QVERIFY(!sound.effect().isPlaying());
+        // The loaded module answers for the sound it plays.
+        QCOMPARE(ModuleSound(QCoreApplication::applicationDirPath())
+                     .play(dir_.path(), Sound::Mode::Once),
+                 Sound::Problem::Unreadable);
         sound.play(alarm, Sound::Mode::Once);
         QCOMPARE(sound.effect().loopCount(), 1);
         QTRY_VERIFY(sound.effect().isPlaying());
+    }
+
+    // clang-format off
+    // What playing a file reports on a machine with an audio output. With none, every row reports
+    // that first, and nothing plays either way but a sound that can.
+    void soundProblems_data() {
+        QTest::addColumn<QString>("file"); QTest::addColumn<Sound::Problem>("problem");
+        QTest::newRow("missing file") << "missing.wav" << Sound::Problem::Unreadable;
+        QTest::newRow("empty file")   << "empty.wav"   << Sound::Problem::Unreadable;
+        QTest::newRow("folder")       << "folder.wav"  << Sound::Problem::Unreadable;
+        QTest::newRow("wave")         << "alarm.wav"   << Sound::Problem::None;
+    }
+    // clang-format on
+    void soundProblems() {
+        QFETCH(QString, file);
+        QFETCH(Sound::Problem, problem);
+        QTemporaryDir folder;
+        writeBytes(folder.filePath(QStringLiteral("empty.wav")), {});
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.wav")));
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/alarm.wav",
+                            folder.filePath(QStringLiteral("alarm.wav"))));
+        const QString path = folder.filePath(file);
+        QtSound silent([] { return false; });
+        QCOMPARE(silent.play(path, Sound::Mode::Once), Sound::Problem::NoOutput);
+        QVERIFY(silent.effect().source().isEmpty());
+        QtSound heard([] { return true; });
+        QCOMPARE(heard.play(path, Sound::Mode::Once), problem);
+        QCOMPARE(heard.effect().source().isEmpty(), problem != Sound::Problem::None);
     }
 
     // The modules load at the first use; a missing one leaves the program without the service.
     void modules() {
         ModulePrinter missing(dir_.path());
         QVERIFY(missing.print({}, "t").error.startsWith("printing is not installed: "));
+        const QString alarm = QCoreApplication::applicationDirPath() + "/alarm.wav";
+        QCOMPARE(ModuleSound(dir_.path()).play(alarm, Sound::Mode::Once), Sound::Problem::NoOutput);
         ModulePrinter printer(QCoreApplication::applicationDirPath());
         QVERIFY(printer.saveAsPdf({{{1, "x"}}}, "t", dir_.filePath("module.pdf")).ok);
         QVERIFY(QFileInfo(dir_.filePath("module.pdf")).size() > 0);

@@ -29,8 +29,12 @@ public:
         QString path;
         Mode mode;
     };
-    void play(const QString& path, Mode mode) override { played.append({path, mode}); }
+    Problem play(const QString& path, Mode mode) override {
+        played.append({path, mode});
+        return problem;
+    }
     QList<Played> played;
+    Problem problem = Problem::None; // what every play answers
 };
 
 // Answers a scripted reading of the kernel and counts how often it was asked.
