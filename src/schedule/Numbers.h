@@ -28,8 +28,16 @@ std::string formatTimeText(std::string_view timeText);
 // The UTC offset, in minutes, from text in hours with a fraction where the zone has one ("6",
 // "-5.5", "12.75"): the leading number rounded to the nearest quarter hour, halves to the even
 // quarter. Nothing for a text without a leading number or an offset beyond a day, so one day's
-// correction always brings the clock back into the day.
+// correction always brings the clock back into the day. It reads the stored setting, whose old
+// values ("6 ", "5 hours") must read as they always did.
 std::optional<int> offsetFromText(std::string_view text);
+// The UTC offset, in minutes, from what a user answers at a prompt: blanks around it, an optional
+// sign, whole hours, then at most a decimal fraction after '.' or ',' ("-5.5", "-5,5") or minutes
+// after ':' ("-5:30", two digits, 00 to 59); rounded and bounded as above. Anything else, even
+// ".5" with no whole hours, is nothing. Unlike offsetFromText, which must keep reading a stored
+// setting as it always did, a typed answer has to mean what it says or be refused, so "-5:30" is
+// never taken for -5 and a dropped digit never becomes a half hour in silence.
+std::optional<int> offsetFromAnswer(std::string_view text);
 // The offset as it is stored and shown: hours, with a point and the fraction only where there is
 // one ("6", "-5", "-5.5", "12.75", "0.25"), so whole hours read as they always have.
 std::string offsetText(int minutes);

@@ -29,6 +29,8 @@ template <typename T> std::string text(const std::optional<T>& value) { return v
 std::string number(double value) { return QByteArray::number(value).toStdString(); }
 std::string piece(const std::string& in, int index) { return QString::fromStdString(in).section(u',', index, index).toStdString(); }
 SkedEntry row(const std::string& in) { return {piece(in, 0), piece(in, 1), "m", false}; }
+// minutes=as stored
+std::string offsetResult(const std::optional<int>& minutes) { return minutes ? text(std::int64_t(*minutes)) + "=" + offsetText(*minutes) : "-"; }
 QString shown(const QDateTime& t, bool utc, int offset) { const ShownValues v = shownValues({t.date().year(), t.date().month(), t.date().day()}, {t.time().hour(), t.time().minute(), t.time().second()}, utc, offset); return QString::fromStdString(v.time + ' ' + v.hhmm + ' ' + text(v.date)); }
 
 const std::map<QString, std::function<std::string(const std::string&)>> kRules = {
@@ -49,8 +51,8 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     {"number",         [](const std::string& in) { return number(leadingNumber(in)); }},
     {"half even",      [](const std::string& in) { return number(roundHalfEven(std::stod(in))); }},
     {"int32",          [](const std::string& in) { return text(roundToInt32(std::stod(in))); }},
-    // minutes=as stored
-    {"offset",         [](const std::string& in) { const auto m = offsetFromText(in); return m ? text(std::int64_t(*m)) + "=" + offsetText(*m) : "-"; }},
+    {"offset",         [](const std::string& in) { return offsetResult(offsetFromText(in)); }},
+    {"answer",         [](const std::string& in) { return offsetResult(offsetFromAnswer(in)); }},
     {"time text",      [](const std::string& in) { return formatTimeText(in); }},
     {"remaining",      [](const std::string& in) { return remainingText(std::stoll(in)); }},
     {"stopwatch",      [](const std::string& in) { StopwatchCount c; for (int n = std::stoi(in); n > 0; --n) c.tick(); return text(c.hours) + ":" + text(c.minutes) + ":" + text(c.seconds); }},
@@ -105,6 +107,10 @@ private slots:
         ruleRow("offset", "whole, half, quarter, either sign", "6|-5|5.5|-5.75|12.75|0.25|-0.25|-0.5|0|+3| 7 ", "360=6|-300=-5|330=5.5|-345=-5.75|765=12.75|15=0.25|-15=-0.25|-30=-0.5|0=0|180=3|420=7");
         ruleRow("offset", "to the nearest quarter, halves to the even one", "5.125|5.375|5.625|5.875|-5.125|-5.375|5.1|5.13|4.5", "300=5|330=5.5|330=5.5|360=6|-300=-5|-330=-5.5|300=5|315=5.25|270=4.5");
         ruleRow("offset", "a day at most, a number at least", "24|24.1|-24|24.2|-25|40000|abc||-|+|.5|3h", "1440=24|1440=24|-1440=-24|-|-|-|-|-|-|-|30=0.5|180=3");
+        ruleRow("answer", "minutes after a colon, a decimal comma, either sign, blanks around", "-5:30|5:45|-5,5|+3:30| 6 |5:59|5:07|5:08", "-330=-5.5|345=5.75|-330=-5.5|210=3.5|360=6|360=6|300=5|315=5.25");
+        ruleRow("answer", "decimals to the nearest quarter, exactly", "5.125|5.375|-5.375|5.126|5.1251|5.12500", "300=5|330=5.5|-330=-5.5|315=5.25|315=5.25|300=5");
+        ruleRow("answer", "a day at most", "24|24:15|24:07|-24:08|-24.126|99999999999", "1440=24|-|1440=24|-|-|-");
+        ruleRow("answer", "nothing before, between or after the number", "UTC+2|5h|--5||- 5|5 5|5:3|5:60|5:+3|5.|5.5h|.5|1e3", "-|-|-|-|-|-|-|-|-|-|-|-|-");
         ruleRow("time text", "digits, and other texts as they stand", "1430|930|0005|5|0000|00930||ab|14 3|14:3", "14:30|09:30|00:05|00:05|00:00|09:30||ab|14 3|14:3");
         ruleRow("remaining", "countdown", "0|59|60|75|6000|-5", "00:00|00:59|01:00|01:15|100:00|00:00");
         ruleRow("stopwatch", "carries", "59|60|3599|3600", "0:0:59|0:1:0|0:59:59|1:0:0");
@@ -129,6 +135,14 @@ private slots:
         for (const QByteArray& one : in.split('|'))
             results << QByteArray::fromStdString(kRules.at(rule)(one.toStdString()));
         QCOMPARE(results.join('|'), out);
+    }
+
+    // Whatever the clock shows or offers as an offset, a user can type back and get the same.
+    void answerReadsBackWhatIsShown() {
+        for (int minutes = -24 * 60; minutes <= 24 * 60; minutes += 15) {
+            const auto read = offsetFromAnswer(offsetText(minutes));
+            QVERIFY2(read && *read == minutes, offsetText(minutes).c_str());
+        }
     }
 
     // Over a year of minutes around every month end, the shown time and date are local time
