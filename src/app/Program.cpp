@@ -16,11 +16,11 @@
 
 Program::Program(const Services& services, QString programDir)
     : settings_(services.settings, services.dialogs), dialogs_(services.dialogs),
-      programDir_(std::move(programDir)), options_(settings_), schedule_(services.clock, dialogs_),
-      engine_(services.clock, services.clockHealth, dialogs_, services.sound, schedule_, options_,
-              programDir_),
+      programDir_(std::move(programDir)), options_(settings_), schedule_(services.clock),
+      files_(schedule_, dialogs_), engine_(services.clock, services.clockHealth, services.sound,
+                                           schedule_, options_, programDir_),
       mainWindow_(new MainWindow(options_, schedule_, engine_, dialogs_, services.autostart)),
-      scheduleWindow_(new ScheduleWindow(schedule_, options_, dialogs_, services.printer,
+      scheduleWindow_(new ScheduleWindow(schedule_, files_, options_, dialogs_, services.printer,
                                          services.help, services.clock, settings_, programDir_)) {
     connect(mainWindow_, &MainWindow::scheduleRequested, scheduleWindow_, &ScheduleWindow::present);
     connect(mainWindow_, &MainWindow::stopwatchRequested, this, &Program::showStopwatch);
@@ -28,10 +28,14 @@ Program::Program(const Services& services, QString programDir)
     connect(scheduleWindow_, &ScheduleWindow::armRequested, &engine_, &AlarmEngine::armFromTable);
     connect(&engine_, &AlarmEngine::timeShown, scheduleWindow_, &ScheduleWindow::showClock);
     connect(&engine_, &AlarmEngine::skedFired, this,
-            [this, &notifier = services.notifier](const QString& heading, const QString& message) {
-                notifier.notify(heading, message, engine_.isAlarmLooping());
+            [this, &notifier = services.notifier](const QString& heading, const QString& message,
+                                                  const QString& soundNote) {
+                // A sound that could not play is said where the user looks for the alarm.
+                const QString told =
+                    soundNote.isEmpty() ? message : message + QStringLiteral("\n") + soundNote;
+                notifier.notify(heading, told, engine_.isAlarmLooping());
                 if (options_.isOn(Options::Switch::AlarmPopUp))
-                    alarmWindow().showAlarm(heading, message);
+                    alarmWindow().showAlarm(heading, told);
             });
     connect(&engine_, &AlarmEngine::alarmLooping, &services.notifier,
             [&notifier = services.notifier](bool looping) {
@@ -52,16 +56,23 @@ Program::~Program() {
 void Program::start(const QString& skedFile) {
     options_.restore();
     mainWindow_->restore();
-    QString path = skedFile.isEmpty()
-                       ? options_.read(SettingsKeys::kPlannexFile, QStringLiteral("skeds.dat"))
-                       : skedFile;
-    engine_.checkOffsetAtStart();
+    const QString stored = options_.read(SettingsKeys::kPlannexFile, QStringLiteral("skeds.dat"));
+    QString path = skedFile.isEmpty() ? stored : skedFile;
+    if (engine_.offsetDiffersAtStart())
+        mainWindow_->offerSystemOffset();
     if (isBlank(path.toStdString()))
         path = programDir_ + QDir::separator() + QStringLiteral("skeds.dat");
-    const ReadStatus read = schedule_.openAtStart(path).status;
+    // The schedule is the same file wherever Tockmere is started from (a terminal, the
+    // application menu, the session's start): a relative path is taken from the folder of this
+    // start, once, and kept whole from then on.
+    path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    if (skedFile.isEmpty() && path != stored)
+        options_.store(SettingsKeys::kPlannexFile, path);
+    const ReadResult read = schedule_.openAtStart(path);
+    files_.reportStartRead(read);
     // A file that is there but could not be opened has been reported already; the initial-use
     // message is for a first start without a schedule.
-    if (read == ReadStatus::Missing)
+    if (read.status == ReadStatus::Missing)
         dialogs_.message(QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
                          Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
     engine_.start();

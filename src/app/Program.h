@@ -10,6 +10,7 @@
 #include "Options.h"
 #include "Printer.h"
 #include "Schedule.h"
+#include "ScheduleFiles.h"
 #include "TellingSettings.h"
 
 #include <QPointer>
@@ -76,6 +77,7 @@ private:
     QString programDir_;
     Options options_;
     Schedule schedule_;
+    ScheduleFiles files_;
     AlarmEngine engine_;
     QPointer<MainWindow> mainWindow_;
     QPointer<ScheduleWindow> scheduleWindow_;

@@ -23,11 +23,11 @@ int systemOffsetAt(const QDateTime& localNow) {
 
 } // namespace
 
-AlarmEngine::AlarmEngine(Clock& clock, ClockHealth& clockHealth, Dialogs& dialogs, Sound& sound,
-                         Schedule& schedule, Options& options, QString programDir)
-    : clock_(clock), clockHealth_(clockHealth), dialogs_(dialogs), sound_(sound),
-      schedule_(schedule), options_(options), programDir_(std::move(programDir)),
-      tickTimer_(new WallClockTimer(this)), countdownTimer_(new QTimer(this)) {
+AlarmEngine::AlarmEngine(Clock& clock, ClockHealth& clockHealth, Sound& sound, Schedule& schedule,
+                         Options& options, QString programDir)
+    : clock_(clock), clockHealth_(clockHealth), sound_(sound), schedule_(schedule),
+      options_(options), programDir_(std::move(programDir)), tickTimer_(new WallClockTimer(this)),
+      countdownTimer_(new QTimer(this)) {
     // The tick comes once a second, aimed at the true second of the wall clock, so the shown
     // second turns with the true one and the program wakes no more often than it must.
     tickTimer_->setObjectName(QStringLiteral("tickTimer"));
@@ -40,28 +40,9 @@ AlarmEngine::AlarmEngine(Clock& clock, ClockHealth& clockHealth, Dialogs& dialog
     aimTick(now);
 }
 
-void AlarmEngine::checkOffsetAtStart() {
+bool AlarmEngine::offsetDiffersAtStart() {
     systemOffsetMinutes_ = systemOffsetAt(clock_.localNow());
-    if (systemOffsetMinutes_ != options_.utcOffsetMinutes())
-        askAboutOffset();
-}
-
-void AlarmEngine::askAboutOffset() {
-    const QString offered = fromStd(offsetText(systemOffsetMinutes_));
-    dialogs_.message(QStringLiteral("System UTC offset %1 hours does not \r\n"
-                                    "match the setting in Tockmere %2 hours.")
-                         .arg(offered, fromStd(offsetText(options_.utcOffsetMinutes()))),
-                     Dialogs::Buttons::Ok, false, QStringLiteral(" Check UTC offset"));
-    takeOffset(dialogs_.prompt(QStringLiteral("<Enter> or <OK> selects the %1 hr. system UTC "
-                                              "offset.\r\n\r\nOr enter a new UTC hour offset.")
-                                   .arg(offered),
-                               QString(), offered));
-}
-
-void AlarmEngine::takeOffset(const QString& answer) {
-    // An empty answer, or one without a number, changes nothing; nor does one beyond a day.
-    if (const auto offset = offsetFromText(answer.toStdString()))
-        options_.setUtcOffsetMinutes(*offset);
+    return systemOffsetMinutes_ != options_.utcOffsetMinutes();
 }
 
 void AlarmEngine::start() {
@@ -71,6 +52,9 @@ void AlarmEngine::start() {
     // rings again.
     if (schedule_.loadedAtStart())
         armFirstPendingRow(schedule_.currentYear());
+    connect(&schedule_, &Schedule::rowChanged, this, &AlarmEngine::followTableChange);
+    connect(&schedule_, &Schedule::loaded, this,
+            [this] { armFirstPendingRow(schedule_.currentYear()); });
     // The chosen time base from the first paint, not local time until a tick; the tick's work
     // begins with the next second.
     lastShown_ = timeNow();
@@ -81,11 +65,6 @@ void AlarmEngine::aimTick(const QDateTime& now) {
     // Aimed at the true second itself: the timer never fires early, and the part of a
     // millisecond that the reading drops puts the tick just past it.
     tickTimer_->start(1000 - now.time().msec());
-}
-
-void AlarmEngine::restartTick() {
-    if (!tickTimer_->isActive())
-        aimTick(clock_.localNow());
 }
 
 ShownValues AlarmEngine::shownAt(const QDateTime& now) const {
@@ -104,16 +83,15 @@ void AlarmEngine::tick() {
     // a tick at once.
     const QDateTime now = clock_.localNow();
     aimTick(now);
-    if (inTick_)
-        return;
-    inTick_ = true;
     const OffsetChange offsetChange = followSystemOffset(now);
     const ShownValues shown = shownAt(now);
     const QString time = fromStd(shown.time);
     bool fired = false;
     if (time != lastShown_) {
         lastShown_ = time;
-        emit timeShown(time);
+        // A countdown has the clock's place on the screen, but skeds ring on their second.
+        if (!countdownRunning())
+            emit timeShown(time);
         // The time service's word on the clock changes slowly: once a minute is enough, and it
         // rides on a tick that runs anyway.
         if (now.time().minute() != healthMinute_) {
@@ -122,14 +100,12 @@ void AlarmEngine::tick() {
         }
         fired = dueTest(shown);
     }
-    inTick_ = false;
-    // After the tick, so a question about the file or the offset leaves the clock running.
     if (fired)
         schedule_.saveAfterFiring();
     if (offsetChange == OffsetChange::Followed)
-        options_.setUtcOffsetMinutes(options_.utcOffsetMinutes());
+        options_.storeUtcOffset();
     else if (offsetChange == OffsetChange::Differs)
-        askAboutOffset();
+        emit systemOffsetDiffers();
 }
 
 AlarmEngine::OffsetChange AlarmEngine::followSystemOffset(const QDateTime& now) {
@@ -155,18 +131,22 @@ void AlarmEngine::readClockHealth() {
                                 reading.estErrorUs, reading.maxErrorUs)));
 }
 
+void AlarmEngine::followTableChange(int slot) {
+    if (slot == armedRow_ && armedRow_ != SkedTable::kSpare &&
+        !schedule_.table().isPending(armedRow_, schedule_.currentYear()))
+        armFirstPendingRow(schedule_.currentYear());
+}
+
 bool AlarmEngine::dueTest(const ShownValues& shown) {
-    // A sked done, emptied or edited into one that cannot ring never fires, whatever armed it (a
-    // start on a file not read whole, Clear Table, Re-order, the user at the table): the first
-    // pending row takes its place.
-    const int armed = schedule_.armedRow();
-    if (armed != SkedTable::kSpare && !schedule_.table().isPending(armed, shown.date.year))
-        armFirstPendingRow(shown.date.year);
-    if (schedule_.armedRow() == SkedTable::kSpare) {
+    // The Done state, or a slot armed before any schedule was read (the first run's row 0).
+    if (armedRow_ == SkedTable::kSpare ||
+        !schedule_.table().isPending(armedRow_, shown.date.year)) {
+        if (armedRow_ != SkedTable::kSpare)
+            arm(SkedTable::kSpare);
         emit nothingPending();
         return false;
     }
-    if (!isDue(schedule_.row(schedule_.armedRow()), shown))
+    if (!isDue(schedule_.row(armedRow_), shown))
         return false;
     fire(shown);
     return true;
@@ -174,18 +154,19 @@ bool AlarmEngine::dueTest(const ShownValues& shown) {
 
 void AlarmEngine::fire(const ShownValues& shown) {
     SkedTable& table = schedule_.table();
-    const int index = schedule_.armedRow();
+    const int index = armedRow_;
     const QString heading = QStringLiteral("Alarm at ") + fromStd(shown.time);
     const QString message = fromStd(table.row(index).message);
-    table.setSkip(index, true);
+    // The next sked is armed before the skip mark is set, so the mark is not taken for a change
+    // of the armed sked.
     arm(table.firstPendingRow(shown.date.year, index + 1).value_or(SkedTable::kSpare));
-    if (!options_.isOn(Options::Switch::Silent))
-        soundTheAlarm();
-    emit skedFired(heading, message);
+    table.setSkip(index, true);
+    const QString soundNote = options_.isOn(Options::Switch::Silent) ? QString() : soundTheAlarm();
+    emit skedFired(heading, message, soundNote);
 }
 
 void AlarmEngine::arm(int slot) {
-    schedule_.setArmedRow(slot);
+    armedRow_ = slot;
     emit skedArmed(slot);
 }
 
@@ -195,30 +176,38 @@ void AlarmEngine::armFirstPendingRow(int year) {
 }
 
 void AlarmEngine::armFromTable() {
-    // The tick runs on as it is: it stops only for a countdown, whose own end or clearing starts
-    // it again.
     armFirstPendingRow(schedule_.currentYear());
     emit armedFromTable();
 }
 
-void AlarmEngine::play(const QString& fileName, Sound::Mode mode) {
+QString AlarmEngine::play(const QString& fileName, Sound::Mode mode) {
     // By full path: the program never changes its current directory, so a relative schedule
     // path keeps naming the same file.
-    sound_.play(programDir_ + u'/' + fileName, mode);
+    switch (sound_.play(programDir_ + u'/' + fileName, mode)) {
+    case Sound::Problem::None:
+        return {};
+    case Sound::Problem::NoOutput:
+        return QStringLiteral("No sound: no audio output");
+    case Sound::Problem::Unreadable:
+        break;
+    }
+    return QStringLiteral("No sound: %1 could not be read").arg(fileName);
 }
 
-void AlarmEngine::soundTheAlarm() {
-    if (options_.isOn(Options::Switch::Continuous)) {
-        play(QStringLiteral("alarm.wav"), Sound::Mode::Loop);
+QString AlarmEngine::soundTheAlarm() {
+    const bool loop = options_.isOn(Options::Switch::Continuous);
+    const QString problem =
+        play(QStringLiteral("alarm.wav"), loop ? Sound::Mode::Loop : Sound::Mode::Once);
+    // Stop is offered only for a sound that plays.
+    if (loop && problem.isEmpty()) {
         looping_ = true;
         emit alarmLooping(true);
-    } else {
-        play(QStringLiteral("alarm.wav"), Sound::Mode::Once);
     }
+    return problem;
 }
 
-void AlarmEngine::testAlarm() {
-    play(QStringLiteral("alarm.wav"), Sound::Mode::Once);
+QString AlarmEngine::testAlarm() {
+    return play(QStringLiteral("alarm.wav"), Sound::Mode::Once);
 }
 
 void AlarmEngine::stopAlarm() {
@@ -234,7 +223,6 @@ bool AlarmEngine::countdownRunning() const {
 void AlarmEngine::startCountdown(std::int32_t seconds) {
     const bool wasRunning = countdownRunning();
     countdownSeconds_ = seconds;
-    tickTimer_->stop();
     QDateTime start = clock_.localNow();
     start.setTime(QTime(start.time().hour(), start.time().minute(), start.time().second()));
     countdownStart_ = start;
@@ -246,7 +234,6 @@ void AlarmEngine::startCountdown(std::int32_t seconds) {
 
 void AlarmEngine::clearCountdown() {
     countdownTimer_->stop();
-    restartTick();
     emit countdownRunningChanged(false);
 }
 
@@ -256,13 +243,11 @@ void AlarmEngine::countdownTick() {
         emit countdownShown(fromStd(remainingText(countdownSeconds_ - elapsed)));
         return;
     }
-    // The last tick shows the whole count again until the clock's tick writes the time. The
-    // clock runs again before the message waits, so skeds ring while it is open.
+    // The last tick shows the whole count again until the clock's tick writes the time.
     emit countdownShown(fromStd(remainingText(countdownSeconds_)));
     clearCountdown();
     if (options_.isOn(Options::Switch::Silent))
-        dialogs_.message(QStringLiteral("Done countdown..."), Dialogs::Buttons::Ok, true,
-                         QStringLiteral(" Timer"));
+        emit countdownEndedSilently();
     else
         soundTheAlarm();
 }

@@ -5,7 +5,6 @@
 
 #include "Clock.h"
 #include "ClockHealth.h"
-#include "Dialogs.h"
 #include "Options.h"
 #include "Schedule.h"
 #include "Sound.h"
@@ -18,23 +17,29 @@
 class QTimer;
 class WallClockTimer;
 
-// The alarm engine: the clock's tick in the chosen time base, the due test of the armed sked, its
-// firing (the skip mark, the save, the next sked armed, the sound), the UTC offset kept in step
-// with the system's, and the countdown, which holds the tick while it runs. Windows show what it
-// tells them and send it the user's commands.
+// The alarm engine: the clock's tick in the chosen time base, the armed sked and its due test,
+// its firing (the skip mark, the save, the next sked armed, the sound), the UTC offset kept in
+// step with the system's, and the countdown, which takes the clock's place on the screen while
+// it runs. It alone arms: it follows the schedule's changes. It asks nothing: windows show what
+// it tells them and send it the user's commands.
 class AlarmEngine final : public QObject {
     Q_OBJECT
 
 public:
-    AlarmEngine(Clock& clock, ClockHealth& clockHealth, Dialogs& dialogs, Sound& sound,
-                Schedule& schedule, Options& options, QString programDir);
+    AlarmEngine(Clock& clock, ClockHealth& clockHealth, Sound& sound, Schedule& schedule,
+                Options& options, QString programDir);
 
-    // The start-up's check of the stored UTC offset against the system's, with the offer of the
-    // system's value when they differ.
-    void checkOffsetAtStart();
+    // The system's own UTC offset, in the setting's minutes, as last seen.
+    int systemOffsetMinutes() const { return systemOffsetMinutes_; }
+    // The start-up's look at the system's offset: whether the stored one differs from it.
+    bool offsetDiffersAtStart();
     // After the schedule was read: the first pending sked armed when there was a file, and the
-    // tick running. The time and the clock's word are told at once.
+    // tick running. The time and the clock's word are told at once. From then on the engine
+    // follows the schedule's changes.
     void start();
+
+    // The slot whose sked rings next; SkedTable::kSpare when nothing is pending.
+    int armedRow() const { return armedRow_; }
 
     // One tick of the clock: the time once per displayed second, and the due test.
     void tick();
@@ -44,12 +49,8 @@ public:
     // A looping alarm sound plays, which Stop ends.
     bool isAlarmLooping() const { return looping_; }
 
-    // The offset from a prompt's answer: kept and stored, unless it holds no number or is beyond
-    // a day.
-    void takeOffset(const QString& answer);
-
-    // Test Alarm: the alarm sound once, whatever the switches say.
-    void testAlarm();
+    // Test Alarm: the alarm sound once, whatever the switches say; why it cannot play, or empty.
+    QString testAlarm();
     // Stop: the looping alarm ends with the stop sound.
     void stopAlarm();
 
@@ -69,8 +70,9 @@ signals:
     void skedArmed(int slot);
     // No sked is pending.
     void nothingPending();
-    // The armed sked fired: "Alarm at" its second, and its message.
-    void skedFired(const QString& heading, const QString& message);
+    // The armed sked fired: "Alarm at" its second, its message, and why its sound could not
+    // play (empty when it plays or the alarm is silent).
+    void skedFired(const QString& heading, const QString& message, const QString& soundNote);
     // The table was handed back and armed.
     void armedFromTable();
     // A looping alarm plays (Stop can end it), or it was stopped.
@@ -78,6 +80,10 @@ signals:
     // The time left of the countdown.
     void countdownShown(const QString& remaining);
     void countdownRunningChanged(bool running);
+    // A countdown ended while the alarm is silent: the user is told in words.
+    void countdownEndedSilently();
+    // The system's offset changed and the stored one, kept on purpose, differs from it.
+    void systemOffsetDiffers();
     // The system clock's own word on whether it can be trusted.
     void clockHealthChanged(const QString& text);
 
@@ -86,30 +92,30 @@ private:
 
     ShownValues shownAt(const QDateTime& now) const;
     OffsetChange followSystemOffset(const QDateTime& now);
-    void askAboutOffset();
     void aimTick(const QDateTime& now);
-    void restartTick();
     void readClockHealth();
+    // A committed change of the table: an armed sked that can no longer ring gives way to the
+    // first pending one.
+    void followTableChange(int slot);
     // True when the armed sked fired.
     bool dueTest(const ShownValues& shown);
     void fire(const ShownValues& shown);
     void arm(int slot);
     // `year` places two-digit years.
     void armFirstPendingRow(int year);
-    void soundTheAlarm();
-    void play(const QString& fileName, Sound::Mode mode);
+    // The alarm sound as the switches say; why it cannot play, or empty.
+    QString soundTheAlarm();
+    QString play(const QString& fileName, Sound::Mode mode);
 
     Clock& clock_;
     ClockHealth& clockHealth_;
-    Dialogs& dialogs_;
     Sound& sound_;
     Schedule& schedule_;
     Options& options_;
     QString programDir_;
     WallClockTimer* tickTimer_;
     QTimer* countdownTimer_;
-    // A tick that waits on a box must not be entered by the next one.
-    bool inTick_ = false;
+    int armedRow_ = 0;
     QString lastShown_;
     int healthMinute_ = -1;
     // The system's own offset, the way the setting counts it, as last seen.

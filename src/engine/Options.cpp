@@ -59,5 +59,9 @@ void Options::setTimeLabel(const QString& label) {
 
 void Options::setUtcOffsetMinutes(int minutes) {
     utcOffsetMinutes_ = minutes;
-    store(SettingsKeys::kUtcOffset, QString::fromStdString(offsetText(minutes)));
+    storeUtcOffset();
+}
+
+void Options::storeUtcOffset() {
+    store(SettingsKeys::kUtcOffset, QString::fromStdString(offsetText(utcOffsetMinutes_)));
 }

@@ -33,8 +33,9 @@ public:
     int utcOffsetMinutes() const { return utcOffsetMinutes_; }
     void setUtcOffsetMinutes(int minutes);
     // Takes a new offset for now, without storing it: the clock's tick follows the system with
-    // it and stores it once the tick is over, so no box can hold the tick.
+    // it at once and stores it (storeUtcOffset) once the tick's own work is done.
     void keepUtcOffsetMinutes(int minutes) { utcOffsetMinutes_ = minutes; }
+    void storeUtcOffset();
 
     // A value of the program's section of the settings, for what the windows keep themselves.
     QString read(QLatin1String key, const QString& fallback) const;

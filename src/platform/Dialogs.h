@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Everything the program asks of the user goes through here. Texts join lines with CR LF.
 // An empty title stands for the application's title, "Tockmere". File filters are written as
 // pairs of description and pattern joined by "|": "Sked files (*.dat)|*.dat".
@@ -29,4 +31,12 @@ public:
     // the program asks that itself. Cancel answers an empty text.
     virtual QString saveFile(const QString& title, const QString& filter,
                              const QString& proposedPath) = 0;
+
+    // The same box and prompt without waiting: the call returns at once and `answered` runs
+    // with the answer once the user gives it. For questions that come from the clock, which
+    // must go on ticking while the box is open.
+    virtual void ask(const QString& text, Buttons buttons, bool exclamation, const QString& title,
+                     std::function<void(Answer)> answered) = 0;
+    virtual void askText(const QString& prompt, const QString& title, const QString& defaultText,
+                         std::function<void(QString)> answered) = 0;
 };

@@ -3,6 +3,8 @@
 
 #include "QtDialogs.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -57,33 +59,77 @@ QString askFile(QFileDialog::AcceptMode mode, const QString& title, const QStrin
 
 } // namespace
 
-Dialogs::Answer QtDialogs::message(const QString& text, Buttons buttons, bool exclamation,
-                                   const QString& title) {
-    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, shownTitle(title),
-                    shownText(text), standardButtons(buttons), QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    if (buttons == Buttons::YesNoKeepNo)
-        box.setDefaultButton(QMessageBox::No);
-    switch (box.exec()) {
+namespace {
+
+// A box for `message` and `ask`, parented to the active window so it stays in front of it.
+QMessageBox* makeBox(const QString& text, Dialogs::Buttons buttons, bool exclamation,
+                     const QString& title) {
+    auto* box =
+        new QMessageBox(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, shownTitle(title),
+                        shownText(text), standardButtons(buttons), QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    if (buttons == Dialogs::Buttons::YesNoKeepNo)
+        box->setDefaultButton(QMessageBox::No);
+    return box;
+}
+
+Dialogs::Answer answerOf(int button, Dialogs::Buttons buttons) {
+    switch (button) {
     case QMessageBox::Ok:
-        return Answer::Ok;
+        return Dialogs::Answer::Ok;
     case QMessageBox::Yes:
-        return Answer::Yes;
+        return Dialogs::Answer::Yes;
     case QMessageBox::No:
-        return Answer::No;
+        return Dialogs::Answer::No;
     default:
-        return buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+        return buttons == Dialogs::Buttons::OkCancel ? Dialogs::Answer::Cancel
+                                                     : Dialogs::Answer::No;
     }
 }
 
+QInputDialog* makePrompt(const QString& prompt, const QString& title, const QString& defaultText) {
+    auto* dialog = new QInputDialog(QApplication::activeWindow());
+    dialog->setWindowTitle(shownTitle(title));
+    dialog->setLabelText(shownText(prompt));
+    dialog->setTextValue(defaultText);
+    return dialog;
+}
+
+} // namespace
+
+Dialogs::Answer QtDialogs::message(const QString& text, Buttons buttons, bool exclamation,
+                                   const QString& title) {
+    const std::unique_ptr<QMessageBox> box(makeBox(text, buttons, exclamation, title));
+    return answerOf(box->exec(), buttons);
+}
+
 QString QtDialogs::prompt(const QString& prompt, const QString& title, const QString& defaultText) {
-    QInputDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(shownTitle(title));
-    dialog.setLabelText(shownText(prompt));
-    dialog.setTextValue(defaultText);
-    if (dialog.exec() != QDialog::Accepted)
+    const std::unique_ptr<QInputDialog> dialog(makePrompt(prompt, title, defaultText));
+    if (dialog->exec() != QDialog::Accepted)
         return {};
-    return dialog.textValue();
+    return dialog->textValue();
+}
+
+void QtDialogs::ask(const QString& text, Buttons buttons, bool exclamation, const QString& title,
+                    std::function<void(Answer)> answered) {
+    QMessageBox* box = makeBox(text, buttons, exclamation, title);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, box,
+                     [buttons, answered = std::move(answered)](int button) {
+                         answered(answerOf(button, buttons));
+                     });
+    box->open();
+}
+
+void QtDialogs::askText(const QString& prompt, const QString& title, const QString& defaultText,
+                        std::function<void(QString)> answered) {
+    QInputDialog* dialog = makePrompt(prompt, title, defaultText);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [dialog, answered = std::move(answered)](int result) {
+                         answered(result == QDialog::Accepted ? dialog->textValue() : QString());
+                     });
+    dialog->open();
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& startPath) {

@@ -19,6 +19,10 @@ public:
                      const QString& startPath) override;
     QString saveFile(const QString& title, const QString& filter,
                      const QString& proposedPath) override;
+    void ask(const QString& text, Buttons buttons, bool exclamation, const QString& title,
+             std::function<void(Answer)> answered) override;
+    void askText(const QString& prompt, const QString& title, const QString& defaultText,
+                 std::function<void(QString)> answered) override;
 
     // "Sked files (*.dat)|*.dat" as Qt's name filters: "Sked files (*.dat)".
     static QStringList nameFilters(const QString& filter);

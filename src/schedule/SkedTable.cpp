@@ -85,11 +85,12 @@ void SkedTable::blank(int first, int last) {
 }
 
 void SkedTable::copyFrom(const SkedTable& other) {
+    // Every slot is taken over before any is reported, so a listener never sees half of each.
+    const auto before = rows_;
+    rows_ = other.rows_;
     for (int i = 0; i < kSlots; ++i) {
-        if (slot(i) == other.row(i))
-            continue;
-        slot(i) = other.row(i);
-        changed(i);
+        if (before.at(std::size_t(i)) != rows_.at(std::size_t(i)))
+            changed(i);
     }
     setWeekly(other.weekly());
 }

@@ -7,23 +7,19 @@
 #include "ClockLabel.h"
 #include "Controls.h"
 #include "Numbers.h"
-#include "QuickHelp.h"
+#include "OptionsMenu.h"
 #include "SettingsKeys.h"
 #include "Text.h"
 #include "Twips.h"
 #include "WindowRoles.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-
-#include <utility>
 
 namespace {
 
@@ -48,10 +44,10 @@ int positionToStore(int twips) {
 MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine, Dialogs& dialogs,
                        Autostart& autostart)
     : options_(options), schedule_(schedule), engine_(engine), dialogs_(dialogs),
-      autostart_(autostart) {
+      optionsMenu_(new OptionsMenu(options, engine, dialogs, autostart, this)) {
     giveWindowsTheirRoles();
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(kIdleCaption);
+    showCaption();
     setAutoFillBackground(true);
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -64,7 +60,6 @@ MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine
     move(twipsToPixels(kDesignedLeft), twipsToPixels(kDesignedTop));
     normalPos_ = pos();
     createControls();
-    createMenu();
 
     connect(&options_, &Options::timeLabelChanged, timeBaseLabel_, &QLabel::setText);
     connect(&options_, &Options::switchChanged, this, [this](Options::Switch which) {
@@ -81,6 +76,23 @@ MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine
     connect(&engine_, &AlarmEngine::countdownRunningChanged, this,
             &MainWindow::countdownRunningChanged);
     connect(&engine_, &AlarmEngine::clockHealthChanged, this, &MainWindow::showClockHealth);
+    connect(&engine_, &AlarmEngine::countdownEndedSilently, this, [this] {
+        // The clock goes on while the box is open.
+        dialogs_.ask(QStringLiteral("Done countdown..."), Dialogs::Buttons::Ok, true,
+                     QStringLiteral(" Timer"), [](Dialogs::Answer) {});
+    });
+    connect(&engine_, &AlarmEngine::systemOffsetDiffers, optionsMenu_,
+            [this] { optionsMenu_->offerSystemOffset(false); });
+    connect(optionsMenu_, &OptionsMenu::stopwatchRequested, this, &MainWindow::stopwatchRequested);
+    connect(optionsMenu_, &OptionsMenu::aboutRequested, this, &MainWindow::showAbout);
+    connect(optionsMenu_, &OptionsMenu::countdownCleared, this, [this] {
+        caption_.countdownCleared();
+        showCaption();
+    });
+}
+
+void MainWindow::offerSystemOffset() {
+    optionsMenu_->offerSystemOffset(true);
 }
 
 void MainWindow::createControls() {
@@ -132,54 +144,7 @@ void MainWindow::createControls() {
 
     optionsButton_->setFocus();
     connect(setAlarmButton_, &QPushButton::clicked, this, &MainWindow::showSchedule);
-    connect(stopButton_, &QPushButton::clicked, this, &MainWindow::stopAlarm);
-}
-
-QAction* MainWindow::addSwitch(const char* name, const QString& caption, Options::Switch which) {
-    QAction* action = optionsMenu_->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setCheckable(true);
-    switchActions_[static_cast<std::size_t>(which)] = action;
-    // The menu has already flipped the check mark when this runs.
-    connect(action, &QAction::triggered, this, [this, which](bool on) { toggleSwitch(which, on); });
-    return action;
-}
-
-QAction* MainWindow::addCommand(const char* name, const QString& caption) {
-    QAction* action = optionsMenu_->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
-void MainWindow::createMenu() {
-    using S = Options::Switch;
-    optionsMenu_ = new QMenu(QStringLiteral("PopUp"), this);
-    optionsMenu_->setObjectName(QStringLiteral("optionsMenu"));
-    auto command = [this](const char* name, const QString& caption, auto* receiver, auto slot) {
-        connect(addCommand(name, caption), &QAction::triggered, receiver, slot);
-    };
-    command("help", QStringLiteral("Help"), this, &MainWindow::showQuickHelp);
-    addSwitch("utcTime", QStringLiteral("UTC time"), S::UseUtc);
-    command("setUtcOffset", QStringLiteral("Set UTC offset"), this, &MainWindow::setUtcOffset);
-    command("changeTimeLabel", QStringLiteral("Change Offset Label"), this,
-            &MainWindow::changeTimeLabel);
-    addSwitch("silentAlarm", QStringLiteral("Silent Alarm"), S::Silent);
-    addSwitch("alarmSetMinimized", QStringLiteral("Alarm Set Minimized"), S::Minimize);
-    addSwitch("alarmPopUp", QStringLiteral("Alarm Msg PopUp"), S::AlarmPopUp);
-    addSwitch("alarmCloseButton", QStringLiteral("Alarm Close Button"), S::AlarmCloseButton);
-    command("testAlarm", QStringLiteral("Test Alarm"), &engine_, &AlarmEngine::testAlarm);
-    command("countdown", QStringLiteral("Count Down Timer"), this, &MainWindow::askForCountdown);
-    command("stopwatch", QStringLiteral("Stop Watch Timer"), this, &MainWindow::stopwatchRequested);
-    addSwitch("continuousAlarm", QStringLiteral("Continuous Alarm"), S::Continuous);
-    command("about", QStringLiteral("About"), this, &MainWindow::showAbout);
-    optionsMenu_->addSeparator();
-    startAtLogin_ = addCommand("startAtLogin", QStringLiteral("Start at Login"));
-    startAtLogin_->setCheckable(true);
-    connect(startAtLogin_, &QAction::triggered, this, &MainWindow::startAtLogin);
-    // The entry on disk is the switch's state: the user or the desktop may remove it.
-    connect(optionsMenu_, &QMenu::aboutToShow, this,
-            [this] { startAtLogin_->setChecked(autostart_.isEnabled()); });
-    showSwitches();
+    connect(stopButton_, &QPushButton::clicked, &engine_, &AlarmEngine::stopAlarm);
 }
 
 void MainWindow::restore() {
@@ -192,7 +157,7 @@ void MainWindow::restore() {
     move(twipsToPixels(left), twipsToPixels(top));
     normalPos_ = pos();
     nextSkedTime_->setText(QString());
-    showSwitches();
+    optionsMenu_->showSwitches();
     // In UTC mode the label the user named; the local clock says so from the first paint.
     timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? options_.timeLabel()
                                                                    : QStringLiteral("Local Time"));
@@ -239,86 +204,15 @@ void MainWindow::fitMessage() {
     nextSkedMessage_->adjustSize();
 }
 
-void MainWindow::toggleSwitch(Options::Switch which, bool on) {
-    options_.set(which, on);
-    updateSwitchCaptions();
-}
-
-void MainWindow::showSwitches() {
-    for (int i = 0; i < Options::kSwitches; ++i)
-        switchActions_[std::size_t(i)]->setChecked(options_.isOn(Options::Switch(i)));
-    updateSwitchCaptions();
-}
-
-void MainWindow::updateSwitchCaptions() {
-    using S = Options::Switch;
-    switchActions_[std::size_t(S::AlarmPopUp)]->setText(options_.isOn(S::AlarmPopUp)
-                                                            ? QStringLiteral("Alarm Msg PopUp")
-                                                            : QStringLiteral("No Alarm Msg PopUp"));
-    switchActions_[std::size_t(S::AlarmCloseButton)]->setText(
-        options_.isOn(S::AlarmCloseButton) ? QStringLiteral("Alarm Close Button")
-                                           : QStringLiteral("No Alarm Close Button"));
-}
-
 void MainWindow::showTimeBase() {
     timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? QStringLiteral("UTC Time")
                                                                    : QStringLiteral("Local Time"));
-}
-
-void MainWindow::setUtcOffset() {
-    engine_.takeOffset(
-        dialogs_.prompt(QStringLiteral("Enter the UTC hour offset"), QString(),
-                        QString::fromStdString(offsetText(options_.utcOffsetMinutes()))));
-}
-
-void MainWindow::changeTimeLabel() {
-    const QString answer =
-        dialogs_.prompt(QStringLiteral("Enter text for time offset: UTC PST etc."),
-                        QStringLiteral("Time label..."), QStringLiteral("UTC Time"));
-    if (answer.isEmpty())
-        return;
-    options_.setTimeLabel(answer);
-}
-
-void MainWindow::showQuickHelp() {
-    dialogs_.message(QString::fromStdString(quickHelpText(options_.utcOffsetMinutes(),
-                                                          options_.isOn(Options::Switch::UseUtc))),
-                     Dialogs::Buttons::Ok, false, QStringLiteral(" Tockmere Quick Help"));
 }
 
 void MainWindow::showAbout() {
     const QScreen* screen = this->screen();
     AboutWindow about(y(), screen ? screen->geometry().width() : 1024);
     about.exec();
-}
-
-void MainWindow::askForCountdown() {
-    const QString answer = dialogs_.prompt(
-        QStringLiteral("Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\n"
-                       "Enter 0 to clear."),
-        QStringLiteral("Count Down Timer"), QString());
-    if (answer.isEmpty())
-        return;
-    if (answer == u"0") {
-        nextSkedTime_->setText(QString());
-        engine_.clearCountdown();
-        return;
-    }
-    // A count that does not fit 32 bits is refused like an empty answer; a running countdown
-    // goes on.
-    if (const auto seconds = roundToInt32(leadingNumber(answer.toStdString())))
-        engine_.startCountdown(*seconds);
-}
-
-void MainWindow::startAtLogin(bool on) {
-    const QString failure = autostart_.setEnabled(on);
-    if (!failure.isEmpty())
-        dialogs_.message(QStringLiteral("Tockmere could not %1 its entry for the start of your "
-                                        "session:\r\n%2\r\n\r\n(%3)")
-                             .arg(on ? QStringLiteral("write") : QStringLiteral("remove"),
-                                  autostart_.path(), failure),
-                         Dialogs::Buttons::Ok, true, QStringLiteral(" Start at Login"));
-    startAtLogin_->setChecked(autostart_.isEnabled());
 }
 
 void MainWindow::showSchedule() {
@@ -328,13 +222,9 @@ void MainWindow::showSchedule() {
         showMinimized();
 }
 
-void MainWindow::stopAlarm() {
-    engine_.stopAlarm();
-}
-
 void MainWindow::showTime(const QString& time) {
     if (isMinimized()) {
-        showNextAlarmCaption();
+        windowStateChanged();
         return;
     }
     // The clock label draws a new text at once rather than at the next pass of the event loop:
@@ -351,28 +241,19 @@ void MainWindow::showArmed(int slot) {
 }
 
 void MainWindow::showNothingPending() {
-    setWindowTitle(kIdleCaption);
+    caption_.setIdle();
+    showCaption();
     showMessage(QStringLiteral("Done"), QString());
     nextSkedDate_->setText(QString());
 }
 
 void MainWindow::showAlarmSetCaption() {
-    showCaption(QStringLiteral("Alarm Set   ") + schedule_.shortName());
+    caption_.setAlarmSet(schedule_.shortName());
+    showCaption();
 }
 
-void MainWindow::showCaption(const QString& caption) {
-    // The countdown keeps its own caption; what comes meanwhile shows when it ends.
-    if (countingDown_)
-        captionAfterCountdown_ = caption;
-    else
-        setWindowTitle(caption);
-}
-
-void MainWindow::showNextAlarmCaption() {
-    const int armed = schedule_.armedRow();
-    setWindowTitle(armed == SkedTable::kSpare
-                       ? QStringLiteral("done")
-                       : QString::fromStdString(formatTimeText(schedule_.row(armed).time)));
+void MainWindow::showCaption() {
+    setWindowTitle(caption_.text());
 }
 
 void MainWindow::showCountdown(const QString& remaining) {
@@ -381,12 +262,8 @@ void MainWindow::showCountdown(const QString& remaining) {
 }
 
 void MainWindow::countdownRunningChanged(bool running) {
-    if (running) {
-        captionAfterCountdown_ = kIdleCaption;
-        setWindowTitle(QStringLiteral(" Count Down Timer"));
-    } else {
-        setWindowTitle(std::exchange(captionAfterCountdown_, QString(kIdleCaption)));
-    }
+    caption_.setCountdown(running);
+    showCaption();
     countingDown_ = running;
     showClockToolTip();
 }
@@ -434,10 +311,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::windowStateChanged() {
-    if (isMinimized())
-        showNextAlarmCaption();
-    else
+    // While minimised the caption shows the next alarm time, or "done".
+    if (isMinimized()) {
+        const int armed = engine_.armedRow();
+        caption_.setMinimised(armed == SkedTable::kSpare ? QStringLiteral("done")
+                                                         : QString::fromStdString(formatTimeText(
+                                                               schedule_.row(armed).time)));
+        showCaption();
+    } else {
+        caption_.setMinimised(QString());
         showAlarmSetCaption();
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

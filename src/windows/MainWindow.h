@@ -6,18 +6,16 @@
 #include "AlarmEngine.h"
 #include "Autostart.h"
 #include "Dialogs.h"
+#include "MainCaption.h"
 #include "Options.h"
 #include "Schedule.h"
 
 #include <QPoint>
 #include <QWidget>
 
-#include <array>
-
 class ClockLabel;
-class QAction;
+class OptionsMenu;
 class QLabel;
-class QMenu;
 class QPushButton;
 
 // The main clock window: the time in the chosen time base, the next sked, and the options menu.
@@ -27,9 +25,6 @@ class MainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // The caption of a window with nothing armed and no countdown.
-    static constexpr QLatin1String kIdleCaption{" Tockmere  by Ovix"};
-
     MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine, Dialogs& dialogs,
                Autostart& autostart);
 
@@ -39,6 +34,8 @@ public:
     void storePlace();
     // What the start-up leaves until the window is on the screen: the message's width.
     void afterShown();
+    // The start-up's offer of the system's UTC offset in place of a stored one that differs.
+    void offerSystemOffset();
 
 signals:
     // "Set Alarm": the table window is wanted at page 1.
@@ -58,31 +55,17 @@ protected:
 
 private:
     void createControls();
-    void createMenu();
-    QAction* addSwitch(const char* name, const QString& caption, Options::Switch which);
-    QAction* addCommand(const char* name, const QString& caption);
-    void showSwitches();
-    void updateSwitchCaptions();
-    void toggleSwitch(Options::Switch which, bool on);
     void showTimeBase();
     void popUpMenu();
 
     void showSchedule();
-    void stopAlarm();
-    void setUtcOffset();
-    void changeTimeLabel();
-    void showQuickHelp();
     void showAbout();
-    void askForCountdown();
-    void startAtLogin(bool on);
 
     void showTime(const QString& time);
     void showArmed(int slot);
     void showNothingPending();
     void showAlarmSetCaption();
-    void showCaption(const QString& caption);
-    // While minimised the caption shows the next alarm time, or "done".
-    void showNextAlarmCaption();
+    void showCaption();
     void showCountdown(const QString& remaining);
     void countdownRunningChanged(bool running);
     void showClockHealth(const QString& text);
@@ -95,7 +78,6 @@ private:
     Schedule& schedule_;
     AlarmEngine& engine_;
     Dialogs& dialogs_;
-    Autostart& autostart_;
 
     QPushButton* optionsButton_ = nullptr;
     QPushButton* setAlarmButton_ = nullptr;
@@ -105,9 +87,8 @@ private:
     QLabel* timeBaseLabel_ = nullptr;
     ClockLabel* clockLabel_ = nullptr;
     QLabel* nextSkedMessage_ = nullptr;
-    QMenu* optionsMenu_ = nullptr;
-    std::array<QAction*, Options::kSwitches> switchActions_{};
-    QAction* startAtLogin_ = nullptr;
+    OptionsMenu* optionsMenu_ = nullptr;
+    MainCaption caption_;
 
     // The last place the window had in its normal state, kept for a close while minimised.
     QPoint normalPos_;
@@ -116,6 +97,4 @@ private:
     // schedule arms a sked.
     QString message_{QStringLiteral("0")};
     bool countingDown_ = false;
-    // The caption to show when the countdown that holds the clock ends.
-    QString captionAfterCountdown_{kIdleCaption};
 };

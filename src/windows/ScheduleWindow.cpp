@@ -48,11 +48,11 @@ QString indexed(const char* name, int slot) {
 
 } // namespace
 
-ScheduleWindow::ScheduleWindow(Schedule& schedule, Options& options, Dialogs& dialogs,
-                               Printer& printer, HelpViewer& help, Clock& clock,
+ScheduleWindow::ScheduleWindow(Schedule& schedule, ScheduleFiles& files, Options& options,
+                               Dialogs& dialogs, Printer& printer, HelpViewer& help, Clock& clock,
                                SettingsStore& settings, QString programDir)
-    : schedule_(schedule), options_(options), dialogs_(dialogs), printer_(printer), help_(help),
-      clock_(clock), settings_(settings), programDir_(std::move(programDir)) {
+    : schedule_(schedule), files_(files), options_(options), dialogs_(dialogs), printer_(printer),
+      help_(help), clock_(clock), settings_(settings), programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("ScheduleWindow"));
     connect(&schedule_, &Schedule::rowChanged, this, [this](int slot) {
         if (controlsBuilt())
@@ -165,7 +165,10 @@ void ScheduleWindow::createControls(QWidget* client) {
     fileLabel_->setAccessibleDescription(QStringLiteral("Schedule file"));
 
     connect(doneButton, &QPushButton::clicked, this, &ScheduleWindow::done);
-    connect(reorderButton, &QPushButton::clicked, &schedule_, &Schedule::reorder);
+    connect(reorderButton, &QPushButton::clicked, this, [this] {
+        commitEdits();
+        files_.reorder();
+    });
     connect(printButton, &QPushButton::clicked, this, &ScheduleWindow::print);
     connect(clearButton, &QPushButton::clicked, this, &ScheduleWindow::clearTable);
     connect(pageSwitch_, &QCheckBox::toggled, this, &ScheduleWindow::switchPage);
@@ -205,12 +208,9 @@ void ScheduleWindow::createRow(QWidget* client, int slot) {
 
     connect(skipBoxes_[slot], &QCheckBox::clicked, this,
             [&table, slot](bool on) { table.setSkip(slot, on); });
-    connect(dateFields_[slot], &QLineEdit::textEdited, this,
-            [&table, slot](const QString& text) { table.setDate(slot, text.toStdString()); });
-    connect(timeFields_[slot], &QLineEdit::textEdited, this,
-            [&table, slot](const QString& text) { table.setTime(slot, text.toStdString()); });
-    connect(messageFields_[slot], &QLineEdit::textEdited, this,
-            [&table, slot](const QString& text) { table.setMessage(slot, text.toStdString()); });
+    for (QLineEdit* field : {dateFields_[slot], timeFields_[slot], messageFields_[slot]})
+        connect(field, &QLineEdit::editingFinished, this,
+                [this, field, slot] { commitField(field, slot); });
     setRowVisible(slot, slot < kPageRows);
 }
 
@@ -225,15 +225,41 @@ void ScheduleWindow::showSlot(int slot) {
     }
     const SkedEntry& row = table.row(slot);
     skipBoxes_[slot]->setChecked(row.skip);
-    // Only a real difference is written back, so typing keeps its cursor.
+    // A field the user is typing in keeps what they typed until it is committed; only a real
+    // difference is written, so a committed field keeps its cursor.
     auto show = [](QLineEdit* field, const std::string& text) {
         const QString shown = QString::fromStdString(text);
-        if (field->text() != shown)
+        if (!field->isModified() && field->text() != shown)
             field->setText(shown);
     };
     show(dateFields_[slot], row.date);
     show(timeFields_[slot], row.time);
     show(messageFields_[slot], row.message);
+}
+
+void ScheduleWindow::commitField(QLineEdit* field, int slot) {
+    if (!field->isModified())
+        return;
+    field->setModified(false);
+    const std::string text = field->text().toStdString();
+    SkedTable& table = schedule_.table();
+    if (field == dateFields_[slot])
+        table.setDate(slot, text);
+    else if (field == timeFields_[slot])
+        table.setTime(slot, text);
+    else
+        table.setMessage(slot, text);
+    // The table may have cut or changed what was typed; the field shows what it holds.
+    showSlot(slot);
+}
+
+void ScheduleWindow::commitEdits() {
+    if (!controlsBuilt())
+        return;
+    for (int slot = 0; slot < SkedTable::kRows; ++slot) {
+        for (QLineEdit* field : {dateFields_[slot], timeFields_[slot], messageFields_[slot]})
+            commitField(field, slot);
+    }
 }
 
 void ScheduleWindow::setRowVisible(int slot, bool visible) {
@@ -276,9 +302,9 @@ void ScheduleWindow::present() {
 void ScheduleWindow::done() {
     // Nothing is armed and the window stays when the file was not saved, so the user can save
     // elsewhere or try again.
-    if (!schedule_.save())
+    commitEdits();
+    if (!files_.save())
         return;
-    schedule_.setArmedRow(0);
     hide();
     emit armRequested();
 }
@@ -288,6 +314,7 @@ void ScheduleWindow::clearTable() {
                          Dialogs::Buttons::OkCancel, false,
                          QStringLiteral(" Erase all the sked information?")) != Dialogs::Answer::Ok)
         return;
+    commitEdits();
     schedule_.clear();
     dialogs_.message(QStringLiteral("When the first date field is clicked, the field is\r\n"
                                     "pre-filled with the current date, which shows the\r\n"
@@ -303,7 +330,8 @@ void ScheduleWindow::load() {
                           QStringLiteral("Sked files (*.dat)|*.dat"), schedule_.path());
     if (isBlank(chosen.toStdString()))
         return;
-    if (schedule_.load(chosen))
+    commitEdits();
+    if (files_.load(chosen))
         showFirstPage();
 }
 
@@ -314,13 +342,19 @@ void ScheduleWindow::save() {
     const std::string path = chosen.toStdString();
     if (isBlank(path) || isExtensionOnlyName(path))
         return;
-    if (schedule_.saveAs(chosen))
+    commitEdits();
+    if (files_.saveAs(chosen))
         showFirstPage();
 }
 
 CivilDate ScheduleWindow::today() const {
-    const QDate date = clock_.localNow().date();
-    return {date.year(), date.month(), date.day()};
+    // The date in the clock's time base, as the skeds' dates are read: in UTC mode an evening
+    // west of Greenwich is already tomorrow.
+    const QDateTime now = clock_.localNow();
+    return shownValues({now.date().year(), now.date().month(), now.date().day()},
+                       {now.time().hour(), now.time().minute(), now.time().second()},
+                       options_.isOn(Options::Switch::UseUtc), options_.utcOffsetMinutes())
+        .date;
 }
 
 bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -345,6 +379,7 @@ bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ScheduleWindow::closeEvent(QCloseEvent* event) {
+    commitEdits();
     emit armRequested();
     // The table lives outside this window, so a close never loses it: after a successful
     // start-up the window stays, otherwise it only hides and keeps what the user typed.
@@ -356,8 +391,10 @@ void ScheduleWindow::closeEvent(QCloseEvent* event) {
 void ScheduleWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized() &&
-        !(static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized))
+        !(static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized)) {
+        commitEdits();
         emit armRequested();
+    }
 }
 
 void ScheduleWindow::storeLayout() {
@@ -376,6 +413,7 @@ void ScheduleWindow::print() {
                          Dialogs::Buttons::OkCancel, false,
                          QStringLiteral(" Line print the schedule?")) != Dialogs::Answer::Ok)
         return;
+    commitEdits();
     const QList<Printer::Line> lines = toPrinterLines(printoutLines(
         schedule_.table(), schedule_.path().toStdString(), options_.isOn(Options::Switch::UseUtc)));
     const Printer::Result printed = printer_.print(lines, QStringLiteral("Tockmere schedule"));
@@ -395,7 +433,7 @@ void ScheduleWindow::offerPdf(const QList<Printer::Line>& lines, const QString& 
         skedFile.absoluteDir().filePath(skedFile.completeBaseName() + QStringLiteral(".pdf"));
     const QString chosen = dialogs_.saveFile(QStringLiteral(" Save the printout as..."),
                                              QStringLiteral("PDF files (*.pdf)|*.pdf"), proposed);
-    if (isBlank(chosen.toStdString()) || !schedule_.mayOverwrite(chosen))
+    if (isBlank(chosen.toStdString()) || !files_.mayOverwrite(chosen))
         return;
     const Printer::Result saved =
         printer_.saveAsPdf(lines, QStringLiteral("Tockmere schedule"), chosen);

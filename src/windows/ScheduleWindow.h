@@ -9,6 +9,7 @@
 #include "Options.h"
 #include "Printer.h"
 #include "Schedule.h"
+#include "ScheduleFiles.h"
 #include "SettingsStore.h"
 #include "TimeBase.h"
 
@@ -22,17 +23,19 @@ class QLineEdit;
 class Resizer;
 
 // The schedule table window: the 40 skeds of the schedule in two pages of 20 rows over one
-// place, the file commands, the printout and the help. Its fields show the schedule's table and
-// every edit goes to it. Leaving the window (Done, the close box, minimising) hands the table to
-// the alarm engine.
+// place, the file commands, the printout and the help. Its fields show the schedule's table. What
+// the user types stays in its field until it is committed: the field is left (or Enter), a
+// command runs, or the window is left; only then does it reach the schedule, and so the alarm
+// engine. Leaving the window (Done, the close box, minimising) hands the table to the engine.
 class ScheduleWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
     static constexpr int kPageRows = 20;
 
-    ScheduleWindow(Schedule& schedule, Options& options, Dialogs& dialogs, Printer& printer,
-                   HelpViewer& help, Clock& clock, SettingsStore& settings, QString programDir);
+    ScheduleWindow(Schedule& schedule, ScheduleFiles& files, Options& options, Dialogs& dialogs,
+                   Printer& printer, HelpViewer& help, Clock& clock, SettingsStore& settings,
+                   QString programDir);
 
     // Builds the controls and shows the table in them, once; the start-up does not wait for 160
     // controls that it does not show.
@@ -62,6 +65,9 @@ private:
     void createMenu();
     void showFirstPage();
     void showSlot(int slot);
+    // Hands every field's typed text to the schedule.
+    void commitEdits();
+    void commitField(QLineEdit* field, int slot);
     void showDateHeading();
     void setRowVisible(int slot, bool visible);
     void switchPage();
@@ -78,6 +84,7 @@ private:
     void showHelp();
 
     Schedule& schedule_;
+    ScheduleFiles& files_;
     Options& options_;
     Dialogs& dialogs_;
     Printer& printer_;

@@ -25,18 +25,23 @@ public:
 
     Answer message(const QString& text, Buttons buttons, bool, const QString& title) override {
         shown.append({title, text, {}, false});
-        // What happens while the box waits for its answer, as the event loop of a real box runs.
-        if (whileOpen)
-            std::exchange(whileOpen, nullptr)();
-        if (!answers.isEmpty())
-            return answers.dequeue();
-        if (buttons == Buttons::YesNoKeepNo)
-            return Answer::No;
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        return answerFor(buttons);
     }
     QString prompt(const QString& text, const QString& title, const QString& start) override {
         shown.append({title, text, start, false});
-        return promptAnswers.isEmpty() ? QString() : promptAnswers.dequeue();
+        return nextText();
+    }
+    // A question asked without waiting is answered at once, as a user quick on the key would,
+    // unless the test holds it to answer later (answerHeld()).
+    void ask(const QString& text, Buttons buttons, bool, const QString& title,
+             std::function<void(Answer)> answered) override {
+        shown.append({title, text, {}, false});
+        hold([this, buttons, answered] { answered(answerFor(buttons)); });
+    }
+    void askText(const QString& text, const QString& title, const QString& start,
+                 std::function<void(QString)> answered) override {
+        shown.append({title, text, start, false});
+        hold([this, answered] { answered(nextText()); });
     }
     QString openFile(const QString& title, const QString&, const QString& start) override {
         return file(title, start);
@@ -44,19 +49,40 @@ public:
     QString saveFile(const QString& title, const QString&, const QString& proposed) override {
         return file(title, proposed);
     }
+    // Answers the questions held so far, the oldest first.
+    void answerHeld() {
+        holdAsked = false;
+        while (!held_.isEmpty())
+            held_.takeFirst()();
+    }
 
     // The next answer, as a test's step words it: "yes", "no" or "cancel".
     void answerWith(const QString& word) {
         answers << (word == u"yes" ? Answer::Yes : word == u"no" ? Answer::No : Answer::Cancel);
     }
 
-    std::function<void()> whileOpen;
+    bool holdAsked = false;
     QQueue<Answer> answers;
     QQueue<QString> promptAnswers;
     QQueue<QString> fileAnswers;
     QList<Shown> shown;
 
 private:
+    Answer answerFor(Buttons buttons) {
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        if (buttons == Buttons::YesNoKeepNo)
+            return Answer::No;
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    QString nextText() { return promptAnswers.isEmpty() ? QString() : promptAnswers.dequeue(); }
+    void hold(std::function<void()> answer) {
+        held_.append(std::move(answer));
+        if (!holdAsked)
+            answerHeld();
+    }
+
+    QList<std::function<void()>> held_;
     QString file(const QString& title, const QString& path) {
         shown.append({title, {}, path, true});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();

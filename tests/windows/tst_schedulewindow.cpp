@@ -81,7 +81,7 @@ private slots:
         QTest::newRow("Re-order sorts and saves")     << three << QStringList{"row 0  |12/31/26|2300|late", "reorder"} << none << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/26|2300|late"} << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("Re-order: a date, no time")    << three << QStringList{"row 2 S|12/09/26||x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|2|0|0|0";
         QTest::newRow("Clear Table: Cancel")          << three << QStringList{"weekly", "answer cancel", "clear"} << QStringList{" Erase all the sked information?"} << same << "1|skeds.dat|1|3|1|0|0";
-        QTest::newRow("Clear Table: OK")              << three << QStringList{"weekly", "clear"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "0|skeds.dat|1|0|1|0|0";
+        QTest::newRow("Clear Table: OK")              << three << QStringList{"weekly", "clear"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "40|skeds.dat|1|0|1|0|0";
         QTest::newRow("close box arms, stays open")   << three << QStringList{"row 1 S|12/06/26|0930|b", "close"} << none << same << "2|skeds.dat|1|3|0|0|0";
         QTest::newRow("minimising arms")              << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "minimise"} << none << same << "40|skeds.dat|0|3|0|0|0";
         QTest::newRow("Set Alarm restores it")        << three << QStringList{"minimise", "setalarm"} << none << same << "1|skeds.dat|1|3|0|0|0";
@@ -154,7 +154,7 @@ private slots:
         for (int slot = 0; slot < SkedTable::kSlots; ++slot)
             filled += rig.table().isEmpty(slot) ? 0 : 1;
         QCOMPARE(QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
-                     .arg(rig.schedule().armedRow())
+                     .arg(rig.engine().armedRow())
                      .arg(QFileInfo(rig.schedule().path()).fileName())
                      .arg(int(skeds.isVisible() && !skeds.isMinimized()))
                      .arg(filled)
@@ -213,10 +213,15 @@ private slots:
         rig.table().setTime(1, "0930");
         rig.inTable<QCheckBox>("weeklyCheck")->click();
         QTest::mouseClick(date(2), Qt::LeftButton); // a week on, with the time above
-        QTest::keyClicks(rig.inTable<QLineEdit>("message_2"), QStringLiteral("typed"));
+        auto* message = rig.inTable<QLineEdit>("message_2");
+        message->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(message, QStringLiteral("typed"));
         skip(2)->click();
         skip(1)->click();
-        date(1)->clear();
+        // Typing stays in the field until it is left.
+        QCOMPARE(describe(rig.table().row(2)), "S|12/12/26|0930|");
+        date(1)->setFocus(Qt::OtherFocusReason);
+        date(1)->selectAll();
         QTest::keyClick(date(1), Qt::Key_Space);        // a blank date clears the skip
         date(3)->setFocus(Qt::BacktabFocusReason);      // the date above
         date(4)->setFocus(Qt::ShortcutFocusReason);     // and again
@@ -225,6 +230,30 @@ private slots:
         QCOMPARE(describeRows(rig.table(), 7),
                  (QStringList{" |12/05/26||", " | |0930|", "S|12/12/26|0930|typed", " |12/12/26||",
                               " |12/12/26||", " |||", " |||"}));
+    }
+
+    // A time being retyped in the armed sked reaches the engine only when the field is left:
+    // its first digit alone would be a time long past.
+    void halfTypedTime() {
+        Rig rig;
+        const QByteArray before = readBytes(rig.path());
+        auto* time = rig.inTable<QLineEdit>("time_1");
+        time->setFocus(Qt::OtherFocusReason);
+        time->selectAll();
+        QTest::keyClick(time, Qt::Key_0);
+        rig.tickAt("2026-12-06T09:00:00");
+        rig.tickAt("2026-12-06T09:00:01");
+        QCOMPARE(readBytes(rig.path()), before);
+        QTest::keyClicks(time, QStringLiteral("915"));
+        rig.inTable<QLineEdit>("message_1")->setFocus(Qt::TabFocusReason);
+        QStringList seen;
+        for (const char* when : {"2026-12-06T09:14:59", "2026-12-06T09:15:00"}) {
+            rig.tickAt(QString::fromLatin1(when));
+            seen << QStringLiteral("%1 %2")
+                        .arg(rig.engine().armedRow())
+                        .arg(describe(rig.table().row(1)));
+        }
+        QCOMPARE(seen, (QStringList{"1  |12/06/26|0915|b", "2 S|12/06/26|0915|b"}));
     }
 
     // Printing asks first; a printer that fails offers the same listing as a PDF file.

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Tockmere developers
+
+#pragma once
+
+#include "AlarmEngine.h"
+#include "Autostart.h"
+#include "Dialogs.h"
+#include "Options.h"
+
+#include <QMenu>
+
+#include <array>
+
+class QAction;
+
+// The main window's pop-up menu: the option switches, bound to the options both ways, and the
+// commands with their prompts (the UTC offset and its label, the countdown, Test Alarm, the quick
+// help, Start at Login). It also offers the system's UTC offset when the stored one differs.
+class OptionsMenu final : public QMenu {
+    Q_OBJECT
+
+public:
+    OptionsMenu(Options& options, AlarmEngine& engine, Dialogs& dialogs, Autostart& autostart,
+                QWidget* parent);
+
+    // Shows the switches as the options hold them, after the start-up read them.
+    void showSwitches();
+    // The system's offset offered in place of a stored one that differs. At start-up the box
+    // waits for its answer; from the running clock it does not.
+    void offerSystemOffset(bool wait);
+
+signals:
+    void stopwatchRequested();
+    void aboutRequested();
+    // The user cleared a running countdown.
+    void countdownCleared();
+
+private:
+    QAction* addSwitch(const char* name, const QString& caption, Options::Switch which);
+    QAction* addCommand(const char* name, const QString& caption);
+    void updateSwitchCaptions();
+    void setUtcOffset();
+    // The offset from a prompt's answer; an answer that is no offset is refused with a word on
+    // what an offset is, and nothing changes.
+    void takeOffset(const QString& answer);
+    void changeTimeLabel();
+    void showQuickHelp();
+    void testAlarm();
+    void askForCountdown();
+    void startAtLogin(bool on);
+
+    Options& options_;
+    AlarmEngine& engine_;
+    Dialogs& dialogs_;
+    Autostart& autostart_;
+    std::array<QAction*, Options::kSwitches> switchActions_{};
+    QAction* startAtLogin_ = nullptr;
+};
