@@ -95,15 +95,15 @@ private slots:
     // "about" the About window's title and place; "closealarm" the alarm window's close box;
     // "forward" another start's request; "notice stop|open" a notification's action; "login
     // removed|failing" the start entry; "menuopen"; "hold" the boxes that do not wait stay open;
-    // "watch B" a stopwatch button, "seconds N" its ticks; "done" the table window's Done; "close"
-    // the main window. Also "see notes" (notifications), "see login", "see watch".
-    // Looks: "see start-up" (AlarmIndex|message|read at start|switches on|time-base
-    // label|UtcOffset|place in twips), "see engine" (AlarmIndex [skipped] caption|message|alarm
-    // window|sounds[ Stop]), "see clock" (text|caption|the running timer), "see tips", "see
-    // labels", "see stored", "see boxes" (titles), "see texts" (of the boxes), "see file" (its
-    // rows), "see menu" (shown or not), "see alarm" and "see table" (the window's place and size),
-    // "see window" (minimised or shown, and its caption), "see closed" (ended, stored top and left,
-    // schedule path, windows whose layout was stored).
+    // "nosound P" the sound's problem; "watch B" a stopwatch button, "seconds N" its ticks; "done"
+    // the table window's Done; "close" the main window. Also "see notes" (notifications), "see
+    // login", "see watch". Looks: "see start-up" (AlarmIndex|message|read at start|switches
+    // on|time-base label|UtcOffset|place in twips), "see engine" (AlarmIndex [skipped]
+    // caption|message|alarm window|sounds[ Stop]), "see clock" (text|caption|the running timer),
+    // "see tips", "see labels", "see stored", "see boxes" (titles), "see texts" (of the boxes),
+    // "see file" (its rows), "see menu" (shown or not), "see alarm" and "see table" (the window's
+    // place and size), "see window" (minimised or shown, and its caption), "see closed" (ended,
+    // stored top and left, schedule path, windows whose layout was stored).
     // clang-format off
     void flows_data() {
         QTest::addColumn<QStringList>("steps");
@@ -143,6 +143,9 @@ private slots:
         QTest::newRow("countdown cleared") << L{"start", "prompt 90", "menu countdown", "prompt 0", "menu countdown", "see clock"} << L{"01:30|Alarm Set   skeds.dat|T1"};
         QTest::newRow("the countdown keeps the clock while Done arms") << L{two, "start", "prompt 90", "menu countdown", "open", "done", "see clock", engine, "prompt 0", "menu countdown", "see clock"} << L{"01:30| Count Down Timer|T1T3", "1 [0]  Count Down Timer|DL1ABC|-|", "01:30|" + set + "|T1"};
         QTest::newRow("switches stored at once") << L{"menu silentAlarm", "menu alarmSetMinimized", "menu alarmPopUp", "menu alarmCloseButton", "menu continuousAlarm", "menu utcTime", "see stored", "see labels", "menu silentAlarm", "menu alarmPopUp", "menu alarmCloseButton", "menu utcTime", "see stored", "see labels"} << L{"AlarmCloseButton=FALSE AlarmPopUp=FALSE Continuous=TRUE Minimize=TRUE Silent=FALSE Use UTC=FALSE", "Local Time|0|Local Date|No Alarm Msg PopUp|No Alarm Close Button", "AlarmCloseButton=TRUE AlarmPopUp=TRUE Continuous=TRUE Minimize=TRUE Silent=TRUE Use UTC=TRUE", "UTC Time|0|UTC Date|Alarm Msg PopUp|Alarm Close Button"};
+        QTest::newRow("offsets as people write them") << L{"prompt -5:30", "menu setUtcOffset", "see labels", "prompt 5,75", "menu setUtcOffset", "see labels", "prompt UTC+2", "menu setUtcOffset", "see labels", "see texts"} << L{"UTC Time|-5.5|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|5.75|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|5.75|UTC Date|Alarm Msg PopUp|Alarm Close Button", ": Enter the UTC hour offset", ": Enter the UTC hour offset", ": Enter the UTC hour offset", " Set UTC offset: \"UTC+2\" is not a UTC offset; the offset is kept at 5.75 hours.\r\n\r\nThe offset is the hours added to local time to get UTC: 5 at UTC-5, -5.5 or -5:30 at UTC+5:30."};
+        QTest::newRow("a sound that cannot play is told") << L{"set Silent=FALSE", "rows  |12/05/26|0930|x", "start", "nosound 1", "tick 09:30:00", engine, "see notes", "nosound 2", "menu testAlarm", "see texts"} << L{"40 [0] " + set + "|| Alarm at 09:30:00\nx\nNo sound: no audio output|a0", "Alarm at 09:30:00|x\nNo sound: no audio output", " Test Alarm: No sound: alarm.wav could not be read"};
+        QTest::newRow("a looping sound that cannot play offers no Stop") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "nosound 2", "tick 09:30:00", engine} << L{"40 [0] " + set + "||-|a1"};
         QTest::newRow("offset prompts") << L{"prompt 5.625", "menu setUtcOffset", "see labels", "prompt -24", "menu setUtcOffset", "prompt 25", "menu setUtcOffset", "prompt", "menu setUtcOffset", "prompt abc", "menu setUtcOffset", "see labels", "see stored"} << L{"UTC Time|5.5|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|-24|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC offset=-24"};
         QTest::newRow("label prompt and help") << L{"prompt EST", "menu changeTimeLabel", "prompt", "menu changeTimeLabel", "see labels", "see stored", "prompt -3", "menu setUtcOffset", "menu utcTime", "menu help", "see texts"} << L{"EST|0|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Label=EST", "Time label...: Enter text for time offset: UTC PST etc.", "Time label...: Enter text for time offset: UTC PST etc.", ": Enter the UTC hour offset", " Tockmere Quick Help: You have a -3 hour offset selected.|Select UTC in the menu to use this offset."};
         QTest::newRow("offset check at start") << L{"zone 5.5", "prompt -5.5", "start", "see texts", "see stored"} << L{" Check UTC offset: System UTC offset -5.5 hours does not \r\nmatch the setting in Tockmere 0 hours.", ": <Enter> or <OK> selects the -5.5 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "UTC offset=-5.5"};
@@ -215,6 +218,7 @@ private slots:
             {"watch",  [&](const QString& s) { ProgramRig::in<QPushButton>(rig.program.stopwatchWindow(), after(s))->click(); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }},
             {"seconds", [&](const QString& s) { for (int n = after(s).toInt(); n > 0; --n) rig.program.stopwatchWindow().countSecond(); }},
             {"hold",   [&](const QString&) { rig.dialogs.holdAsked = true; }},
+            {"nosound", [&](const QString& s) { rig.sound.problem = Sound::Problem(after(s).toInt()); }},
             {"notice", [&](const QString& s) { if (after(s) == u"stop") emit rig.notifier.stopAsked(); else emit rig.notifier.openAsked(); }},
             {"login",  [&](const QString& s) { if (after(s) == u"removed") rig.autostart.enabled = false; else rig.autostart.failure = "refused"; }},
             {"menuopen", [&](const QString&) { menu->popup({0, 0}); menu->hide(); }},
