@@ -17,11 +17,12 @@
 Program::Program(const Services& services, QString programDir)
     : settings_(services.settings, services.dialogs), dialogs_(services.dialogs),
       programDir_(std::move(programDir)), options_(settings_), schedule_(services.clock),
-      files_(schedule_, dialogs_), engine_(services.clock, services.clockHealth, services.sound,
-                                           schedule_, options_, programDir_),
+      files_(schedule_, dialogs_, services.printer),
+      engine_(services.clock, services.clockHealth, services.sound, schedule_, options_,
+              programDir_),
       mainWindow_(new MainWindow(options_, schedule_, engine_, dialogs_, services.autostart)),
-      scheduleWindow_(new ScheduleWindow(schedule_, files_, options_, dialogs_, services.printer,
-                                         services.help, services.clock, settings_, programDir_)) {
+      scheduleWindow_(new ScheduleWindow(schedule_, files_, options_, dialogs_, services.help,
+                                         services.clock, settings_, programDir_)) {
     connect(mainWindow_, &MainWindow::scheduleRequested, scheduleWindow_, &ScheduleWindow::present);
     connect(mainWindow_, &MainWindow::stopwatchRequested, this, &Program::showStopwatch);
     connect(mainWindow_, &MainWindow::closeRequested, this, &Program::endProgram);

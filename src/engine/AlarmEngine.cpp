@@ -67,14 +67,8 @@ void AlarmEngine::aimTick(const QDateTime& now) {
     tickTimer_->start(1000 - now.time().msec());
 }
 
-ShownValues AlarmEngine::shownAt(const QDateTime& now) const {
-    return shownValues({now.date().year(), now.date().month(), now.date().day()},
-                       {now.time().hour(), now.time().minute(), now.time().second()},
-                       options_.isOn(Options::Switch::UseUtc), options_.utcOffsetMinutes());
-}
-
 QString AlarmEngine::timeNow() const {
-    return fromStd(shownAt(clock_.localNow()).time);
+    return fromStd(options_.shownAt(clock_.localNow()).time);
 }
 
 void AlarmEngine::tick() {
@@ -84,7 +78,7 @@ void AlarmEngine::tick() {
     const QDateTime now = clock_.localNow();
     aimTick(now);
     const OffsetChange offsetChange = followSystemOffset(now);
-    const ShownValues shown = shownAt(now);
+    const ShownValues shown = options_.shownAt(now);
     const QString time = fromStd(shown.time);
     bool fired = false;
     if (time != lastShown_) {

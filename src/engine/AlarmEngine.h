@@ -90,7 +90,6 @@ signals:
 private:
     enum class OffsetChange { None, Followed, Differs };
 
-    ShownValues shownAt(const QDateTime& now) const;
     OffsetChange followSystemOffset(const QDateTime& now);
     void aimTick(const QDateTime& now);
     void readClockHealth();

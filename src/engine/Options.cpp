@@ -65,3 +65,11 @@ void Options::setUtcOffsetMinutes(int minutes) {
 void Options::storeUtcOffset() {
     store(SettingsKeys::kUtcOffset, QString::fromStdString(offsetText(utcOffsetMinutes_)));
 }
+
+ShownValues Options::shownAt(const QDateTime& localNow) const {
+    const QDate date = localNow.date();
+    const QTime time = localNow.time();
+    return shownValues({date.year(), date.month(), date.day()},
+                       {time.hour(), time.minute(), time.second()}, isOn(Switch::UseUtc),
+                       utcOffsetMinutes_);
+}

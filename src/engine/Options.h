@@ -4,7 +4,9 @@
 #pragma once
 
 #include "SettingsStore.h"
+#include "TimeBase.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -36,6 +38,9 @@ public:
     // it at once and stores it (storeUtcOffset) once the tick's own work is done.
     void keepUtcOffsetMinutes(int minutes) { utcOffsetMinutes_ = minutes; }
     void storeUtcOffset();
+
+    // What the clock shows at the local moment `localNow`, in the chosen time base.
+    ShownValues shownAt(const QDateTime& localNow) const;
 
     // A value of the program's section of the settings, for what the windows keep themselves.
     QString read(QLatin1String key, const QString& fallback) const;

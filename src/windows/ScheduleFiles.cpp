@@ -3,9 +3,14 @@
 
 #include "ScheduleFiles.h"
 
+#include "Printout.h"
 #include "Reorder.h"
+#include "SkedName.h"
+#include "Text.h"
 #include "TimeBase.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -25,8 +30,8 @@ const QString kNotSavedTitle = QStringLiteral(" Schedule not saved");
 
 } // namespace
 
-ScheduleFiles::ScheduleFiles(Schedule& schedule, Dialogs& dialogs)
-    : schedule_(schedule), dialogs_(dialogs) {
+ScheduleFiles::ScheduleFiles(Schedule& schedule, Dialogs& dialogs, Printer& printer)
+    : schedule_(schedule), dialogs_(dialogs), printer_(printer) {
     connect(&schedule_, &Schedule::replaceAskedAfterFiring, this,
             &ScheduleFiles::askReplaceAfterFiring);
     connect(&schedule_, &Schedule::saveAfterFiringFailed, this, [this](const QString& error) {
@@ -43,6 +48,21 @@ void ScheduleFiles::warn(const QString& text, const QString& title) {
 
 void ScheduleFiles::reportStartRead(const ReadResult& read) {
     reportUnreadFile(schedule_.path(), read);
+}
+
+bool ScheduleFiles::chooseAndLoad() {
+    const QString chosen =
+        dialogs_.openFile(QStringLiteral(" Load Tockmere datafile..."),
+                          QStringLiteral("Sked files (*.dat)|*.dat"), schedule_.path());
+    return !isBlank(chosen.toStdString()) && load(chosen);
+}
+
+bool ScheduleFiles::chooseAndSaveAs() {
+    const QString chosen =
+        dialogs_.saveFile(QStringLiteral(" Save Skeds datafile as..."),
+                          QStringLiteral("Tockmere sked files (*.dat)|*.dat"), schedule_.path());
+    const std::string path = chosen.toStdString();
+    return !isBlank(path) && !isExtensionOnlyName(path) && saveAs(chosen);
 }
 
 bool ScheduleFiles::load(const QString& path) {
@@ -206,4 +226,34 @@ void ScheduleFiles::askReplaceAfterFiring(const QString& concern) {
                      askingAfterFiring_ = false;
                      schedule_.answerReplaceAfterFiring(answer == Dialogs::Answer::Yes);
                  });
+}
+
+void ScheduleFiles::print(bool utc) {
+    const QList<Printer::Line> lines =
+        toPrinterLines(printoutLines(schedule_.table(), schedule_.path().toStdString(), utc));
+    const Printer::Result printed = printer_.print(lines, QStringLiteral("Tockmere schedule"));
+    if (!printed.ok)
+        offerPdf(lines, printed.error);
+}
+
+void ScheduleFiles::offerPdf(const QList<Printer::Line>& lines, const QString& why) {
+    if (dialogs_.message(QStringLiteral("The schedule could not be printed (%1).\r\n\r\n"
+                                        "Do you want to save the printout as a PDF file instead?")
+                             .arg(why),
+                         Dialogs::Buttons::YesNo, true,
+                         QStringLiteral(" Printout failed")) != Dialogs::Answer::Yes)
+        return;
+    const QFileInfo skedFile(schedule_.path());
+    const QString proposed =
+        skedFile.absoluteDir().filePath(skedFile.completeBaseName() + QStringLiteral(".pdf"));
+    const QString chosen = dialogs_.saveFile(QStringLiteral(" Save the printout as..."),
+                                             QStringLiteral("PDF files (*.pdf)|*.pdf"), proposed);
+    if (isBlank(chosen.toStdString()) || !mayOverwrite(chosen))
+        return;
+    const Printer::Result saved =
+        printer_.saveAsPdf(lines, QStringLiteral("Tockmere schedule"), chosen);
+    if (!saved.ok)
+        dialogs_.message(QStringLiteral("The printout could not be saved to\r\n%1\r\n\r\n(%2)")
+                             .arg(chosen, saved.error),
+                         Dialogs::Buttons::Ok, true, QStringLiteral(" Printout not saved"));
 }

@@ -4,26 +4,27 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "Printer.h"
 #include "Schedule.h"
 
 #include <QObject>
 
-// The user's side of the schedule's file commands: the questions before a file is replaced, the
-// reports of what failed, and the look over a saved table. The schedule does the work and tells
-// what stands in the way; this asks and tells the user.
+// The user's side of the schedule's file commands and its printout: the questions before a file
+// is replaced, the reports of what failed, and the look over a saved table. The schedule does the
+// work and tells what stands in the way; this asks and tells the user.
 class ScheduleFiles final : public QObject {
     Q_OBJECT
 
 public:
-    ScheduleFiles(Schedule& schedule, Dialogs& dialogs);
+    ScheduleFiles(Schedule& schedule, Dialogs& dialogs, Printer& printer);
 
     // The start-up's read: a file that is there but was not read whole is reported.
     void reportStartRead(const ReadResult& read);
-    // "Load Sked file". False when nothing changed.
-    bool load(const QString& path);
-    // "Save Sked file", after asking before replacing a file that holds data. False when nothing
-    // was saved.
-    bool saveAs(const QString& path);
+    // "Load Sked file": the file the user chooses. False when nothing changed.
+    bool chooseAndLoad();
+    // "Save Sked file": the file the user chooses, after asking before replacing one that holds
+    // data. False when nothing was saved.
+    bool chooseAndSaveAs();
     // Done: the table to the current file. False, after telling the user, when it was not saved.
     // A saved table is looked over: skeds that can never ring are named, and a sked held back
     // by a later one above it is offered a Re-order.
@@ -32,17 +33,24 @@ public:
     void reorder();
     // Asks before a file that holds data is replaced by another save (a printout, say).
     bool mayOverwrite(const QString& path);
+    // "Printout": the schedule as a plain list on the default printer, or as a PDF file when
+    // that fails and the user wants one. `utc`: the dates and times are UTC.
+    void print(bool utc);
 
 private:
+    bool load(const QString& path);
+    bool saveAs(const QString& path);
     bool mayReplaceCurrentFile();
     QString replaceQuestion(const QString& concern) const;
     void askReplaceAfterFiring(const QString& concern);
     void reportUnreadFile(const QString& path, const ReadResult& read);
     void warn(const QString& text, const QString& title);
     void lookOver();
+    void offerPdf(const QList<Printer::Line>& lines, const QString& why);
 
     Schedule& schedule_;
     Dialogs& dialogs_;
+    Printer& printer_;
     // A question about the file after a firing is open; later firings wait for its answer.
     bool askingAfterFiring_ = false;
 };

@@ -5,11 +5,8 @@
 
 #include "Controls.h"
 #include "DateEntry.h"
-#include "Printout.h"
 #include "Resizer.h"
 #include "SettingsKeys.h"
-#include "SkedName.h"
-#include "Text.h"
 #include "TimeBase.h"
 #include "Twips.h"
 
@@ -17,7 +14,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,10 +45,10 @@ QString indexed(const char* name, int slot) {
 } // namespace
 
 ScheduleWindow::ScheduleWindow(Schedule& schedule, ScheduleFiles& files, Options& options,
-                               Dialogs& dialogs, Printer& printer, HelpViewer& help, Clock& clock,
+                               Dialogs& dialogs, HelpViewer& help, Clock& clock,
                                SettingsStore& settings, QString programDir)
-    : schedule_(schedule), files_(files), options_(options), dialogs_(dialogs), printer_(printer),
-      help_(help), clock_(clock), settings_(settings), programDir_(std::move(programDir)) {
+    : schedule_(schedule), files_(files), options_(options), dialogs_(dialogs), help_(help),
+      clock_(clock), settings_(settings), programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("ScheduleWindow"));
     connect(&schedule_, &Schedule::rowChanged, this, [this](int slot) {
         if (controlsBuilt())
@@ -115,10 +111,18 @@ void ScheduleWindow::createMenu() {
         return action;
     };
     item("spacer", QStringLiteral(" "));
+    // Page 1 shows when the table went to or came from another file.
+    auto onFile = [this](bool (ScheduleFiles::*command)()) {
+        return [this, command] {
+            commitEdits();
+            if ((files_.*command)())
+                showFirstPage();
+        };
+    };
     connect(item("saveAction", QStringLiteral("Save Sked file")), &QAction::triggered, this,
-            &ScheduleWindow::save);
+            onFile(&ScheduleFiles::chooseAndSaveAs));
     connect(item("loadAction", QStringLiteral("Load Sked file")), &QAction::triggered, this,
-            &ScheduleWindow::load);
+            onFile(&ScheduleFiles::chooseAndLoad));
     connect(item("helpAction", QStringLiteral("Help")), &QAction::triggered, this,
             &ScheduleWindow::showHelp);
 }
@@ -256,10 +260,9 @@ void ScheduleWindow::commitField(QLineEdit* field, int slot) {
 void ScheduleWindow::commitEdits() {
     if (!controlsBuilt())
         return;
-    for (int slot = 0; slot < SkedTable::kRows; ++slot) {
+    for (int slot = 0; slot < SkedTable::kRows; ++slot)
         for (QLineEdit* field : {dateFields_[slot], timeFields_[slot], messageFields_[slot]})
             commitField(field, slot);
-    }
 }
 
 void ScheduleWindow::setRowVisible(int slot, bool visible) {
@@ -300,8 +303,7 @@ void ScheduleWindow::present() {
 }
 
 void ScheduleWindow::done() {
-    // Nothing is armed and the window stays when the file was not saved, so the user can save
-    // elsewhere or try again.
+    // Unsaved, nothing is armed and the window stays, to save elsewhere or try again.
     commitEdits();
     if (!files_.save())
         return;
@@ -324,37 +326,10 @@ void ScheduleWindow::clearTable() {
                      Dialogs::Buttons::Ok, false, QStringLiteral(" Auto date fill"));
 }
 
-void ScheduleWindow::load() {
-    const QString chosen =
-        dialogs_.openFile(QStringLiteral(" Load Tockmere datafile..."),
-                          QStringLiteral("Sked files (*.dat)|*.dat"), schedule_.path());
-    if (isBlank(chosen.toStdString()))
-        return;
-    commitEdits();
-    if (files_.load(chosen))
-        showFirstPage();
-}
-
-void ScheduleWindow::save() {
-    const QString chosen =
-        dialogs_.saveFile(QStringLiteral(" Save Skeds datafile as..."),
-                          QStringLiteral("Tockmere sked files (*.dat)|*.dat"), schedule_.path());
-    const std::string path = chosen.toStdString();
-    if (isBlank(path) || isExtensionOnlyName(path))
-        return;
-    commitEdits();
-    if (files_.saveAs(chosen))
-        showFirstPage();
-}
-
 CivilDate ScheduleWindow::today() const {
-    // The date in the clock's time base, as the skeds' dates are read: in UTC mode an evening
-    // west of Greenwich is already tomorrow.
-    const QDateTime now = clock_.localNow();
-    return shownValues({now.date().year(), now.date().month(), now.date().day()},
-                       {now.time().hour(), now.time().minute(), now.time().second()},
-                       options_.isOn(Options::Switch::UseUtc), options_.utcOffsetMinutes())
-        .date;
+    // In the clock's time base, as the skeds' dates are read: in UTC mode an evening west of
+    // Greenwich is already tomorrow.
+    return options_.shownAt(clock_.localNow()).date;
 }
 
 bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -414,33 +389,7 @@ void ScheduleWindow::print() {
                          QStringLiteral(" Line print the schedule?")) != Dialogs::Answer::Ok)
         return;
     commitEdits();
-    const QList<Printer::Line> lines = toPrinterLines(printoutLines(
-        schedule_.table(), schedule_.path().toStdString(), options_.isOn(Options::Switch::UseUtc)));
-    const Printer::Result printed = printer_.print(lines, QStringLiteral("Tockmere schedule"));
-    if (!printed.ok)
-        offerPdf(lines, printed.error);
-}
-
-void ScheduleWindow::offerPdf(const QList<Printer::Line>& lines, const QString& why) {
-    if (dialogs_.message(QStringLiteral("The schedule could not be printed (%1).\r\n\r\n"
-                                        "Do you want to save the printout as a PDF file instead?")
-                             .arg(why),
-                         Dialogs::Buttons::YesNo, true,
-                         QStringLiteral(" Printout failed")) != Dialogs::Answer::Yes)
-        return;
-    const QFileInfo skedFile(schedule_.path());
-    const QString proposed =
-        skedFile.absoluteDir().filePath(skedFile.completeBaseName() + QStringLiteral(".pdf"));
-    const QString chosen = dialogs_.saveFile(QStringLiteral(" Save the printout as..."),
-                                             QStringLiteral("PDF files (*.pdf)|*.pdf"), proposed);
-    if (isBlank(chosen.toStdString()) || !files_.mayOverwrite(chosen))
-        return;
-    const Printer::Result saved =
-        printer_.saveAsPdf(lines, QStringLiteral("Tockmere schedule"), chosen);
-    if (!saved.ok)
-        dialogs_.message(QStringLiteral("The printout could not be saved to\r\n%1\r\n\r\n(%2)")
-                             .arg(chosen, saved.error),
-                         Dialogs::Buttons::Ok, true, QStringLiteral(" Printout not saved"));
+    files_.print(options_.isOn(Options::Switch::UseUtc));
 }
 
 void ScheduleWindow::showHelp() {

@@ -7,7 +7,6 @@
 #include "Dialogs.h"
 #include "HelpViewer.h"
 #include "Options.h"
-#include "Printer.h"
 #include "Schedule.h"
 #include "ScheduleFiles.h"
 #include "SettingsStore.h"
@@ -34,8 +33,7 @@ public:
     static constexpr int kPageRows = 20;
 
     ScheduleWindow(Schedule& schedule, ScheduleFiles& files, Options& options, Dialogs& dialogs,
-                   Printer& printer, HelpViewer& help, Clock& clock, SettingsStore& settings,
-                   QString programDir);
+                   HelpViewer& help, Clock& clock, SettingsStore& settings, QString programDir);
 
     // Builds the controls and shows the table in them, once; the start-up does not wait for 160
     // controls that it does not show.
@@ -75,11 +73,8 @@ private:
 
     void done();
     void clearTable();
-    void load();
-    void save();
-    // "Printout": the schedule as a plain list on the default printer, or as a PDF file.
+    // "Printout", after asking.
     void print();
-    void offerPdf(const QList<Printer::Line>& lines, const QString& why);
     // "Help": the help document beside the program, in a window that does not block this one.
     void showHelp();
 
@@ -87,7 +82,6 @@ private:
     ScheduleFiles& files_;
     Options& options_;
     Dialogs& dialogs_;
-    Printer& printer_;
     HelpViewer& help_;
     Clock& clock_;
     SettingsStore& settings_;
