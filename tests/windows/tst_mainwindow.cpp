@@ -7,6 +7,7 @@
 #include "AboutWindow.h"
 #include "AlarmWindow.h"
 #include "ClockLabel.h"
+#include "MainCaption.h"
 #include "StopwatchWindow.h"
 #include "WallClockTimer.h"
 #include "Numbers.h"
@@ -259,6 +260,42 @@ private slots:
                 doing.at(step.section(u' ', 0, 0))(step);
         }
         QCOMPARE(saw, seen);
+    }
+
+    // The caption's rules: events in turn ("set NAME", "idle", "count 1|0", "cleared", "min
+    // TEXT"), and the caption after them.
+    // clang-format off
+    void caption_data() {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("caption");
+        using L = QStringList;
+        QTest::newRow("at first")                        << L{}                                                  << " Tockmere  by Ovix";
+        QTest::newRow("a countdown ends by itself")      << L{"set a.dat", "count 1", "count 0"}                 << " Tockmere  by Ovix";
+        QTest::newRow("cleared: what it said before")    << L{"set a.dat", "count 1", "count 0", "cleared"}      << "Alarm Set   a.dat";
+        QTest::newRow("armed meanwhile, then cleared")   << L{"idle", "count 1", "set b.dat", "count 0", "cleared"} << "Alarm Set   b.dat";
+        QTest::newRow("counting")                        << L{"set a.dat", "count 1", "set b.dat"}               << " Count Down Timer";
+        QTest::newRow("minimised over the countdown")    << L{"count 1", "min 14:30"}                            << "14:30";
+        QTest::newRow("restored")                        << L{"set a.dat", "min done", "min "}                   << "Alarm Set   a.dat";
+    }
+    // clang-format on
+    void caption() {
+        QFETCH(QStringList, events);
+        QFETCH(QString, caption);
+        MainCaption rules;
+        for (const QString& event : events) {
+            const QString word = event.section(u' ', 0, 0), rest = event.section(u' ', 1);
+            if (word == u"set")
+                rules.setAlarmSet(rest);
+            else if (word == u"idle")
+                rules.setIdle();
+            else if (word == u"count")
+                rules.setCountdown(rest == u"1");
+            else if (word == u"cleared")
+                rules.countdownCleared();
+            else
+                rules.setMinimised(rest);
+        }
+        QCOMPARE(rules.text(), caption);
     }
 
     // The command line: what ends at once (status, the output's first line, the error) and the
