@@ -111,18 +111,18 @@ void ScheduleWindow::createMenu() {
         return action;
     };
     item("spacer", QStringLiteral(" "));
-    // Page 1 shows when the table went to or came from another file.
-    auto onFile = [this](bool (ScheduleFiles::*command)()) {
-        return [this, command] {
-            commitEdits();
-            if ((files_.*command)())
-                showFirstPage();
-        };
-    };
     connect(item("saveAction", QStringLiteral("Save Sked file")), &QAction::triggered, this,
-            onFile(&ScheduleFiles::chooseAndSaveAs));
+            [this] {
+                commitEdits();
+                if (files_.chooseAndSaveAs())
+                    showFirstPage();
+            });
     connect(item("loadAction", QStringLiteral("Load Sked file")), &QAction::triggered, this,
-            onFile(&ScheduleFiles::chooseAndLoad));
+            [this] {
+                commitEdits();
+                if (files_.chooseAndLoad())
+                    showFirstPage();
+            });
     connect(item("helpAction", QStringLiteral("Help")), &QAction::triggered, this,
             &ScheduleWindow::showHelp);
 }

@@ -34,6 +34,8 @@ public:
 
     ScheduleWindow(Schedule& schedule, ScheduleFiles& files, Options& options, Dialogs& dialogs,
                    HelpViewer& help, Clock& clock, SettingsStore& settings, QString programDir);
+    // Hidden while whole: a focused field commits what it holds as it loses the focus.
+    ~ScheduleWindow() override { hide(); }
 
     // Builds the controls and shows the table in them, once; the start-up does not wait for 160
     // controls that it does not show.
