@@ -6,8 +6,8 @@
 #  a. an evening in Los Angeles in UTC mode, when UTC is already tomorrow: the date help in the
 #     table window must give the UTC date, so a sked typed for a minute ahead waits for its
 #     minute instead of ringing at once as one dated yesterday would;
-#  b. a time half typed into the table (one digit of a far sked's time) must neither ring nor be
-#     saved while the field is still being typed in;
+#  b. a time half typed into the table (one digit of a sked's time, which alone would read as a
+#     time long past) must neither ring nor be saved while the field is still being typed in;
 #  c. the schedule of a first start from one folder is the schedule of every later start, from
 #     whichever folder: its path is stored whole.
 # Run inside xvfb-run; it starts its own session bus and reads the windows through AT-SPI, as a
@@ -114,9 +114,15 @@ utc_evening() {
 }
 
 half_typed() {
-    schedule "  $far_ahead    2359  far ahead"
-    settings "AlarmPopUp=TRUE" "Silent=TRUE"
-    launch "$home"
+    # The program at noon UTC, its first sked at 23:59 that day: typed over with "2", the time
+    # would read as 00:02, long past, and ring at the next tick if it reached the table.
+    local faketime_lib=$1 noon
+    noon=$(date -u -d "2027-03-10 12:00:00 UTC" +%s)
+    schedule "  03/10/27    2359  later today" "  $far_ahead    2359  far ahead"
+    settings "Use%20UTC=TRUE" "UTC%20offset=0" "AlarmPopUp=TRUE" "Silent=TRUE"
+    ahead=$((noon - $(date +%s)))
+    launch "$home" LD_PRELOAD="$faketime_lib" FAKETIME="$(printf '%+d' "$ahead")" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1
     local main
     main=$(wait_window "^Alarm Set")
     cp "$skeds" "$home/skeds.kept"
@@ -134,8 +140,8 @@ half_typed() {
     local armed
     armed=$(read_control "Alarm Set" "Time of the next sked") || fail "b: the next sked cannot be read"
     [ "$armed" = "23:59" ] || fail "b: with '2' half typed the next sked is at '$armed', not 23:59"
-    echo "meant: b: sked 1's time typed over with '2' and left 2 s in its field: no alarm," \
-        "the file unchanged, the next sked still at $armed"
+    echo "meant: b: at $(date -u -d "@$(program_now)" +%T) UTC sked 1's time (2359 that day) typed over with '2'" \
+        "and left 2 s in its field: no alarm, the file unchanged, the next sked still at $armed"
 }
 
 two_folders() {
@@ -178,8 +184,8 @@ two_folders() {
     wait_window "^Alarm Set" 5 >/dev/null
     local date time message
     date=$(read_control "Alarm Set" "Date of the next sked") || fail "c: the next sked cannot be read"
-    time=$(read_control "Alarm Set" "Time of the next sked")
-    message=$(read_control "Alarm Set" "Message of the next sked")
+    time=$(read_control "Alarm Set" "Time of the next sked") || fail "c: the next sked's time cannot be read"
+    message=$(read_control "Alarm Set" "Message of the next sked") || fail "c: the next sked's message cannot be read"
     [ "$date $time $message" = "$far_ahead 23:59 kept in A" ] ||
         fail "c: started from B, the next sked is '$date $time $message', not the one kept in A"
     [ ! -e "$b/skeds.dat" ] || fail "c: started from B, the program made $b/skeds.dat"
@@ -191,7 +197,7 @@ if [ "${1:-}" = one ]; then
     source tests/e2e/common.sh
     case "$2" in
     a) utc_evening "$3" ;;
-    b) half_typed ;;
+    b) half_typed "$3" ;;
     c) two_folders ;;
     esac
     exit 0
