@@ -32,7 +32,7 @@ public:
         return nextText();
     }
     // A question asked without waiting is answered at once, as a user quick on the key would,
-    // unless the test holds it to answer later (answerHeld()).
+    // unless the test holds such boxes open (holdAsked): then it is never answered.
     void ask(const QString& text, Buttons buttons, bool, const QString& title,
              std::function<void(Answer)> answered) override {
         shown.append({title, text, {}, false});
@@ -48,12 +48,6 @@ public:
     }
     QString saveFile(const QString& title, const QString&, const QString& proposed) override {
         return file(title, proposed);
-    }
-    // Answers the questions held so far, the oldest first.
-    void answerHeld() {
-        holdAsked = false;
-        while (!held_.isEmpty())
-            held_.takeFirst()();
     }
 
     // The next answer, as a test's step words it: "yes", "no" or "cancel".
@@ -76,13 +70,11 @@ private:
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
     QString nextText() { return promptAnswers.isEmpty() ? QString() : promptAnswers.dequeue(); }
-    void hold(std::function<void()> answer) {
-        held_.append(std::move(answer));
+    void hold(const std::function<void()>& answer) {
         if (!holdAsked)
-            answerHeld();
+            answer();
     }
 
-    QList<std::function<void()>> held_;
     QString file(const QString& title, const QString& path) {
         shown.append({title, {}, path, true});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
