@@ -14,12 +14,13 @@ bool TellingSettings::save(const QString& application, const QString& section, c
         return true;
     if (!told_ && !quiet_) {
         told_ = true;
-        dialogs_.message(QStringLiteral("Tockmere could not store its settings in\r\n%1\r\n\r\n"
-                                        "Options, window places and the schedule path changed "
-                                        "in this run will be lost when it ends. Tockmere tells "
-                                        "you once.")
-                             .arg(store_.location(application)),
-                         Dialogs::Buttons::Ok, true, QStringLiteral(" Settings not saved"));
+        // A report only: the clock's own storing of a followed offset must not wait on it.
+        dialogs_.tell(QStringLiteral("Tockmere could not store its settings in\r\n%1\r\n\r\n"
+                                     "Options, window places and the schedule path changed in "
+                                     "this run will be lost when it ends. Tockmere tells you "
+                                     "once.")
+                          .arg(store_.location(application)),
+                      QStringLiteral(" Settings not saved"));
     }
     return false;
 }

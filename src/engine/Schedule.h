@@ -5,13 +5,12 @@
 
 #include "AtomicFile.h"
 #include "Clock.h"
+#include "Reorder.h"
 #include "SkedFile.h"
 #include "SkedTable.h"
 
 #include <QObject>
 #include <QString>
-
-#include "Reorder.h"
 
 // The schedule document: the 40 skeds and the weekly switch and the file they belong to. It
 // reads and writes the file and knows when the file may not be replaced unasked (it was not read

@@ -39,4 +39,8 @@ public:
                      std::function<void(Answer)> answered) = 0;
     virtual void askText(const QString& prompt, const QString& title, const QString& defaultText,
                          std::function<void(QString)> answered) = 0;
+    // A report with an exclamation and OK that nothing waits for.
+    void tell(const QString& text, const QString& title) {
+        ask(text, Buttons::Ok, true, title, [](Answer) {});
+    }
 };

@@ -76,10 +76,9 @@ MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine
     connect(&engine_, &AlarmEngine::countdownRunningChanged, this,
             &MainWindow::countdownRunningChanged);
     connect(&engine_, &AlarmEngine::clockHealthChanged, this, &MainWindow::showClockHealth);
+    // The clock goes on while the box is open.
     connect(&engine_, &AlarmEngine::countdownEndedSilently, this, [this] {
-        // The clock goes on while the box is open.
-        dialogs_.ask(QStringLiteral("Done countdown..."), Dialogs::Buttons::Ok, true,
-                     QStringLiteral(" Timer"), [](Dialogs::Answer) {});
+        dialogs_.tell(QStringLiteral("Done countdown..."), QStringLiteral(" Timer"));
     });
     connect(&engine_, &AlarmEngine::systemOffsetDiffers, optionsMenu_,
             [this] { optionsMenu_->offerSystemOffset(false); });

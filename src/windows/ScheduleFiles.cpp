@@ -34,11 +34,12 @@ ScheduleFiles::ScheduleFiles(Schedule& schedule, Dialogs& dialogs, Printer& prin
     : schedule_(schedule), dialogs_(dialogs), printer_(printer) {
     connect(&schedule_, &Schedule::replaceAskedAfterFiring, this,
             &ScheduleFiles::askReplaceAfterFiring);
+    // Told from the clock's tick, so the box does not hold it.
     connect(&schedule_, &Schedule::saveAfterFiringFailed, this, [this](const QString& error) {
-        warn(couldNotSave(schedule_.path(), error) +
-                 QStringLiteral("\r\n\r\nSkeds that have fired may ring again at the next "
-                                "start. Tockmere tells you once."),
-             kNotSavedTitle);
+        dialogs_.tell(couldNotSave(schedule_.path(), error) +
+                          QStringLiteral("\r\n\r\nSkeds that have fired may ring again at the next "
+                                         "start. Tockmere tells you once."),
+                      kNotSavedTitle);
     });
 }
 
