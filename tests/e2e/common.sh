@@ -68,6 +68,32 @@ open_table() { # main window
     eval "$(xdotool getwindowgeometry --shell "$table")"
     bar=$((HEIGHT - 464))
 }
+click() { # window, x, y
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.3
+}
+wait_exit() { # pid, seconds
+    local deadline=$((SECONDS + $2))
+    while kill -0 "$1" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "the program did not end within $2 s"
+        sleep 0.1
+    done
+}
+# Types a sked into row 1 or 2 of the open table's first page, at the designed columns: the date
+# (over what the field holds; "" leaves it), the time and the message. Then Done.
+type_sked() { # row, date, time, message
+    local y=$((bar + 53 + 16 * $1))
+    if [ -n "$2" ]; then
+        click "$table" 81 "$y"
+        xdotool key ctrl+a
+        xdotool type --delay 50 "$2"
+    fi
+    click "$table" 157 "$y"
+    xdotool type --delay 50 "$3"
+    click "$table" 350 "$y"
+    xdotool type --delay 30 "$4"
+}
+press_done() { click "$table" 133 $((bar + 418)); }
 # The accessibility bus, which a screen reader reads. Qt serves it when a desktop asks for it;
 # this session has no desktop.
 atspi_bus() {

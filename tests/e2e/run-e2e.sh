@@ -16,10 +16,6 @@ shots="$(pwd)/build/e2e"
 mkdir -p "$shots"
 fail() { echo "e2e: FAILED: $*" >&2; import -window root "$shots/failure.png" || true; exit 1; }
 shot() { import -window root "$shots/$1.png"; }
-click() { # window, x, y
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.3
-}
 
 start
 
@@ -47,25 +43,13 @@ ahead=$(( (now / 60 + 1) * 60 ))
 alarm_time=$(date -u -d "@$ahead" +%H%M)
 alarm_date=$(date -u -d "@$ahead" +%m/%d/%y)
 today=$(date +%m/%d/%y)
-click "$table" 157 $((bar + 69))
-xdotool type --delay 50 "$alarm_time"
-click "$table" 350 $((bar + 69))
-xdotool type --delay 30 "E2E sked"
-if [ "$alarm_date" != "$today" ]; then # just before midnight the sked is for tomorrow
-    click "$table" 81 $((bar + 69))
-    xdotool key ctrl+a
-    xdotool type --delay 50 "$alarm_date"
-fi
+typed_date="" # the date help's
+[ "$alarm_date" = "$today" ] || typed_date=$alarm_date # just before midnight, tomorrow
+type_sked 1 "$typed_date" "$alarm_time" "E2E sked"
 # A two-digit year 30 is 2030: the sked below waits for that year and must not ring today.
-click "$table" 81 $((bar + 85))
-xdotool key ctrl+a
-xdotool type --delay 50 "01/05/30"
-click "$table" 157 $((bar + 85))
-xdotool type --delay 50 "0000"
-click "$table" 350 $((bar + 85))
-xdotool type --delay 30 "in 2030"
+type_sked 2 "01/05/30" "0000" "in 2030"
 shot 3-sked-typed
-click "$table" 133 $((bar + 418)) # Done
+press_done
 sleep 0.5
 grep -q "^  $alarm_date    $alarm_time  E2E sked" "$skeds" || fail "skeds.dat lacks the sked: $(cat "$skeds")"
 grep -q "^  01/05/30    0000  in 2030" "$skeds" || fail "skeds.dat lacks the 2030 sked: $(cat "$skeds")"

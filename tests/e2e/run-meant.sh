@@ -44,17 +44,6 @@ ahead=0
 program_now() { echo $(($(date +%s) + ahead)); }
 read_control() { /usr/bin/python3 tests/e2e/atspi-read.py "$1" "$2"; }
 rang() { xdotool search --name "^ Alarm at " >/dev/null 2>&1; }
-click() { # window, x, y
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.3
-}
-wait_exit() { # pid, seconds
-    local deadline=$((SECONDS + $2))
-    while kill -0 "$1" 2>/dev/null; do
-        ((SECONDS < deadline)) || fail "the program did not end within $2 s"
-        sleep 0.1
-    done
-}
 
 utc_evening() {
     # 23:03:30 in Los Angeles on a winter evening is 07:03:30 UTC the next day; the program
@@ -88,11 +77,8 @@ utc_evening() {
     minute=$((($(program_now) + 10 + 59) / 60 * 60))
     local hhmm
     hhmm=$(date -u -d "@$minute" +%H%M)
-    click "$table" 157 $((bar + 69))
-    xdotool type --delay 50 "$hhmm"
-    click "$table" 350 $((bar + 69))
-    xdotool type --delay 30 "evening sked"
-    click "$table" 133 $((bar + 418)) # Done
+    type_sked 1 "" "$hhmm" "evening sked"
+    press_done
     sleep 3
     (($(program_now) < minute)) || fail "a: too slow: the sked's minute came before the 3 s check ended"
     if rang; then fail "a: the sked of $hhmm UTC on $shown rang at once, at $(date -u -d "@$(program_now)" +%T) UTC"; fi
@@ -157,14 +143,8 @@ two_folders() {
     xdotool mousemove --window "$box" 20 20 key Return
     main=$(wait_window "^(Alarm Set| Tockmere )")
     open_table "$main"
-    click "$table" 81 $((bar + 69))
-    xdotool key ctrl+a
-    xdotool type --delay 50 "$far_ahead"
-    click "$table" 157 $((bar + 69))
-    xdotool type --delay 50 "2359"
-    click "$table" 350 $((bar + 69))
-    xdotool type --delay 30 "kept in A"
-    click "$table" 133 $((bar + 418)) # Done
+    type_sked 1 "$far_ahead" "2359" "kept in A"
+    press_done
     for _ in $(seq 30); do [ -f "$a/skeds.dat" ] && break; sleep 0.1; done
     grep -q "^  $far_ahead    2359  kept in A" "$a/skeds.dat" 2>/dev/null ||
         fail "c: Done did not write the sked to $a/skeds.dat"

@@ -22,13 +22,6 @@ need_display
 pids+=($!)
 schedule "  $yesterday    1200  missed yesterday" "  $far_ahead    2359  far ahead"
 settings "Silent=TRUE"
-wait_exit() { # pid, seconds
-    local deadline=$((SECONDS + $2))
-    while kill -0 "$1" 2>/dev/null; do
-        ((SECONDS < deadline)) || fail "the program did not end within $2 s"
-        sleep 0.1
-    done
-}
 # Whether the first window is stacked over the second. With no window manager the X server's
 # own stacking order is the whole truth; xwininfo lists the root's children from the top down.
 above() { # window, window
