@@ -7,7 +7,7 @@
 #include "TimeBase.h"
 
 std::optional<std::string> weeklyStep(std::string_view previous, int currentYear) {
-    const auto date = readStrictSkedDate(previous, currentYear);
+    const auto date = readSkedDate(previous, currentYear);
     if (!date)
         return std::nullopt;
     return skedDateText(addDays(*date, 7));

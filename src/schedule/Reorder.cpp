@@ -9,10 +9,12 @@
 #include <utility>
 
 std::optional<ReorderKey> reorderKey(const SkedEntry& row, int currentYear) {
-    const auto date = readStrictSkedDate(row.date, currentYear);
-    if (!date || !isTimeOfDay(row.time))
+    // The due test's own reading: whatever rings, sorts, and where it rings.
+    if (!whyNeverRings(row, currentYear).empty())
         return std::nullopt;
-    return ReorderKey{*date, twoDigitsAt(row.time, 0), twoDigitsAt(row.time, 2)};
+    const std::string time = comparableTime(row.time);
+    return ReorderKey{*readSkedDate(row.date, currentYear), twoDigitsAt(time, 0),
+                      twoDigitsAt(time, 2)};
 }
 
 Gathered gatherForReorder(const SkedTable& table, int currentYear) {

@@ -59,17 +59,11 @@ std::string rowLine(const SkedEntry& entry) {
     return line;
 }
 
-// Whether a line is one the writer could have written for a row: at most 80 characters, a date
-// field that is empty or reads as a date, a time field that is empty or digits. Anything else (a
-// binary file, one long line, a text that is not a schedule) is not a schedule the program knows.
+// Whether a line has the shape of a sked line: text of at most 80 characters. What its fields
+// hold is the user's (a date field may hold "Done", which ends the printout, or a date that
+// cannot ring), so it never makes a file less than whole; a binary file or one long line does.
 bool isSkedLine(std::string_view line) {
-    if (codePointCount(line) > kLongestSkedLine)
-        return false;
-    const std::string date = column(line, 3, 10);
-    const std::string time = column(line, 15, 4);
-    // Only 29 February depends on the century of a two-digit year; 2000 lets it read.
-    return (date.empty() || readSkedDate(date, 2000)) &&
-           time.find_first_not_of("0123456789") == std::string::npos;
+    return codePointCount(line) <= kLongestSkedLine && !hasControlCharacter(line);
 }
 
 } // namespace

@@ -10,13 +10,15 @@
 
 namespace {
 
+// What a field keeps is what a line of the schedule file can give back: no control character
+// (a line break would split the line), no tab, no blanks around it (the reader trims them).
 std::string fieldText(std::string_view text, std::size_t limit) {
-    std::string out = leftCodePoints(text, limit);
+    std::string out(text);
     for (char& c : out) {
-        if (c == '\r' || c == '\n')
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = ' ';
     }
-    return out;
+    return leftCodePoints(trimBlanks(out), limit);
 }
 
 // Stores the field's text; true when that changed it.

@@ -137,6 +137,15 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+bool hasControlCharacter(std::string_view utf8) {
+    for (const char byte : utf8) {
+        const auto c = static_cast<unsigned char>(byte);
+        if ((c < 0x20 && c != '\t') || c == 0x7F)
+            return true;
+    }
+    return false;
+}
+
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);

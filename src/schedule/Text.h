@@ -32,6 +32,10 @@ int twoDigitsAt(std::string_view text, std::size_t at);
 // A number with at least two digits: 7 gives 07, 100 gives 100.
 std::string twoDigitText(std::int64_t value);
 
+// Whether a text holds a control character other than a tab (below 0x20, or DEL): what no text
+// file holds, and no field may. Bytes 0x80 to 0x9F of a Windows-1252 file are its own text.
+bool hasControlCharacter(std::string_view utf8);
+
 bool isValidUtf8(std::string_view bytes);
 std::string cp1252ToUtf8(std::string_view bytes);
 // The Windows-1252 bytes of a UTF-8 text, or nothing when a character does not fit the code page.

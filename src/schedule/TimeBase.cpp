@@ -98,10 +98,6 @@ std::optional<CivilDate> readSkedDate(std::string_view raw, int currentYear) {
     return CivilDate{*year, *month, *day};
 }
 
-std::optional<CivilDate> readStrictSkedDate(std::string_view text, int currentYear) {
-    return hasShape(text, "99/99/99") ? readSkedDate(text, currentYear) : std::nullopt;
-}
-
 std::string comparableTime(std::string_view raw) {
     const std::string time = trimBlanks(raw);
     const bool shortDigits = !time.empty() && time.size() < 4 &&

@@ -46,8 +46,6 @@ ShownValues shownValues(CivilDate localDate, CivilTime localTime, bool utcMode, 
 // is 2030, so the dates the program writes keep meaning what they meant when it wrote them.
 // Four digits are the year as it stands. Nothing when the text is no real calendar date.
 std::optional<CivilDate> readSkedDate(std::string_view text, int currentYear);
-// The same, for a text written exactly mm/dd/yy with two digits each and nothing around it.
-std::optional<CivilDate> readStrictSkedDate(std::string_view text, int currentYear);
 
 // The time text as the due test compares it, without the blanks around it: one to three digits are
 // padded with leading zeros, so 930 falls due at 09:30 as the main window shows it; any other text
