@@ -90,8 +90,7 @@ bool ScheduleFiles::saveAs(const QString& path) {
         warn(couldNotSave(path, fromStd(written.error)), kNotSavedTitle);
         return false;
     }
-    lookOver();
-    return true;
+    return lookOver();
 }
 
 bool ScheduleFiles::save() {
@@ -102,11 +101,10 @@ bool ScheduleFiles::save() {
         warn(couldNotSave(schedule_.path(), fromStd(written.error)), kNotSavedTitle);
         return false;
     }
-    lookOver();
-    return true;
+    return lookOver();
 }
 
-void ScheduleFiles::lookOver() {
+bool ScheduleFiles::lookOver() {
     const SkedTable& table = schedule_.table();
     const int year = schedule_.currentYear();
     QStringList silent;
@@ -123,7 +121,7 @@ void ScheduleFiles::lookOver() {
                          Dialogs::Buttons::Ok, true, QStringLiteral(" Skeds that will not ring"));
     const auto order = firstOutOfOrder(table, year);
     if (!order)
-        return;
+        return true;
     const SkedEntry& held = table.row(order->held);
     if (dialogs_.message(QStringLiteral("Sked %1 (%2 %3) will ring only after sked %4. "
                                         "Re-order now?")
@@ -131,35 +129,38 @@ void ScheduleFiles::lookOver() {
                              .arg(fromStd(held.date), fromStd(held.time))
                              .arg(order->later + 1),
                          Dialogs::Buttons::YesNo, false,
-                         QStringLiteral(" Skeds out of order")) == Dialogs::Answer::Yes)
-        reorder();
+                         QStringLiteral(" Skeds out of order")) != Dialogs::Answer::Yes)
+        return true;
+    // A Re-order that could not sort leaves the user at the table, with the sked in the way.
+    return reorder();
 }
 
-void ScheduleFiles::reorder() {
+bool ScheduleFiles::reorder() {
     const QString file = schedule_.path();
     if (gatherForReorder(schedule_.table(), schedule_.currentYear()).status == GatherStatus::Ok &&
         !mayReplaceCurrentFile())
-        return;
+        return false;
     const ReorderResult result = schedule_.reorder();
     switch (result.status) {
     case ReorderResult::Status::Reordered:
     case ReorderResult::Status::NothingToSort:
-        return;
+        return true;
     case ReorderResult::Status::MissingTime:
+        // The date the user typed stays; the empty time is where they go on.
         dialogs_.message(QStringLiteral("Both Date and Time must be filled in. Re-order failed."),
                          Dialogs::Buttons::Ok, false, QString());
-        schedule_.table().setDate(result.slot, "");
-        return;
+        emit skedWanted(result.slot, true);
+        return false;
     case ReorderResult::Status::Malformed: {
         const SkedEntry& entry = schedule_.row(result.slot);
-        dialogs_.message(
-            QStringLiteral("Sked %1 has the date \"%2\" and the time \"%3\".\r\n"
-                           "Dates must be real dates as mm/dd/yy and times four digits hhmm.\r\n"
-                           "Re-order failed.")
-                .arg(result.slot + 1)
-                .arg(fromStd(entry.date), fromStd(entry.time)),
-            Dialogs::Buttons::Ok, false, QString());
-        return;
+        const std::string why = whyNeverRings(entry, schedule_.currentYear());
+        dialogs_.message(QStringLiteral("Sked %1 has the date \"%2\" and the time \"%3\": %4.\r\n"
+                                        "Re-order failed.")
+                             .arg(result.slot + 1)
+                             .arg(fromStd(entry.date), fromStd(entry.time), fromStd(why)),
+                         Dialogs::Buttons::Ok, false, QString());
+        emit skedWanted(result.slot, readSkedDate(entry.date, schedule_.currentYear()).has_value());
+        return false;
     }
     case ReorderResult::Status::WriteFailed:
         warn(
@@ -167,14 +168,15 @@ void ScheduleFiles::reorder() {
                            "The table and the file are as they were.")
                 .arg(file, fromStd(result.error)),
             QStringLiteral(" Re-order failed"));
-        return;
+        return false;
     case ReorderResult::Status::ReadBackFailed:
         warn(QStringLiteral("The re-ordered schedule was saved to\r\n%1\r\nbut could not be read "
                             "back (%2).\r\n\r\nThe table is as it was.")
                  .arg(file, fromStd(result.error)),
              QStringLiteral(" Re-order failed"));
-        return;
+        return false;
     }
+    return false;
 }
 
 bool ScheduleFiles::mayOverwrite(const QString& path) {

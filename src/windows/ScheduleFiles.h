@@ -29,13 +29,18 @@ public:
     // A saved table is looked over: skeds that can never ring are named, and a sked held back
     // by a later one above it is offered a Re-order.
     bool save();
-    // Re-order, after asking where Done would ask; what refuses it is told.
-    void reorder();
+    // Re-order, after asking where Done would ask; what refuses it is told, and the sked in the
+    // way is pointed out (skedWanted). False when the table was not sorted.
+    bool reorder();
     // Asks before a file that holds data is replaced by another save (a printout, say).
     bool mayOverwrite(const QString& path);
     // "Printout": the schedule as a plain list on the default printer, or as a PDF file when
     // that fails and the user wants one. `utc`: the dates and times are UTC.
     void print(bool utc);
+
+signals:
+    // The user is to look at this sked's time field (`time`) or date field.
+    void skedWanted(int slot, bool time);
 
 private:
     bool load(const QString& path);
@@ -45,7 +50,8 @@ private:
     void askReplaceAfterFiring(const QString& concern);
     void reportUnreadFile(const QString& path, const ReadResult& read);
     void warn(const QString& text, const QString& title);
-    void lookOver();
+    // False when a Re-order the user asked for did not sort the table.
+    bool lookOver();
     void offerPdf(const QList<Printer::Line>& lines, const QString& why);
 
     Schedule& schedule_;

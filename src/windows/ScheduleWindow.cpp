@@ -58,6 +58,10 @@ ScheduleWindow::ScheduleWindow(Schedule& schedule, ScheduleFiles& files, Options
         if (controlsBuilt())
             fileLabel_->setText(path);
     });
+    connect(&files_, &ScheduleFiles::skedWanted, this, [this](int slot, bool time) {
+        pageSwitch_->setChecked(slot >= kPageRows);
+        (time ? timeFields_ : dateFields_)[std::size_t(slot)]->setFocus(Qt::OtherFocusReason);
+    });
     connect(&options_, &Options::switchChanged, this, [this](Options::Switch which) {
         if (which == Options::Switch::UseUtc && controlsBuilt())
             showDateHeading();
@@ -115,13 +119,13 @@ void ScheduleWindow::createMenu() {
             [this] {
                 commitEdits();
                 if (files_.chooseAndSaveAs())
-                    showFirstPage();
+                    pageSwitch_->setChecked(false);
             });
     connect(item("loadAction", QStringLiteral("Load Sked file")), &QAction::triggered, this,
             [this] {
                 commitEdits();
                 if (files_.chooseAndLoad())
-                    showFirstPage();
+                    pageSwitch_->setChecked(false);
             });
     connect(item("helpAction", QStringLiteral("Help")), &QAction::triggered, this,
             &ScheduleWindow::showHelp);
@@ -287,13 +291,9 @@ void ScheduleWindow::switchPage() {
         setRowVisible(hidden + i, false);
 }
 
-void ScheduleWindow::showFirstPage() {
-    pageSwitch_->setChecked(false);
-}
-
 void ScheduleWindow::present() {
     ensureControls();
-    showFirstPage();
+    pageSwitch_->setChecked(false);
     show();
     if (isMinimized())
         showNormal();

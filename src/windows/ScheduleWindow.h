@@ -63,7 +63,6 @@ private:
     void createControls(QWidget* client);
     void createRow(QWidget* client, int slot);
     void createMenu();
-    void showFirstPage();
     void showSlot(int slot);
     // Hands every field's typed text to the schedule.
     void commitEdits();

@@ -79,7 +79,7 @@ private slots:
         QTest::newRow("read-only: Re-order")          << three << QStringList{"readonly skeds.dat", "reorder"} << QStringList{" Re-order failed"} << same << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("read-only: Save")              << three << QStringList{"readonly other.dat", "answer yes", "save other.dat"} << QStringList{" File exists...", " Schedule not saved"} << same << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("Re-order sorts and saves")     << three << QStringList{"row 0  |12/31/26|2300|late", "reorder"} << none << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/26|2300|late"} << "1|skeds.dat|1|3|0|0|0";
-        QTest::newRow("Re-order: a date, no time")    << three << QStringList{"row 2 S|12/09/26||x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|2|0|0|0";
+        QTest::newRow("Re-order: a date, no time")    << three << QStringList{"row 2 S|12/09/26||x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("Clear Table: Cancel")          << three << QStringList{"weekly", "answer cancel", "clear"} << QStringList{" Erase all the sked information?"} << same << "1|skeds.dat|1|3|1|0|0";
         QTest::newRow("Clear Table: OK")              << three << QStringList{"weekly", "clear"} << QStringList{" Erase all the sked information?", " Auto date fill"} << same << "40|skeds.dat|1|0|1|0|0";
         QTest::newRow("close box arms, stays open")   << three << QStringList{"row 1 S|12/06/26|0930|b", "close"} << none << same << "2|skeds.dat|1|3|0|0|0";
@@ -95,9 +95,10 @@ private slots:
         QTest::newRow("... and Yes writes")           << noEnd << QStringList{"answer yes", "done"} << QStringList{replace} << QStringList{"S|12/01/26|0800|done", " |12/04/26|0930|missed", " |12/31/29|2359|far"} << "1|skeds.dat|0|3|0|0|0";
         QTest::newRow("random bytes: nothing rings")  << random << asked << QStringList{replace, replace, ""} << same << "40|skeds.dat|1|35|0|0|0";
         QTest::newRow("one long line")                << QByteArray(100000, 'x') << asked << QStringList{replace, replace, ""} << same << "40|skeds.dat|1|1|0|0|0";
-        QTest::newRow("a text that is no schedule")   << QByteArray("Dear op,\nthe net moves to 14.047.\n") << asked << QStringList{replace, replace, ""} << same << "40|skeds.dat|1|1|0|0|0";
+        QTest::newRow("a text that is no schedule")   << QByteArray("Dear op,\nthe net moves to 14.047.\n") << asked << QStringList{replace, replace, ""} << same << "40|skeds.dat|1|2|0|0|0";
         QTest::newRow("Done names skeds that cannot ring") << three << QStringList{"row 1  |12/06/26||b", "done"} << QStringList{" Skeds that will not ring"} << QStringList{"S|12/01/26|0800|done", " |12/06/26||b", " |12/07/26|1000|c"} << "2|skeds.dat|0|3|0|0|0";
         QTest::newRow("out of order: No keeps it")    << three << QStringList{"row 0  |12/31/29|2359|far", "answer no", "done"} << QStringList{" Skeds out of order"} << unsorted << "0|skeds.dat|0|3|0|0|0";
+        QTest::newRow("out of order: Yes, but Re-order cannot") << three << QStringList{"row 0  |12/31/29|2359|far", "row 2  |31/12/26|1000|eu", "answer cancel", "answer yes", "done"} << QStringList{" Skeds that will not ring", " Skeds out of order", ""} << QStringList{" |12/31/29|2359|far", " |12/06/26|0930|b", " |31/12/26|1000|eu"} << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("out of order: Yes on Save")    << three << QStringList{"row 0  |12/31/29|2359|far", "answer yes", "save new.dat"} << QStringList{" Skeds out of order"} << QStringList{" |12/06/26|0930|b", " |12/07/26|1000|c", " |12/31/29|2359|far"} << "1|new.dat|1|3|0|0|0";
         QTest::newRow("Done lasts till the table is handed back") << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "tick", "row 1  |12/06/26|0930|b", "tick 09:00:02"} << none << same << "40|skeds.dat|1|3|0|0|0";
         QTest::newRow("a half-typed time rings nothing") << three << QStringList{"type time_1 0", "tick 2026-12-06T09:00:00", "tick 2026-12-06T09:00:01"} << none << same << "1|skeds.dat|1|3|0|0|0";
