@@ -5,6 +5,7 @@
 
 #include "Numbers.h"
 #include "QuickHelp.h"
+#include "Timers.h"
 
 #include <QAction>
 
@@ -161,10 +162,16 @@ void OptionsMenu::askForCountdown() {
         }
         return;
     }
-    // A count that does not fit 32 bits is refused like an empty answer; a running countdown
-    // goes on.
-    if (const auto seconds = roundToInt32(leadingNumber(answer.toStdString())))
+    // An answer that is no time to count down starts nothing; a running countdown goes on.
+    if (const auto seconds = countdownFromAnswer(answer.toStdString())) {
         engine_.startCountdown(*seconds);
+        return;
+    }
+    dialogs_.message(QStringLiteral("\"%1\" is not a time to count down. Enter seconds (90), "
+                                    "minutes and seconds (1:30) or hours, minutes and seconds "
+                                    "(1:00:00).")
+                         .arg(answer),
+                     Dialogs::Buttons::Ok, true, QStringLiteral("Count Down Timer"));
 }
 
 void OptionsMenu::startAtLogin(bool on) {

@@ -54,6 +54,7 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     {"answer",         [](const std::string& in) { return offsetResult(offsetFromAnswer(in)); }},
     {"time text",      [](const std::string& in) { return formatTimeText(in); }},
     {"remaining",      [](const std::string& in) { return remainingText(std::stoll(in)); }},
+    {"countdown",      [](const std::string& in) { return text(countdownFromAnswer(in)); }},
     {"stopwatch",      [](const std::string& in) { StopwatchCount c; for (int n = std::stoi(in); n > 0; --n) c.tick(); return text(c.hours) + ":" + text(c.minutes) + ":" + text(c.seconds); }},
     // offset,utc or local: the lines that follow the offset, between five fixed lines and twelve
     {"quick help",     [](const std::string& in) { const QStringList help = QString::fromStdString(quickHelpText(std::stoi(piece(in, 0)), piece(in, 1) == "utc")).split(QStringLiteral("\r\n")); return help.mid(5, help.size() - 17).join(QStringLiteral(" / ")).toStdString(); }},
@@ -111,6 +112,9 @@ private slots:
         ruleRow("answer", "nothing before, between or after the number", "UTC+2|5h|--5||- 5|5 5|5:3|5:60|5:+3|5.|5.5h|.5|1e3", "-|-|-|-|-|-|-|-|-|-|-|-|-");
         ruleRow("time text", "digits, and other texts as they stand", "1430|930|0005|5|0000|00930||ab|14 3|14:3", "14:30|09:30|00:05|00:05|00:00|09:30||ab|14 3|14:3");
         ruleRow("remaining", "countdown", "0|59|60|75|6000|-5", "00:00|00:59|01:00|01:15|100:00|00:00");
+        ruleRow("countdown", "seconds", "90| 1.5 |2.5|2147483647|2147483648|99999999999", "90|2|2|2147483647|-|-");
+        ruleRow("countdown", "m:ss, h:mm:ss", "1:30|0:59|100:00|1:00:00|596523:14:07|596523:14:08", "90|59|6000|3600|2147483647|-");
+        ruleRow("countdown", "refused", "abc|1:3|1:60|1:60:00|:30|1::30|1:00:00:00|-5|1e3|5s|1.|", "-|-|-|-|-|-|-|-|-|-|-|-");
         ruleRow("stopwatch", "carries", "59|60|3599|3600", "0:0:59|0:1:0|0:59:59|1:0:0");
         ruleRow("quick help", "the offset's lines", "0,utc|300,utc|-180,local|-330,utc", "Enter your UTC hour offset. / Select UTC in the menu to use this offset.|You have a 5 hour offset selected.|You have a -3 hour offset selected. / Select UTC in the menu to use this offset.|You have a -5.5 hour offset selected.");
         ruleRow("help begins", "with its first two lines", "", "The alarms follow the sequence in the sked table.\r\nEnter the scheduled events in chronological order.");
