@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 Program::Program(const Services& services, QString programDir)
@@ -71,6 +72,7 @@ void Program::start(const QString& skedFile) {
         options_.store(SettingsKeys::kPlannexFile, path);
     const ReadResult read = schedule_.openAtStart(path);
     files_.reportStartRead(read);
+    tellKeptSchedule();
     // A file that is there but could not be opened has been reported already; the initial-use
     // message is for a first start without a schedule.
     if (read.status == ReadStatus::Missing)
@@ -87,6 +89,7 @@ void Program::start(const QString& skedFile) {
 
 void Program::endOnSignal() {
     settings_.setQuiet(true);
+    keepUnsavedSchedule();
     // The closing steps themselves: the window may not be shown yet when a signal comes during
     // the start-up's questions, and a window never shown takes no close request.
     endProgram();
@@ -94,8 +97,30 @@ void Program::endOnSignal() {
 
 void Program::storeForSessionEnd() {
     settings_.setQuiet(true);
+    keepUnsavedSchedule();
     storeClosingState();
     settings_.setQuiet(false);
+}
+
+void Program::keepUnsavedSchedule() {
+    const QString kept = QFileInfo(settings_.location(SettingsKeys::kApplication))
+                             .dir()
+                             .filePath(QStringLiteral("kept-skeds.dat"));
+    if (schedule_.saveAtEnd(kept) == kept)
+        options_.store(SettingsKeys::kKeptSchedule, kept);
+}
+
+void Program::tellKeptSchedule() {
+    const QString kept = options_.read(SettingsKeys::kKeptSchedule, QString());
+    if (kept.isEmpty())
+        return;
+    options_.store(SettingsKeys::kKeptSchedule, QString());
+    dialogs_.message(
+        QStringLiteral("When the last session ended, the schedule's changes could not "
+                       "be written to its file unasked. They were kept in\r\n%1\r\n\r\n"
+                       "Load Sked file opens them.")
+            .arg(kept),
+        Dialogs::Buttons::Ok, true, QStringLiteral(" Schedule kept"));
 }
 
 void Program::bringForward() {

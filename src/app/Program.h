@@ -68,6 +68,11 @@ private:
     void showStopwatch();
     // The window's place, the schedule's path and the table window's layout, for the next run.
     void storeClosingState();
+    // A session that ends under the program keeps the table's unsaved changes (a file that may
+    // not be replaced unasked is left, and the table kept beside the settings).
+    void keepUnsavedSchedule();
+    // The start after one that kept the table beside the settings says where it is.
+    void tellKeptSchedule();
     // Stores what closing stores and ends at once: the other windows go without their own
     // closing steps.
     void endProgram();

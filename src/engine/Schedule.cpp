@@ -14,7 +14,10 @@ QString fromStd(const std::string& text) {
 } // namespace
 
 Schedule::Schedule(const Clock& clock) : clock_(clock) {
-    table_.setListener([this](int slot) { emit rowChanged(slot); });
+    table_.setListener([this](int slot) {
+        unsaved_ = true;
+        emit rowChanged(slot);
+    });
 }
 
 int Schedule::currentYear() const {
@@ -100,6 +103,14 @@ void Schedule::answerReplaceAfterFiring(bool replace) {
         emit saveAfterFiringFailed(fromStd(written.error));
 }
 
+QString Schedule::saveAtEnd(const QString& keptPath) {
+    if (!unsaved_)
+        return {};
+    if (replaceConcern().isEmpty() && writeCurrentFile().ok)
+        return path_;
+    return writeSkedFile(keptPath.toStdString(), table_).ok ? keptPath : QString();
+}
+
 ReorderResult Schedule::reorder() {
     const ReorderResult result = reorderSkeds(table_, path_.toStdString(), currentYear());
     if (result.status == ReorderResult::Status::Reordered ||
@@ -116,6 +127,7 @@ void Schedule::noteFileVersion(const std::string& notWholeReason) {
     knownVersion_ = fileStamp(path_.toStdString());
     notWholeReason_ = fromStd(notWholeReason);
     firingMayAsk_ = true;
+    unsaved_ = false;
 }
 
 WriteResult Schedule::writeCurrentFile() {

@@ -53,6 +53,11 @@ public:
     void saveAfterFiring();
     // The user's answer to replaceAskedAfterFiring.
     void answerReplaceAfterFiring(bool replace);
+    // Whether the table holds changes that no file has since it was read or written.
+    bool hasUnsavedChanges() const { return unsaved_; }
+    // The end of the session, with nobody to ask: unsaved changes go to the current file when it
+    // may be replaced unasked, otherwise to `keptPath`. Where they went; empty when nowhere.
+    QString saveAtEnd(const QString& keptPath);
 
     // The year that places two-digit years: the local clock's.
     int currentYear() const;
@@ -88,4 +93,5 @@ private:
     QString notWholeReason_;
     bool firingMayAsk_ = true;
     bool firingFailureReported_ = false;
+    bool unsaved_ = false;
 };

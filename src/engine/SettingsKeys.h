@@ -20,6 +20,8 @@ inline constexpr QLatin1String kUseUtc{"Use UTC"};
 inline constexpr QLatin1String kUtcLabel{"UTC Label"};
 inline constexpr QLatin1String kUtcOffset{"UTC offset"};
 inline constexpr QLatin1String kPlannexFile{"Plannex file"};
+// Where the end of the last session kept a table its file could not take unasked.
+inline constexpr QLatin1String kKeptSchedule{"Kept schedule"};
 inline constexpr QLatin1String kTrue{"TRUE"};
 inline constexpr QLatin1String kFalse{"FALSE"};
 } // namespace SettingsKeys

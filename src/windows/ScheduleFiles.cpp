@@ -52,6 +52,15 @@ void ScheduleFiles::reportStartRead(const ReadResult& read) {
 }
 
 bool ScheduleFiles::chooseAndLoad() {
+    // Another file replaces the whole table: changes not yet in any file go only when the user
+    // says so.
+    if (schedule_.hasUnsavedChanges() &&
+        dialogs_.message(QStringLiteral("The table has changes that are not saved in\r\n%1\r\n\r\n"
+                                        "Load another file and lose them?")
+                             .arg(schedule_.path()),
+                         Dialogs::Buttons::YesNoKeepNo, true,
+                         QStringLiteral(" Load Sked file")) != Dialogs::Answer::Yes)
+        return false;
     const QString chosen =
         dialogs_.openFile(QStringLiteral(" Load Tockmere datafile..."),
                           QStringLiteral("Sked files (*.dat)|*.dat"), schedule_.path());

@@ -21,7 +21,10 @@ public:
             values.insert(application + u'/' + section + u'/' + key, text);
         return !failSaves;
     }
-    QString location(const QString& application) const override { return "/fake/" + application; }
+    QString location(const QString& application) const override {
+        return folder + u'/' + application;
+    }
+    QString folder = QStringLiteral("/fake");
 
     // Shorthands for the program's own settings.
     void setOption(const QString& key, const QString& text) {

@@ -86,6 +86,9 @@ private slots:
         QTest::newRow("minimising arms")              << three << QStringList{"row 1 S|12/06/26|0930|b", "row 2 S|12/07/26|1000|c", "minimise"} << none << same << "40|skeds.dat|0|3|0|0|0";
         QTest::newRow("Set Alarm restores it")        << three << QStringList{"minimise", "setalarm"} << none << same << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("Save shows page 1")            << three << QStringList{"page2", "save new.dat"} << none << kThree << "1|new.dat|1|3|0|0|0";
+        QTest::newRow("Load after an edit: No keeps it") << three << QStringList{"row 1  |12/06/26|0930|edited", "load other.dat"} << QStringList{" Load Sked file"} << same << "1|skeds.dat|1|3|0|0|0";
+        QTest::newRow("... Yes loads")                << three << QStringList{"row 1  |12/06/26|0930|edited", "answer yes", "load other.dat"} << QStringList{" Load Sked file"} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0|0";
+        QTest::newRow("an armed edit outlives SIGTERM") << three << QStringList{"row 1  |12/06/26|0930|edited", "close", "signal"} << none << QStringList{"S|12/01/26|0800|done", " |12/06/26|0930|edited", " |12/07/26|1000|c"} << "1|skeds.dat|0|3|0|0|0";
         QTest::newRow("Load shows page 1")            << three << QStringList{"page2", "load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0|0";
         QTest::newRow("Re-order keeps the page")      << three << QStringList{"page2", "reorder"} << none << kThree << "1|skeds.dat|1|3|0|1|0";
         QTest::newRow("Re-order: not a date")         << three << QStringList{"row 2  |12.09.26|1000|x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|3|0|0|0";
@@ -139,6 +142,7 @@ private slots:
             {"done",     [&](const QString&) { click("doneButton"); }},
             {"tick",     [&](const QString& a) { rig.tickAt(a.isEmpty() ? QStringLiteral("09:00:01") : a); }},
             {"reorder",  [&](const QString&) { click("reorderButton"); }},
+            {"signal",   [&](const QString&) { rig.program.endOnSignal(); }},
             {"load",     [&](const QString& a) { chosen(a); rig.inTable<QAction>("loadAction")->trigger(); }},
             {"save",     [&](const QString& a) { chosen(a); rig.inTable<QAction>("saveAction")->trigger(); }},
         };
@@ -287,6 +291,23 @@ private slots:
         QCOMPARE(rig.schedule().path() + u'|' + kept.option("Plannex file"),
                  QDir(first.path()).filePath("skeds.dat") + u'|' +
                      QDir(first.path()).filePath("skeds.dat"));
+    }
+
+    // At the end of a session a file another program changed is left as it is: the table goes
+    // beside the settings, and the next start says where.
+    void keptAtSessionEnd() {
+        Rig rig;
+        rig.settings.folder = rig.dir.path();
+        writeBytes(rig.path(), kOther);
+        rig.table().setMessage(1, "edited");
+        rig.program.storeForSessionEnd();
+        const QString kept = rig.path("kept-skeds.dat");
+        ProgramRig next;
+        next.settings.values = rig.settings.values;
+        next.program.start();
+        QCOMPARE(readBytes(rig.path()) + readBytes(kept).mid(26, 26) +
+                     next.shownTitles().join(u','),
+                 kOther + "  12/06/26    0930  edited Schedule kept");
     }
 
     // Printing asks first; a printer that fails offers the same listing as a PDF file.
