@@ -196,32 +196,22 @@ private slots:
         QTRY_VERIFY(sound.effect().isPlaying());
     }
 
-    // clang-format off
-    // What playing a file reports on a machine with an audio output. With none, every row reports
-    // that first, and nothing plays either way but a sound that can.
-    void soundProblems_data() {
-        QTest::addColumn<QString>("file"); QTest::addColumn<Sound::Problem>("problem");
-        QTest::newRow("missing file") << "missing.wav" << Sound::Problem::Unreadable;
-        QTest::newRow("empty file")   << "empty.wav"   << Sound::Problem::Unreadable;
-        QTest::newRow("folder")       << "folder.wav"  << Sound::Problem::Unreadable;
-        QTest::newRow("wave")         << "alarm.wav"   << Sound::Problem::None;
-    }
-    // clang-format on
+    // What playing reports: no audio output first, whatever the file; with an output, a file
+    // that cannot be read. Only a sound that can play is given to the effect.
     void soundProblems() {
-        QFETCH(QString, file);
-        QFETCH(Sound::Problem, problem);
-        QTemporaryDir folder;
-        writeBytes(folder.filePath(QStringLiteral("empty.wav")), {});
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.wav")));
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/alarm.wav",
-                            folder.filePath(QStringLiteral("alarm.wav"))));
-        const QString path = folder.filePath(file);
+        writeBytes(dir_.filePath(QStringLiteral("empty.wav")), {});
+        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("folder.wav")));
+        const QString alarm = QCoreApplication::applicationDirPath() + "/alarm.wav";
         QtSound silent([] { return false; });
-        QCOMPARE(silent.play(path, Sound::Mode::Once), Sound::Problem::NoOutput);
-        QVERIFY(silent.effect().source().isEmpty());
         QtSound heard([] { return true; });
-        QCOMPARE(heard.play(path, Sound::Mode::Once), problem);
-        QCOMPARE(heard.effect().source().isEmpty(), problem != Sound::Problem::None);
+        QString seen;
+        for (const QString& path : {dir_.filePath("missing.wav"), dir_.filePath("empty.wav"),
+                                    dir_.filePath("folder.wav"), alarm})
+            seen += QStringLiteral("%1%2 ")
+                        .arg(int(silent.play(path, Sound::Mode::Once)))
+                        .arg(int(heard.play(path, Sound::Mode::Once)));
+        QCOMPARE(seen + silent.effect().source().toString(), "12 12 12 10 ");
+        QCOMPARE(heard.effect().source(), QUrl::fromLocalFile(alarm));
     }
 
     // The modules load at the first use; a missing one leaves the program without the service.

@@ -146,6 +146,8 @@ private slots:
         QTest::newRow("countdown cleared") << L{"start", "prompt 90", "menu countdown", "prompt 0", "menu countdown", "see clock"} << L{"01:30|Alarm Set   skeds.dat|T1"};
         QTest::newRow("the countdown keeps the clock while Done arms") << L{two, "start", "prompt 90", "menu countdown", "open", "done", "see clock", engine, "prompt 0", "menu countdown", "see clock"} << L{"01:30| Count Down Timer|T1T3", "1 [0]  Count Down Timer|DL1ABC|-|", "01:30|" + set + "|T1"};
         QTest::newRow("switches stored at once") << L{"menu silentAlarm", "menu alarmSetMinimized", "menu alarmPopUp", "menu alarmCloseButton", "menu continuousAlarm", "menu utcTime", "see stored", "see labels", "menu silentAlarm", "menu alarmPopUp", "menu alarmCloseButton", "menu utcTime", "see stored", "see labels"} << L{"AlarmCloseButton=FALSE AlarmPopUp=FALSE Continuous=TRUE Minimize=TRUE Silent=FALSE Use UTC=FALSE", "Local Time|0|Local Date|No Alarm Msg PopUp|No Alarm Close Button", "AlarmCloseButton=TRUE AlarmPopUp=TRUE Continuous=TRUE Minimize=TRUE Silent=TRUE Use UTC=TRUE", "UTC Time|0|UTC Date|Alarm Msg PopUp|Alarm Close Button"};
+        QTest::newRow("date help: Los Angeles 23:03 is tomorrow in UTC") << L{"set UTC offset=8", "zone -8", "start", "tick 2026-12-08T07:03:00", "open", "datehelp", "set Use UTC=FALSE", "start", "datehelp"} << L{"12/08/26", "12/07/26"};
+        QTest::newRow("date help: Tokyo 07:30 is yesterday in UTC") << L{"set UTC offset=-9", "zone 9", "start", "tick 2026-12-07T22:30:00", "open", "datehelp", "set Use UTC=FALSE", "start", "datehelp"} << L{"12/07/26", "12/08/26"};
         QTest::newRow("offsets as people write them") << L{"prompt -5:30", "menu setUtcOffset", "see labels", "prompt 5,75", "menu setUtcOffset", "see labels", "prompt UTC+2", "menu setUtcOffset", "see labels", "see texts"} << L{"UTC Time|-5.5|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|5.75|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|5.75|UTC Date|Alarm Msg PopUp|Alarm Close Button", ": Enter the UTC hour offset", ": Enter the UTC hour offset", ": Enter the UTC hour offset", " Set UTC offset: \"UTC+2\" is not a UTC offset; the offset is kept at 5.75 hours.\r\n\r\nThe offset is the hours added to local time to get UTC: 5 at UTC-5, -5.5 or -5:30 at UTC+5:30."};
         QTest::newRow("a sound that cannot play is told") << L{"set Silent=FALSE", "rows  |12/05/26|0930|x", "start", "nosound 1", "tick 09:30:00", engine, "see notes", "nosound 2", "menu testAlarm", "see texts"} << L{"40 [0] " + set + "|| Alarm at 09:30:00\nx\nNo sound: no audio output|a0", "Alarm at 09:30:00|x\nNo sound: no audio output", " Test Alarm: No sound: alarm.wav could not be read"};
         QTest::newRow("a looping sound that cannot play offers no Stop") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "nosound 2", "tick 09:30:00", engine} << L{"40 [0] " + set + "||-|a1"};
@@ -209,6 +211,7 @@ private slots:
             {"signal", [&](const QString&) { rig.program.endOnSignal(); QVERIFY(rig.program.ended()); }},
             {"session", [&](const QString&) { rig.program.storeForSessionEnd(); }},
             {"open",   [&](const QString&) { rig.open(); }},
+            {"datehelp", [&](const QString&) { rig.table().setDate(0, ""); rig.inTable("date_0")->setFocus(Qt::TabFocusReason); saw << QString::fromStdString(rig.table().row(0).date); rig.inTable("doneButton")->setFocus(); }},
             {"move",   [&](const QString& s) { form.move(after(s).section(u',', 0, 0).toInt(), after(s).section(u',', 1).toInt()); }},
             {"minimise", [&](const QString&) { form.showMinimized(); }},
             {"key",    [&](const QString& s) { menu->hide(); QTest::keySequence(&form, QKeySequence(after(s))); }},
@@ -277,6 +280,7 @@ private slots:
         QTest::newRow("armed meanwhile, then cleared")   << L{"idle", "count 1", "set b.dat", "count 0", "cleared"} << "Alarm Set   b.dat";
         QTest::newRow("counting")                        << L{"set a.dat", "count 1", "set b.dat"}               << " Count Down Timer";
         QTest::newRow("minimised over the countdown")    << L{"count 1", "min 14:30"}                            << "14:30";
+        QTest::newRow("a second countdown cleared")      << L{"set a.dat", "count 1", "set b.dat", "count 0", "count 1", "count 0", "cleared"} << "Alarm Set   b.dat";
         QTest::newRow("restored")                        << L{"set a.dat", "min done", "min "}                   << "Alarm Set   a.dat";
     }
     // clang-format on
