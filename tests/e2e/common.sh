@@ -4,7 +4,7 @@
 # messages begin with): a throw-away home in UTC with its own settings and runtime folders,
 # removed on exit with every process started through `start` or added to `pids`; helpers to
 # check tools, fail, write a schedule and settings, find windows in the X server, start a sound
-# server and serve the accessibility bus.
+# server, serve the accessibility bus and set up a print queue that writes PDF files.
 
 # A script that sets `own_bus` runs on a session bus of its own, always: on a desktop's bus the
 # desktop's services (its notification server, say) would answer, not the script's. The
@@ -14,7 +14,8 @@ if [ -n "${own_bus:-}" ] && [ -z "${TOCKMERE_E2E_BUS:-}" ]; then
     TOCKMERE_E2E_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
 
-program="$(pwd)/build/default/bin/tockmere"
+# TOCKMERE_PROGRAM runs the scripts on another build of the program, an older one say.
+program="${TOCKMERE_PROGRAM:-$(pwd)/build/default/bin/tockmere}"
 home=$(mktemp -d)
 pids=()
 on_exit=() # more to do on exit, before the processes end
@@ -114,3 +115,21 @@ sound_server() {
     pactl info >/dev/null || fail "the PulseAudio server did not start"
 }
 streams() { pactl list short sink-inputs | wc -l; }
+# A CUPS queue that writes PDF files (cups-pdf), made the default printer. A scheduler that
+# runs already is used; otherwise one is started here and ended on exit. cups-pdf writes into
+# `pdf_folder`, the PDF folder of the printing user's home.
+pdf_printer() {
+    need cupsd lpadmin lpstat
+    # lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
+    running() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
+    if ! running; then
+        /usr/sbin/cupsd -f & pids+=($!)
+        for _ in $(seq 50); do running && break; sleep 0.1; done
+    fi
+    running || fail "the CUPS scheduler did not start"
+    lpadmin -p TockmerePDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E ||
+        fail "could not add the cups-pdf queue"
+    lpadmin -d TockmerePDF || fail "could not make the cups-pdf queue the default"
+    pdf_folder="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+    mkdir -p "$pdf_folder"
+}

@@ -8,24 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=print
 source tests/e2e/common.sh
-need cupsd lpadmin lpstat pdftotext xdotool
+need pdftotext xdotool
 need_display
-
-# lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
-running() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
-if ! running; then
-    /usr/sbin/cupsd || fail "cupsd would not start"
-    on_exit+=("pkill -x cupsd")
-    for _ in $(seq 50); do running && break; sleep 0.1; done
-fi
-running || fail "the CUPS scheduler did not start"
-lpadmin -p TockmerePDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E ||
-    fail "could not add the cups-pdf queue"
-lpadmin -d TockmerePDF || fail "could not make the cups-pdf queue the default"
-
-# cups-pdf writes into the PDF folder of the printing user's home.
-out="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
-mkdir -p "$out"
+pdf_printer
+out=$pdf_folder
 before=$(ls "$out" 2>/dev/null | wc -l)
 schedule "S 12/05/26    1430  W1AW bulletin" "S 12/31/2026  0930  DL1ABC weekly sked on 14.047" \
     "S 01/01/27    2359  JA1XYZ 20 m CW"

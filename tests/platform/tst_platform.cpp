@@ -105,8 +105,17 @@ private slots:
         QCOMPARE(dialogs.openFile(" Load", "Sked files (*.dat)|*.dat", start), start);
         answer(Qt::Key_Escape);
         QCOMPARE(dialogs.saveFile(" Save", "Skeds|*.dat;*.txt|All|*|left over", start), QString());
+        // The same boxes without waiting: the call returns, the answer comes to the slot.
+        A asked = A::Cancel;
+        QString typed;
+        answer(Qt::Key_Return);
+        dialogs.ask("Replace?", Dialogs::Buttons::YesNoKeepNo, true, " R", [&](A a) { asked = a; });
+        QTRY_COMPARE(asked, A::No);
+        answer(Qt::Key_Return);
+        dialogs.askText("offset", {}, "-5:30", [&](const QString& text) { typed = text; });
+        QTRY_COMPARE(typed, QStringLiteral("-5:30"));
         // clang-format off
-        QCOMPARE(seen, (QStringList{"T", "one\ntwo", "0", "Tockmere", "Go?", "0", "Tockmere", "line one\n\nline three", " Load", "0", "12", "Sked files (*.dat)", " Save", "1", "12", "Skeds (*.dat *.txt);All (*)"}));
+        QCOMPARE(seen, (QStringList{"T", "one\ntwo", "0", "Tockmere", "Go?", "0", "Tockmere", "line one\n\nline three", " Load", "0", "12", "Sked files (*.dat)", " Save", "1", "12", "Skeds (*.dat *.txt);All (*)", " R", "Replace?", "0", "Tockmere", "offset"}));
         // clang-format on
     }
 
