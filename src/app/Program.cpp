@@ -103,6 +103,7 @@ void Program::storeForSessionEnd() {
 }
 
 void Program::keepUnsavedSchedule() {
+    scheduleWindow_->commitEdits();
     const QString kept = QFileInfo(settings_.location(SettingsKeys::kApplication))
                              .dir()
                              .filePath(QStringLiteral("kept-skeds.dat"));

@@ -46,6 +46,8 @@ public:
     void showClock(const QString& time);
     // The program's closing keeps this window's place and size for the next run.
     void storeLayout();
+    // Hands every field's typed text to the schedule.
+    void commitEdits();
 
 signals:
     // The user is done with the table: its first pending sked is to be armed.
@@ -64,8 +66,6 @@ private:
     void createRow(QWidget* client, int slot);
     void createMenu();
     void showSlot(int slot);
-    // Hands every field's typed text to the schedule.
-    void commitEdits();
     void commitField(QLineEdit* field, int slot);
     void showDateHeading();
     void setRowVisible(int slot, bool visible);

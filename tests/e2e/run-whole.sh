@@ -18,10 +18,12 @@ cd "$(dirname "$0")/../.."
 name=whole own_bus=1
 
 # The program's windows on the screen other than the main one: any box it shows is such a window.
+# The search also gives the root window.
 boxes() { # main window
-    local window
+    local window root
+    root=$(($(xwininfo -root | awk '/Window id:/ { print $4 }')))
     for window in $(xdotool search --onlyvisible --pid "$pid" --name '' 2>/dev/null); do
-        [ "$window" = "$1" ] || echo "'$(xdotool getwindowname "$window")'"
+        [ "$window" = "$1" ] || [ "$window" = "$root" ] || echo "'$(xdotool getwindowname "$window")'"
     done
 }
 # The first 3 s after a start, in which a box about the file would come.
@@ -82,7 +84,7 @@ done_mark() {
         grep -q "$message" <<<"$text" || fail "a: '$message' is not on paper:"$'\n'"$text"
         printed+=("$message")
     done
-    for message in "not printed" "sixth sked" "Done"; do
+    for message in "not printed" "sixth sked"; do
         if grep -q "$message" <<<"$text"; then fail "a: '$message' is on paper:"$'\n'"$text"; fi
     done
     echo "whole: a: 'Done' in sked 5's date: no box at start; on paper ${printed[*]}, not skeds 5 and 6"
@@ -120,16 +122,14 @@ typed_at_signal() {
     local main
     main=$(wait_window "^Alarm Set")
     open_table "$main"
-    # Sked 1 typed over, each field cleared first, for a sked that comes before the far one.
-    local date time=1234 message="typed, never saved" y=$((bar + 69))
+    # Sked 1 typed over, each field emptied first, with a sked that comes before the far one.
+    local date time=1234 message="typed, never saved" field
     date=$(date -u -d "+2 years" +06/15/%y)
-    type_sked 1 "$date" "" ""
-    click "$table" 157 "$y"
-    xdotool key ctrl+a
-    xdotool type --delay 50 "$time"
-    click "$table" 350 "$y"
-    xdotool key ctrl+a
-    xdotool type --delay 30 "$message"
+    for field in "81 $date" "157 $time" "350 $message"; do
+        click "$table" "${field%% *}" $((bar + 69))
+        xdotool key ctrl+a
+        xdotool type --delay 30 "${field#* }"
+    done
     /usr/bin/python3 tests/e2e/wmclose.py "$table"
     local wanted="$date 12:34 $message" armed=""
     for _ in $(seq 30); do
@@ -165,7 +165,7 @@ if [ "${1:-}" = one ]; then
 fi
 
 source tests/e2e/common.sh
-need xdotool pdftotext /usr/bin/python3
+need xdotool xwininfo pdftotext /usr/bin/python3
 need_display
 [ -x "$program" ] || fail "$program is not built"
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || fail "python3-xlib is missing"

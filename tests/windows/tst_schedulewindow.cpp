@@ -89,6 +89,7 @@ private slots:
         QTest::newRow("Load after an edit: No keeps it") << three << QStringList{"row 1  |12/06/26|0930|edited", "load other.dat"} << QStringList{" Load Sked file"} << same << "1|skeds.dat|1|3|0|0|0";
         QTest::newRow("... Yes loads")                << three << QStringList{"row 1  |12/06/26|0930|edited", "answer yes", "load other.dat"} << QStringList{" Load Sked file"} << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0|0";
         QTest::newRow("an armed edit outlives SIGTERM") << three << QStringList{"row 1  |12/06/26|0930|edited", "close", "signal"} << none << QStringList{"S|12/01/26|0800|done", " |12/06/26|0930|edited", " |12/07/26|1000|c"} << "1|skeds.dat|0|3|0|0|0";
+        QTest::newRow("... and one still in its field") << three << QStringList{"type message_1 typed", "signal"} << none << QStringList{"S|12/01/26|0800|done", " |12/06/26|0930|typed", " |12/07/26|1000|c"} << "1|skeds.dat|0|3|0|0|0";
         QTest::newRow("Load shows page 1")            << three << QStringList{"page2", "load other.dat"} << none << QStringList{"S|12/20/26|0800|x", " |12/21/26|0900|y"} << "1|other.dat|1|2|0|0|0";
         QTest::newRow("Re-order keeps the page")      << three << QStringList{"page2", "reorder"} << none << kThree << "1|skeds.dat|1|3|0|1|0";
         QTest::newRow("Re-order: not a date")         << three << QStringList{"row 2  |12.09.26|1000|x", "reorder"} << QStringList{""} << same << "1|skeds.dat|1|3|0|0|0";
