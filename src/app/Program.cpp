@@ -89,7 +89,6 @@ void Program::start(const QString& skedFile) {
 
 void Program::endOnSignal() {
     settings_.setQuiet(true);
-    keepUnsavedSchedule();
     // The closing steps themselves: the window may not be shown yet when a signal comes during
     // the start-up's questions, and a window never shown takes no close request.
     endProgram();
@@ -165,6 +164,8 @@ void Program::storeClosingState() {
 }
 
 void Program::endProgram() {
+    // A table the user armed by leaving its window is not lost by the clock's close box either.
+    keepUnsavedSchedule();
     storeClosingState();
     ended_ = true;
     // The windows go without their closing steps, so none of them can refuse. They are only

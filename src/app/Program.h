@@ -68,8 +68,9 @@ private:
     void showStopwatch();
     // The window's place, the schedule's path and the table window's layout, for the next run.
     void storeClosingState();
-    // A session that ends under the program keeps the table's unsaved changes (a file that may
-    // not be replaced unasked is left, and the table kept beside the settings).
+    // The program's end (its close box, a signal, the session's end) keeps the table's unsaved
+    // changes (a file that may not be replaced unasked is left, and the table kept beside the
+    // settings).
     void keepUnsavedSchedule();
     // The start after one that kept the table beside the settings says where it is.
     void tellKeptSchedule();

@@ -126,8 +126,13 @@ void AlarmEngine::readClockHealth() {
 }
 
 void AlarmEngine::followTableChange(int slot) {
-    if (slot == armedRow_ && armedRow_ != SkedTable::kSpare &&
-        !schedule_.table().isPending(armedRow_, schedule_.currentYear()))
+    if (slot != armedRow_ || armedRow_ == SkedTable::kSpare)
+        return;
+    // The armed sked as it now stands is what the main window shows, or the next one when it can
+    // no longer ring.
+    if (schedule_.table().isPending(armedRow_, schedule_.currentYear()))
+        emit skedArmed(armedRow_);
+    else
         armFirstPendingRow(schedule_.currentYear());
 }
 

@@ -93,8 +93,8 @@ private:
     OffsetChange followSystemOffset(const QDateTime& now);
     void aimTick(const QDateTime& now);
     void readClockHealth();
-    // A committed change of the table: an armed sked that can no longer ring gives way to the
-    // first pending one.
+    // A committed change of the table: the armed sked is shown again, or gives way to the first
+    // pending one when it can no longer ring.
     void followTableChange(int slot);
     // True when the armed sked fired.
     bool dueTest(const ShownValues& shown);

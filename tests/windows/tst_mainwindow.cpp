@@ -95,7 +95,7 @@ private slots:
     // [CONTROL]" a mouse button on the window or a control; "load NAME" a file chosen by Load;
     // "about" the About window's title and place; "closealarm" the alarm window's close box;
     // "forward" another start's request; "notice stop|open" a notification's action; "login
-    // removed|failing" the start entry; "menuopen"; "hold" the boxes that do not wait stay open;
+    // removed|failing" the start entry; "menuopen"; "retime SLOT T" a committed time; "hold" the boxes that do not wait stay open;
     // "nosound P" the sound's problem; "watch B" a stopwatch button, "seconds N" its ticks; "done"
     // the table window's Done; "close" the main window. Also "see notes" (notifications), "see
     // login", "see watch". Looks: "see start-up" (AlarmIndex|message|read at start|switches
@@ -170,6 +170,7 @@ private slots:
         QTest::newRow("the stopwatch") << L{"menu stopwatch", "see watch", "watch startButton", "seconds 61", "menu stopwatch", "see watch", "watch startButton", "see watch", "watch startButton", "see watch", "watch exitButton", "see watch"} << L{"00:00:00 Start1 216x91", "00:01:01 Stop1 216x91", "00:01:01 Start1 216x91", "00:00:00 Stop1 216x91", "00:00:00 Start0 216x91"};
         QTest::newRow("start at login") << L{"start", "menu startAtLogin", "see login", "login removed", "menuopen", "see login", "login failing", "menu startAtLogin", "see login", "see texts"} << L{"1 1", "0 0", "0 0", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", " Start at Login: Tockmere could not write its entry for the start of your session:\r\n/fake/autostart/org.tockmere.Tockmere.desktop\r\n\r\n(refused)"};
         QTest::newRow("Done looks the table over") << L{"rows  |12/31/29|2359|far; |12/20/26|1400|near; |12/06/26||no time", "start", "open", "say yes", "say no", "done", "see texts"} << L{" Skeds that will not ring: These skeds will not ring:\r\n\r\nSked 3: the time is missing", " Skeds out of order: Sked 2 (12/20/26 1400) will ring only after sked 1. Re-order now?"};
+        QTest::newRow("the armed sked retimed: shown, rung, kept at the close") << L{"set AlarmPopUp=FALSE", "rows  |12/05/26|1000|a; |12/05/26|1100|b", "start", "retime 0 0930", "see next", "tick 09:30:00", "retime 1 1015", "see next", "close", "see file"} << L{"09:30", "10:15", "S|12/05/26|0930|a; |12/05/26|1015|b"};
         QTest::newRow("Done arms and names the file") << L{"rows S|12/01/26|0800|old", "start", "tick 10:00:00", "see window", "open", "done", "see window"} << L{"shown  Tockmere  by Ovix", "shown Alarm Set   skeds.dat"};
         QTest::newRow("the menu: mouse and keyboard") << L{"start", "press left", "see menu", "press right", "see menu", "press right clockLabel", "see menu", "press right timeBaseLabel", "see menu", "press right nextSkedMessage", "see menu", "key Shift+F10", "see menu", "menukey", "see menu", "menukey mouse", "see menu", "key F10", "see menu", "key Shift+A", "see menu", "about"} << L{"0", "1", "1", "1", "0", "1", "1", "0", "0", "0", " About Tockmere 249,100"};
     }
@@ -228,6 +229,7 @@ private slots:
             {"notice", [&](const QString& s) { if (after(s) == u"stop") emit rig.notifier.stopAsked(); else emit rig.notifier.openAsked(); }},
             {"login",  [&](const QString& s) { if (after(s) == u"removed") rig.autostart.enabled = false; else rig.autostart.failure = "refused"; }},
             {"menuopen", [&](const QString&) { menu->popup({0, 0}); menu->hide(); }},
+            {"retime", [&](const QString& s) { rig.table().setTime(after(s).section(u' ', 0, 0).toInt(), after(s).section(u' ', 1).toStdString()); }},
             {"done",   [&](const QString&) { rig.inTable<QPushButton>("doneButton")->click(); }},
             {"close",  [&](const QString&) { QTimer::singleShot(0, &form, &QWidget::close); QTimer giveUp; giveUp.callOnTimeout([] { QCoreApplication::exit(1); }); giveUp.start(5000); QCOMPARE(QCoreApplication::exec(), 0); }},
         };
@@ -239,6 +241,7 @@ private slots:
             {"stored", [&] { return rig.settings.stored().join(u' '); }},
             {"start-up", [&] { return QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8").arg(rig.engine().armedRow()).arg(label("nextSkedMessage")->text()).arg(int(rig.schedule().loadedAtStart())).arg(switchesOn(rig), label("timeBaseLabel")->text(), QString::fromStdString(offsetText(rig.program.options().utcOffsetMinutes()))).arg(pixelsToTwips(form.x())).arg(pixelsToTwips(form.y())); }},
             {"menu",   [&] { return QString::number(menu->isVisible()); }},
+            {"next",   [&] { return label("nextSkedTime")->text(); }},
             {"alarm",  [&] { return placeOf(rig.program.alarmWindow()); }},
             {"table",  [&] { return placeOf(rig.skeds()); }},
             {"window", [&] { return QString(form.isMinimized() ? "minimised " : "shown ") + form.windowTitle(); }},
