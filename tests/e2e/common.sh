@@ -127,6 +127,11 @@ pdf_printer() {
         for _ in $(seq 50); do running && break; sleep 0.1; done
     fi
     running || fail "the CUPS scheduler did not start"
+    # A job that a scheduler ended before it was done is printed again at the next start. Such
+    # jobs finish here, and every job before the scheduler ends, so each run's PDF is its own.
+    idle() { for _ in $(seq 100); do [ -z "$(lpstat -o 2>/dev/null)" ] && return; sleep 0.1; done; }
+    idle
+    on_exit+=(idle)
     lpadmin -p TockmerePDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E ||
         fail "could not add the cups-pdf queue"
     lpadmin -d TockmerePDF || fail "could not make the cups-pdf queue the default"

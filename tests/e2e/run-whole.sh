@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Tockmere developers
-# The real program on schedules that are whole although a field holds what no sked rings at, and
-# on a table that was typed but never saved when a signal ends the program. Each case runs in a
+# The real program on schedule files that are whole though a field holds something no sked rings
+# at, and on a table typed but never saved when a signal ends the program. Each case runs in a
 # home of its own:
 #  a. a schedule whose fifth date is "Done", the printout's end mark: the start shows no box,
 #     and Printout through a CUPS queue that writes PDF files lists only the four skeds above it;
-#  b. a sked dated 31/12/26, which can never ring, typed into the table: Done writes it and says
-#     it will not ring, and the next start reads the file whole, with no box;
+#  b. skeds that can never ring, one dated 31/12/26 and one at 14h0, typed into the table: Done
+#     writes them and says they will not ring, and the next start reads the file whole, no box;
 #  c. a sked typed over the first one and the table window closed: it is armed, the file stays as
 #     it was; SIGTERM then writes it, and the next start arms it from the file.
 # A box at start that calls such a file not whole, or a typed sked lost at a signal, would cost
@@ -17,30 +17,45 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 name=whole own_bus=1
 
+# What a box of the program says, read through AT-SPI: the names of its controls.
+box_text() { # title
+    /usr/bin/python3 - "$1" <<'EOF'
+import sys
+sys.path.insert(0, "tests/e2e")
+from tockmere_atspi import controls, windows
+for window in windows():
+    if window.name == sys.argv[1]:
+        print("\n".join(control.name for control in controls(window) if control.name))
+EOF
+}
 # The program's windows on the screen other than the main one: any box it shows is such a window.
 # The search also gives the root window.
-boxes() { # main window
+boxes() {
     local window root
     root=$(($(xwininfo -root | awk '/Window id:/ { print $4 }')))
     for window in $(xdotool search --onlyvisible --pid "$pid" --name '' 2>/dev/null); do
-        [ "$window" = "$1" ] || [ "$window" = "$root" ] || echo "'$(xdotool getwindowname "$window")'"
+        [ "$window" = "$root" ] || xdotool getwindowname "$window" | grep -v "^Alarm Set" || true
     done
 }
-# The first 3 s after a start, in which a box about the file would come.
-no_box_at_start() { # case, main window
-    local deadline=$((SECONDS + 3)) shown
+# Starts the program and watches it 3 s from its first window, the main one or a box (whose
+# titles begin with a blank): a box about the file would come then. Sets `main`.
+start_without_box() { # case
+    start
+    wait_window "^(Alarm Set| )" >/dev/null
+    local deadline=$((SECONDS + 3)) box
     while ((SECONDS < deadline)); do
-        shown=$(boxes "$2")
-        [ -z "$shown" ] || fail "$1: at start the program showed $shown"
+        box=$(boxes | head -1)
+        [ -z "$box" ] || fail "$1: at start the program showed '$box': $(box_text "$box" | tr '\r\n' '  ')"
         sleep 0.2
     done
+    main=$(wait_window "^Alarm Set" 1)
 }
 # The next sked as the main window shows it: date, time and message.
-next_sked() {
+next_sked() { # case
     local what
     for what in Date Time Message; do
         /usr/bin/python3 tests/e2e/atspi-read.py "Alarm Set" "$what of the next sked" ||
-            fail "the next sked's ${what,,} cannot be read"
+            fail "$1: the next sked's ${what,,} cannot be read"
     done | paste -sd' '
 }
 ended() { # case
@@ -59,10 +74,8 @@ done_mark() {
     pdf_printer
     local before
     before=$(ls "$pdf_folder" | wc -l)
-    start
     local main
-    main=$(wait_window "^Alarm Set")
-    no_box_at_start a "$main"
+    start_without_box a
     open_table "$main"
     xdotool mousemove --window "$table" 322 $((bar + 418)) click 1 # Printout
     local box
@@ -79,15 +92,15 @@ done_mark() {
     local job text
     job=$(ls -t /var/spool/cups/d*-001 | head -1)
     text=$(pdftotext -layout "$job" -)
-    local message printed=()
+    local message
     for message in "first sked" "second sked" "third sked" "fourth sked"; do
         grep -q "$message" <<<"$text" || fail "a: '$message' is not on paper:"$'\n'"$text"
-        printed+=("$message")
     done
     for message in "not printed" "sixth sked"; do
         if grep -q "$message" <<<"$text"; then fail "a: '$message' is on paper:"$'\n'"$text"; fi
     done
-    echo "whole: a: 'Done' in sked 5's date: no box at start; on paper ${printed[*]}, not skeds 5 and 6"
+    echo "whole: a: 'Done' as sked 5's date: no box at start; on paper $(grep -c " sked$" <<<"$text") skeds," \
+        "'first sked' to 'fourth sked', not 'not printed' or 'sixth sked'"
 }
 
 never_rings() {
@@ -97,32 +110,41 @@ never_rings() {
     local main
     main=$(wait_window "^Alarm Set")
     open_table "$main"
+    # A day that no month has, and a time that is no time of day.
     type_sked 2 "31/12/26" "1200" "no such day"
+    type_sked 3 "$far_ahead" "14h0" "no such time"
     press_done
-    local box
+    local box told
     box=$(wait_window "^ Skeds that will not ring$" 5)
+    told=$(box_text " Skeds that will not ring" | tr -d '\r')
+    if ! grep -q "^Sked 2: " <<<"$told" || ! grep -q "^Sked 3: " <<<"$told"; then
+        fail "b: the box does not name skeds 2 and 3: $told"
+    fi
     xdotool mousemove --window "$box" 20 20 key Return
-    local line="  31/12/26    1200  no such day"
-    for _ in $(seq 30); do grep -qF "$line" "$skeds" && break; sleep 0.1; done
-    grep -qF "$line" "$skeds" || fail "b: Done did not write the sked: $(cat "$skeds")"
+    local lines=("  31/12/26    1200  no such day" "  $far_ahead    14h0  no such time") line
+    for _ in $(seq 30); do grep -qF "${lines[1]}" "$skeds" && break; sleep 0.1; done
+    for line in "${lines[@]}"; do
+        grep -qF "$line" "$skeds" || fail "b: Done did not write '$line': $(cat "$skeds")"
+    done
     /usr/bin/python3 tests/e2e/wmclose.py "$main"
     ended b
-    start
-    main=$(wait_window "^Alarm Set")
-    no_box_at_start b "$main"
-    grep -qF "$line" "$skeds" || fail "b: after the restart the file lacks the sked: $(cat "$skeds")"
-    echo "whole: b: Done wrote '${line:2}' and said it will not ring; restarted on it: no box, the line kept"
+    start_without_box b
+    for line in "${lines[@]}"; do
+        grep -qF "$line" "$skeds" || fail "b: after the restart the file lacks '$line': $(cat "$skeds")"
+    done
+    echo "whole: b: Done wrote the date 31/12/26 and the time 14h0, told" \
+        "'$(grep "^Sked [23]: " <<<"$told" | sed -z 's/\n$//; s/\n/; /g')'; restarted on them: no box, the lines kept"
 }
 
 typed_at_signal() {
     schedule "  $far_ahead    2359  far ahead"
     settings "Silent=TRUE"
-    cp "$skeds" "$home/skeds.kept"
+    cp "$skeds" "$home/skeds.before"
     start
     local main
     main=$(wait_window "^Alarm Set")
     open_table "$main"
-    # Sked 1 typed over, each field emptied first, with a sked that comes before the far one.
+    # Sked 1 typed over, each field emptied first.
     local date time=1234 message="typed, never saved" field
     date=$(date -u -d "+2 years" +06/15/%y)
     for field in "81 $date" "157 $time" "350 $message"; do
@@ -133,22 +155,20 @@ typed_at_signal() {
     /usr/bin/python3 tests/e2e/wmclose.py "$table"
     local wanted="$date 12:34 $message" armed=""
     for _ in $(seq 30); do
-        armed=$(next_sked)
+        armed=$(next_sked c)
         [ "$armed" = "$wanted" ] && break
         sleep 0.1
     done
     [ "$armed" = "$wanted" ] || fail "c: with the table window closed the next sked is '$armed', not '$wanted'"
-    cmp -s "$skeds" "$home/skeds.kept" || fail "c: closing the table window wrote the file: $(cat "$skeds")"
+    cmp -s "$skeds" "$home/skeds.before" || fail "c: closing the table window wrote the file: $(cat "$skeds")"
     kill -TERM "$pid"
     ended c
     local line="  $date    $time  $message"
     grep -qxF "$line"$'\r' "$skeds" || fail "c: after SIGTERM the file lacks the typed sked: $(cat "$skeds")"
     [ ! -e "$XDG_CONFIG_HOME/Tockmere/kept-skeds.dat" ] ||
         fail "c: the table went to kept-skeds.dat, not to the schedule file"
-    start
-    main=$(wait_window "^Alarm Set")
-    no_box_at_start c "$main"
-    armed=$(next_sked)
+    start_without_box c
+    armed=$(next_sked c)
     [ "$armed" = "$wanted" ] || fail "c: started again, the next sked is '$armed', not '$wanted'"
     echo "whole: c: closing the table armed '$armed', the file unchanged; SIGTERM wrote it; started again, next sked '$armed'"
 }
