@@ -71,7 +71,7 @@ QAction* OptionsMenu::addCommand(const char* name, const QString& caption) {
 
 void OptionsMenu::showSwitches() {
     for (int i = 0; i < Options::kSwitches; ++i)
-        switchActions_[std::size_t(i)]->setChecked(options_.isOn(Options::Switch(i)));
+        switchActions_.at(std::size_t(i))->setChecked(options_.isOn(Options::Switch(i)));
     updateSwitchCaptions();
 }
 

@@ -95,16 +95,17 @@ private slots:
     // [CONTROL]" a mouse button on the window or a control; "load NAME" a file chosen by Load;
     // "about" the About window's title and place; "closealarm" the alarm window's close box;
     // "forward" another start's request; "notice stop|open" a notification's action; "login
-    // removed|failing" the start entry; "menuopen"; "retime SLOT T" a committed time; "hold" the boxes that do not wait stay open;
-    // "nosound P" the sound's problem; "watch B" a stopwatch button, "seconds N" its ticks; "done"
-    // the table window's Done; "close" the main window. Also "see notes" (notifications), "see
-    // login", "see watch". Looks: "see start-up" (AlarmIndex|message|read at start|switches
-    // on|time-base label|UtcOffset|place in twips), "see engine" (AlarmIndex [skipped]
-    // caption|message|alarm window|sounds[ Stop]), "see clock" (text|caption|the running timer),
-    // "see tips", "see labels", "see stored", "see boxes" (titles), "see texts" (of the boxes),
-    // "see file" (its rows), "see menu" (shown or not), "see alarm" and "see table" (the window's
-    // place and size), "see window" (minimised or shown, and its caption), "see closed" (ended,
-    // stored top and left, schedule path, windows whose layout was stored).
+    // removed|failing" the start entry; "menuopen"; "retime SLOT T" a committed time; "hold" the
+    // boxes that do not wait stay open; "nosound P" the sound's problem; "watch B" a stopwatch
+    // button, "seconds N" its ticks; "done" the table window's Done; "close" the main window. Also
+    // "see notes" (notifications), "see login", "see watch". Looks: "see start-up"
+    // (AlarmIndex|message|read at start|switches on|time-base label|UtcOffset|place in twips), "see
+    // engine" (AlarmIndex [skipped] caption|message|alarm window|sounds[ Stop]), "see clock"
+    // (text|caption|the running timer), "see tips", "see labels", "see stored", "see boxes"
+    // (titles), "see texts" (of the boxes), "see file" (its rows), "see menu" (shown or not), "see
+    // alarm" and "see table" (the window's place and size), "see window" (minimised or shown, and
+    // its caption), "see closed" (ended, stored top and left, schedule path, windows whose layout
+    // was stored).
     // clang-format off
     void flows_data() {
         QTest::addColumn<QStringList>("steps");
@@ -112,7 +113,7 @@ private slots:
         using L = QStringList;
         const QString engine = "see engine", set = "Alarm Set   skeds.dat", up = "see start-up";
         const QString two = "rows S|12/01/26|0800|done; |12/06/26|0930|DL1ABC";
-        QTest::newRow("first run")           << L{"start", "see boxes", up} << L{" Initial use", "0|0|0|S-PCU-|UTC Time|0|1200,300"};
+        QTest::newRow("first run")           << L{"start", "see boxes", up, "tick 09:00:01", up} << L{" Initial use", "0|0|0|S-PCU-|UTC Time|0|1200,300", "40|Done|0|S-PCU-|UTC Time|0|1200,300"};
         QTest::newRow("first pending armed") << L{two, "start", "see boxes", up} << L{"", "1|DL1ABC|1|S-PCU-|UTC Time|0|1200,300"};
         QTest::newRow("stored switches")     << L{"set Silent=True", "set Minimize=TRUE", "set AlarmPopUp=FALSE", "set AlarmCloseButton=FALSE", "set Use UTC=FALSE", "set Continuous=TRUE", "set UTC Label=EST", two, "start", up} << L{"1|DL1ABC|1|-M---L|Local Time|0|1200,300"};
         QTest::newRow("offset differs")      << L{"set UTC offset=-5", two, "start", "see boxes", up} << L{" Check UTC offset,", "1|DL1ABC|1|S-PCU-|UTC Time|-5|1200,300"};
@@ -284,6 +285,7 @@ private slots:
         QTest::newRow("counting")                        << L{"set a.dat", "count 1", "set b.dat"}               << " Count Down Timer";
         QTest::newRow("minimised over the countdown")    << L{"count 1", "min 14:30"}                            << "14:30";
         QTest::newRow("a second countdown cleared")      << L{"set a.dat", "count 1", "set b.dat", "count 0", "count 1", "count 0", "cleared"} << "Alarm Set   b.dat";
+        QTest::newRow("no countdown ends")               << L{"set a.dat", "count 0"} << "Alarm Set   a.dat";
         QTest::newRow("restored")                        << L{"set a.dat", "min done", "min "}                   << "Alarm Set   a.dat";
     }
     // clang-format on

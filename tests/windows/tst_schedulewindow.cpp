@@ -257,8 +257,13 @@ private slots:
             kept.values = rig.settings.values;
             paths << rig.schedule().path() << kept.option("Plannex file");
         }
+        // A file named on the command line is stored only at the close, as before.
+        ProgramRig named;
+        named.settings.values = kept.values;
+        named.program.start(QStringLiteral("named.dat"));
         QDir::setCurrent(home);
-        QCOMPARE(paths, QStringList(4, QDir(first.path()).filePath("skeds.dat")));
+        paths << named.settings.option("Plannex file");
+        QCOMPARE(paths, QStringList(5, QDir(first.path()).filePath("skeds.dat")));
     }
 
     // At the end of a session a file another program changed is left as it is: the table goes
