@@ -5,7 +5,6 @@
 
 #include "AtomicFile.h"
 #include "Text.h"
-#include "TimeBase.h"
 
 #include <algorithm>
 #include <cerrno>
