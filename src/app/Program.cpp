@@ -31,13 +31,28 @@ Program::Program(const Services& services, QString programDir)
     connect(&engine_, &AlarmEngine::timeShown, scheduleWindow_, &ScheduleWindow::showClock);
     connect(&engine_, &AlarmEngine::skedFired, this,
             [this, &notifier = services.notifier](const QString& heading, const QString& message,
-                                                  const QString& soundNote) {
-                // A sound that could not play is said where the user looks for the alarm.
+                                                  const QString& notes) {
+                // A sound that could not play and a late sked are said where the user looks for
+                // the alarm.
                 const QString told =
-                    soundNote.isEmpty() ? message : message + QStringLiteral("\n") + soundNote;
+                    notes.isEmpty() ? message : message + QStringLiteral("\n") + notes;
                 notifier.notify(heading, told, engine_.isAlarmLooping());
                 if (options_.isOn(Options::Switch::AlarmPopUp))
                     alarmWindow().showAlarm(heading, told);
+            });
+    connect(&engine_, &AlarmEngine::skedsMissed, this,
+            [this, &notifier = services.notifier](const QString& told) {
+                const QString heading = QStringLiteral("Missed skeds");
+                notifier.notify(heading, told, false);
+                if (options_.isOn(Options::Switch::AlarmPopUp))
+                    alarmWindow().showAlarm(heading, told);
+            });
+    connect(&engine_, &AlarmEngine::reminderDue, &services.notifier, &Notifier::remind);
+    // Without the desktop's notifications a reminder shows where an alarm would.
+    connect(&services.notifier, &Notifier::reminderUndelivered, this,
+            [this](const QString& summary, const QString& body) {
+                if (options_.isOn(Options::Switch::AlarmPopUp))
+                    alarmWindow().showAlarm(summary, body);
             });
     connect(&engine_, &AlarmEngine::alarmLooping, &services.notifier,
             [&notifier = services.notifier](bool looping) {

@@ -5,6 +5,8 @@
 
 #include "ClockSync.h"
 #include "Numbers.h"
+#include "SkedTiming.h"
+#include "Text.h"
 #include "Timers.h"
 #include "WallClockTimer.h"
 
@@ -93,6 +95,7 @@ void AlarmEngine::tick() {
             readClockHealth();
         }
         fired = dueTest(shown);
+        followArmed(shown);
     }
     if (fired)
         schedule_.saveAfterFiring();
@@ -130,9 +133,10 @@ void AlarmEngine::followTableChange(int slot) {
         return;
     // The armed sked as it now stands is what the main window shows, or the next one when it can
     // no longer ring.
-    if (schedule_.table().isPending(armedRow_, schedule_.currentYear()))
+    if (schedule_.table().isPending(armedRow_, schedule_.currentYear())) {
         emit skedArmed(armedRow_);
-    else
+        followArmed(options_.shownAt(clock_.localNow()));
+    } else
         armFirstPendingRow(schedule_.currentYear());
 }
 
@@ -147,7 +151,30 @@ bool AlarmEngine::dueTest(const ShownValues& shown) {
     }
     if (!isDue(schedule_.row(armedRow_), shown))
         return false;
-    fire(shown);
+    if (!passOverMissed(shown))
+        fire(shown);
+    return true;
+}
+
+bool AlarmEngine::passOverMissed(const ShownValues& shown) {
+    const int limit = options_.lateLimitMinutes();
+    SkedTable& table = schedule_.table();
+    QStringList missed;
+    while (limit > 0 && armedRow_ != SkedTable::kSpare) {
+        const SkedEntry& row = table.row(armedRow_);
+        const std::int64_t late = secondsPastDue(row, shown).value_or(0);
+        if (late <= std::int64_t(limit) * 60)
+            break;
+        missed << QStringLiteral("sked %1 (%2 %3, %4 late)")
+                      .arg(QString::number(armedRow_ + 1), fromStd(trimBlanks(row.date)),
+                           fromStd(trimBlanks(row.time)), fromStd(spanText(late)));
+        const int index = armedRow_;
+        arm(table.firstPendingRow(shown.date.year, index + 1).value_or(SkedTable::kSpare));
+        table.setSkip(index, true);
+    }
+    if (missed.isEmpty())
+        return false;
+    emit skedsMissed(QStringLiteral("Missed: ") + missed.join(QStringLiteral("; ")));
     return true;
 }
 
@@ -156,17 +183,45 @@ void AlarmEngine::fire(const ShownValues& shown) {
     const int index = armedRow_;
     const QString heading = QStringLiteral("Alarm at ") + fromStd(shown.time);
     const QString message = fromStd(table.row(index).message);
+    const QString late =
+        fromStd(lateLine(table.row(index), secondsPastDue(table.row(index), shown).value_or(0),
+                         options_.isOn(Options::Switch::UseUtc)));
     // The next sked is armed before the skip mark is set, so the mark is not taken for a change
     // of the armed sked.
     arm(table.firstPendingRow(shown.date.year, index + 1).value_or(SkedTable::kSpare));
     table.setSkip(index, true);
-    const QString soundNote = options_.isOn(Options::Switch::Silent) ? QString() : soundTheAlarm();
-    emit skedFired(heading, message, soundNote);
+    QStringList notes;
+    if (!options_.isOn(Options::Switch::Silent))
+        notes << soundTheAlarm();
+    notes << late;
+    notes.removeAll(QString());
+    emit skedFired(heading, message, notes.join(u'\n'));
 }
 
 void AlarmEngine::arm(int slot) {
     armedRow_ = slot;
     emit skedArmed(slot);
+    followArmed(options_.shownAt(clock_.localNow()));
+}
+
+void AlarmEngine::followArmed(const ShownValues& shown) {
+    const SkedEntry& row = schedule_.row(armedRow_);
+    const bool pending =
+        armedRow_ != SkedTable::kSpare && schedule_.table().isPending(armedRow_, shown.date.year);
+    const auto past = pending ? secondsPastDue(row, shown) : std::nullopt;
+    const QString timeLeft = past ? fromStd(timeLeftText(-*past)) : QString();
+    if (timeLeft != timeLeft_) {
+        timeLeft_ = timeLeft;
+        emit timeLeftShown(timeLeft);
+    }
+    if (!past || !isReminderDue(-*past, options_.remindMinutes()))
+        return;
+    const std::string date = skedDateText(*readSkedDate(row.date, shown.date.year));
+    if (!reminded_.insert(date + ' ' + comparableTime(row.time) + ' ' + row.message).second)
+        return;
+    emit reminderDue(QStringLiteral("Sked at %1 %2")
+                         .arg(fromStd(formatTimeText(comparableTime(row.time))), timeLeft),
+                     fromStd(row.message));
 }
 
 void AlarmEngine::armFirstPendingRow(int year) {

@@ -14,11 +14,15 @@
 #include <QObject>
 #include <QString>
 
+#include <set>
+#include <string>
+
 class QTimer;
 class WallClockTimer;
 
 // The alarm engine: the clock's tick in the chosen time base, the armed sked and its due test,
-// its firing (the skip mark, the save, the next sked armed, the sound), the UTC offset kept in
+// its firing (the skip mark, the save, the next sked armed, the sound, the lateness told), the
+// time left to it and the reminder ahead of it, the UTC offset kept in
 // step with the system's, and the countdown, which takes the clock's place on the screen while
 // it runs. It alone arms: it follows the schedule's changes. It asks nothing: windows show what
 // it tells them and send it the user's commands.
@@ -70,9 +74,17 @@ signals:
     void skedArmed(int slot);
     // No sked is pending.
     void nothingPending();
-    // The armed sked fired: "Alarm at" its second, its message, and why its sound could not
-    // play (empty when it plays or the alarm is silent).
-    void skedFired(const QString& heading, const QString& message, const QString& soundNote);
+    // The armed sked fired: "Alarm at" its second, its message, and the lines told under it:
+    // why its sound could not play, and how late it rings (empty when there is neither).
+    void skedFired(const QString& heading, const QString& message, const QString& notes);
+    // Skeds later than the late limit were marked done without ringing: "Missed: sked 3
+    // (12/20/26 1400, 2 h 5 min late)", one message for all that were due at once.
+    void skedsMissed(const QString& told);
+    // The reminder ahead of the armed sked: "Sked at 14:30 in 5 min", and its message.
+    void reminderDue(const QString& summary, const QString& message);
+    // The time left to the armed sked ("in 2 h 13 min", "in 45 s", "due now"); empty when
+    // nothing is pending. Told when the text changes: once a minute, each second in the last.
+    void timeLeftShown(const QString& timeLeft);
     // The table was handed back and armed.
     void armedFromTable();
     // A looping alarm plays (Stop can end it), or it was stopped.
@@ -99,7 +111,12 @@ private:
     // True when the armed sked fired.
     bool dueTest(const ShownValues& shown);
     void fire(const ShownValues& shown);
+    // Marks done, without ringing, the armed sked and those after it that are due later than
+    // the late limit; false when the armed one is within it.
+    bool passOverMissed(const ShownValues& shown);
     void arm(int slot);
+    // The time left to the armed sked at the shown second, and its reminder when that is due.
+    void followArmed(const ShownValues& shown);
     // `year` places two-digit years.
     void armFirstPendingRow(int year);
     // The alarm sound as the switches say; why it cannot play, or empty.
@@ -116,6 +133,10 @@ private:
     QTimer* countdownTimer_;
     int armedRow_ = 0;
     QString lastShown_;
+    QString timeLeft_;
+    // The skeds reminded in this run, by date, time and message: a sked re-armed, re-ordered or
+    // handed back by Done is not reminded twice.
+    std::set<std::string> reminded_;
     int healthMinute_ = -1;
     // The system's own offset, the way the setting counts it, as last seen.
     int systemOffsetMinutes_ = 0;

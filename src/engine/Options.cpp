@@ -5,6 +5,7 @@
 
 #include "Numbers.h"
 #include "SettingsKeys.h"
+#include "SkedTiming.h"
 
 namespace {
 
@@ -42,6 +43,14 @@ void Options::restore() {
     utcOffsetMinutes_ =
         offsetFromText(read(SettingsKeys::kUtcOffset, QStringLiteral("0")).toStdString())
             .value_or(0);
+    // Minutes that are no whole number in range read as none, as a file without them does.
+    remindMinutes_ =
+        minutesFromText(read(SettingsKeys::kRemindMinutes, QString()).toStdString(), kRemindMost)
+            .value_or(0);
+    lateLimitMinutes_ =
+        minutesFromText(read(SettingsKeys::kLateLimitMinutes, QString()).toStdString(),
+                        kLateLimitMost)
+            .value_or(0);
 }
 
 void Options::set(Switch which, bool on) {
@@ -60,6 +69,11 @@ void Options::setTimeLabel(const QString& label) {
 void Options::setUtcOffsetMinutes(int minutes) {
     utcOffsetMinutes_ = minutes;
     storeUtcOffset();
+}
+
+void Options::setRemindMinutes(int minutes) {
+    remindMinutes_ = minutes;
+    store(SettingsKeys::kRemindMinutes, QString::number(minutes));
 }
 
 void Options::storeUtcOffset() {

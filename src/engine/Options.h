@@ -12,7 +12,8 @@
 
 #include <array>
 
-// The user's options: six switches, the time-base label and the UTC offset. Read once at
+// The user's options: six switches, the time-base label, the UTC offset, the reminder ahead of
+// each sked and the limit past which a late sked is no longer rung. Read once at
 // start-up; every change is stored the moment it is made, so it survives a restart.
 class Options final : public QObject {
     Q_OBJECT
@@ -38,6 +39,14 @@ public:
     // it at once and stores it (storeUtcOffset) once the tick's own work is done.
     void keepUtcOffsetMinutes(int minutes) { utcOffsetMinutes_ = minutes; }
     void storeUtcOffset();
+    // Minutes ahead of each sked that a reminder comes, 0 for none, up to a day.
+    static constexpr int kRemindMost = 24 * 60;
+    int remindMinutes() const { return remindMinutes_; }
+    void setRemindMinutes(int minutes);
+    // Skeds later than this many minutes are marked done and told instead of rung; 0: no limit.
+    // Only the settings file sets it.
+    static constexpr int kLateLimitMost = 365 * 24 * 60;
+    int lateLimitMinutes() const { return lateLimitMinutes_; }
 
     // What the clock shows at the local moment `localNow`, in the chosen time base.
     ShownValues shownAt(const QDateTime& localNow) const;
@@ -55,4 +64,6 @@ private:
     std::array<bool, kSwitches> on_{false, true, true, true, true, false};
     QString timeLabel_;
     int utcOffsetMinutes_ = 0;
+    int remindMinutes_ = 0;
+    int lateLimitMinutes_ = 0;
 };

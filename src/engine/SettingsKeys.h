@@ -20,6 +20,10 @@ inline constexpr QLatin1String kUseUtc{"Use UTC"};
 inline constexpr QLatin1String kUtcLabel{"UTC Label"};
 inline constexpr QLatin1String kUtcOffset{"UTC offset"};
 inline constexpr QLatin1String kPlannexFile{"Plannex file"};
+// Minutes ahead of each sked that a reminder comes; 0 or none: no reminder.
+inline constexpr QLatin1String kRemindMinutes{"Remind minutes"};
+// Skeds later than this many minutes are marked done and told, not rung; 0 or none: no limit.
+inline constexpr QLatin1String kLateLimitMinutes{"Late limit minutes"};
 // Where the end of the last session kept a table its file could not take unasked.
 inline constexpr QLatin1String kKeptSchedule{"Kept schedule"};
 inline constexpr QLatin1String kTrue{"TRUE"};

@@ -28,7 +28,8 @@ namespace {
 
 // A service that has not answered by then is taken as failed.
 constexpr int kTimeoutMs = 5000;
-// Critical: the notification stays until the user has seen it.
+// Critical: an alarm's notification stays until the user has seen it. A reminder is normal.
+constexpr uchar kNormal = 1;
 constexpr uchar kCritical = 2;
 
 } // namespace
@@ -62,24 +63,29 @@ void DBusNotifier::notify(const QString& summary, const QString& body, bool stop
     send({summary, body, stop}, 0);
 }
 
+void DBusNotifier::remind(const QString& summary, const QString& body) {
+    send({summary, body, false, true}, 0);
+}
+
 void DBusNotifier::alarmStopped() {
     for (auto it = shown_.cbegin(); it != shown_.cend(); ++it) {
         if (it->stop)
-            send({it->summary, it->body, false}, it.key());
+            send({it->summary, it->body, false, false}, it.key());
     }
 }
 
 void DBusNotifier::send(const Shown& shown, uint replaces) {
     NotificationsProxy* notifications = service();
     if (!notifications) {
-        failed(QStringLiteral("there is no session bus"));
+        failed(shown, QStringLiteral("there is no session bus"));
         return;
     }
     QStringList actions{QStringLiteral("default"), QStringLiteral("Show Tockmere")};
     if (shown.stop)
         actions << QStringLiteral("stop") << QStringLiteral("Stop");
-    const QVariantMap hints{{QStringLiteral("desktop-entry"), kDesktopId},
-                            {QStringLiteral("urgency"), QVariant::fromValue(kCritical)}};
+    const QVariantMap hints{
+        {QStringLiteral("desktop-entry"), kDesktopId},
+        {QStringLiteral("urgency"), QVariant::fromValue(shown.reminder ? kNormal : kCritical)}};
     const QDBusPendingCall call = notifications->asyncCall(
         QStringLiteral("Notify"), QStringLiteral("Tockmere"), replaces, kDesktopId, shown.summary,
         plainBody(shown.body), actions, hints, -1);
@@ -89,7 +95,7 @@ void DBusNotifier::send(const Shown& shown, uint replaces) {
                 finished->deleteLater();
                 const QDBusPendingReply<uint> reply = *finished;
                 if (reply.isError())
-                    failed(reply.error().message());
+                    failed(shown, reply.error().message());
                 else
                     shown_.insert(reply.value(), shown);
             });
@@ -104,7 +110,9 @@ void DBusNotifier::actionInvoked(uint id, const QString& action) {
         emit openAsked();
 }
 
-void DBusNotifier::failed(const QString& why) {
+void DBusNotifier::failed(const Shown& shown, const QString& why) {
+    if (shown.reminder)
+        emit reminderUndelivered(shown.summary, shown.body);
     if (told_)
         return;
     told_ = true;

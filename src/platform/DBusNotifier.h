@@ -25,6 +25,7 @@ public:
 
     void notify(const QString& summary, const QString& body, bool stop) override;
     void alarmStopped() override;
+    void remind(const QString& summary, const QString& body) override;
 
     // The notification's body as plain text: what the service might take for markup is escaped.
     static QString plainBody(const QString& text);
@@ -34,11 +35,13 @@ private:
         QString summary;
         QString body;
         bool stop = false;
+        bool reminder = false;
     };
     void send(const Shown& shown, uint replaces);
     NotificationsProxy* service();
     void actionInvoked(uint id, const QString& action);
-    void failed(const QString& why);
+    // A notification the service did not take: told once, and a reminder handed back.
+    void failed(const Shown& shown, const QString& why);
 
     Bus bus_;
     bool connected_ = false;

@@ -18,10 +18,14 @@ public:
     virtual void notify(const QString& summary, const QString& body, bool stop) = 0;
     // The looping sound ended: no notification offers to stop it any more.
     virtual void alarmStopped() = 0;
+    // A reminder ahead of a sked: of normal urgency, offering only to show the clock.
+    virtual void remind(const QString& summary, const QString& body) = 0;
 
 signals:
     // The user chose Stop on a notification.
     void stopAsked();
     // The user clicked a notification: the clock is wanted in front.
     void openAsked();
+    // A reminder found no notification service to take it.
+    void reminderUndelivered(const QString& summary, const QString& body);
 };

@@ -69,6 +69,12 @@ MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine
     connect(&engine_, &AlarmEngine::timeShown, this, &MainWindow::showTime);
     connect(&engine_, &AlarmEngine::skedArmed, this, &MainWindow::showArmed);
     connect(&engine_, &AlarmEngine::nothingPending, this, &MainWindow::showNothingPending);
+    connect(&engine_, &AlarmEngine::timeLeftShown, this, [this](const QString& timeLeft) {
+        nextSkedTime_->setToolTip(timeLeft);
+        nextSkedTime_->setAccessibleDescription(
+            timeLeft.isEmpty() ? QStringLiteral("Time of the next sked")
+                               : QStringLiteral("Time of the next sked, %1").arg(timeLeft));
+    });
     connect(&engine_, &AlarmEngine::skedFired, this, &MainWindow::showAlarmSetCaption);
     connect(&engine_, &AlarmEngine::armedFromTable, this, &MainWindow::showAlarmSetCaption);
     connect(&engine_, &AlarmEngine::alarmLooping, stopButton_, &QWidget::setVisible);

@@ -5,6 +5,7 @@
 
 #include "Numbers.h"
 #include "QuickHelp.h"
+#include "SkedTiming.h"
 #include "Timers.h"
 
 #include <QAction>
@@ -45,6 +46,7 @@ OptionsMenu::OptionsMenu(Options& options, AlarmEngine& engine, Dialogs& dialogs
     startAtLogin_ = addCommand("startAtLogin", QStringLiteral("Start at Login"));
     startAtLogin_->setCheckable(true);
     connect(startAtLogin_, &QAction::triggered, this, &OptionsMenu::startAtLogin);
+    command("remindBefore", QStringLiteral("Remind Before..."), this, &OptionsMenu::askForReminder);
     // The entry on disk is the switch's state: the user or the desktop may remove it.
     connect(this, &QMenu::aboutToShow, this,
             [this] { startAtLogin_->setChecked(autostart_.isEnabled()); });
@@ -183,4 +185,24 @@ void OptionsMenu::startAtLogin(bool on) {
                                   autostart_.path(), failure),
                          Dialogs::Buttons::Ok, true, QStringLiteral(" Start at Login"));
     startAtLogin_->setChecked(autostart_.isEnabled());
+}
+
+void OptionsMenu::askForReminder() {
+    const QString answer = dialogs_.prompt(
+        QStringLiteral("Enter the minutes before each sked to be reminded, up to %1.\r\n\r\n"
+                       "Enter 0 for no reminder.")
+            .arg(Options::kRemindMost),
+        QStringLiteral("Remind Before"), QString::number(options_.remindMinutes()));
+    if (answer.isEmpty())
+        return;
+    if (const auto minutes = minutesFromText(answer.toStdString(), Options::kRemindMost)) {
+        options_.setRemindMinutes(*minutes);
+        return;
+    }
+    dialogs_.message(QStringLiteral("\"%1\" is not a number of minutes from 0 to %2; the "
+                                    "reminder is kept at %3 minutes.")
+                         .arg(answer)
+                         .arg(Options::kRemindMost)
+                         .arg(options_.remindMinutes()),
+                     Dialogs::Buttons::Ok, true, QStringLiteral("Remind Before"));
 }

@@ -16,7 +16,8 @@ class QAction;
 
 // The main window's pop-up menu: the option switches, bound to the options both ways, and the
 // commands with their prompts (the UTC offset and its label, the countdown, Test Alarm, the quick
-// help, Start at Login). It also offers the system's UTC offset when the stored one differs.
+// help, Start at Login, the reminder ahead of each sked). It also offers the system's UTC offset
+// when the stored one differs.
 class OptionsMenu final : public QMenu {
     Q_OBJECT
 
@@ -49,6 +50,7 @@ private:
     void testAlarm();
     void askForCountdown();
     void startAtLogin(bool on);
+    void askForReminder();
 
     Options& options_;
     AlarmEngine& engine_;

@@ -7,6 +7,7 @@
 #include "QuickHelp.h"
 #include "Reorder.h"
 #include "SkedName.h"
+#include "SkedTiming.h"
 #include "Text.h"
 #include "Timers.h"
 
@@ -31,6 +32,7 @@ std::string piece(const std::string& in, int index) { return QString::fromStdStr
 SkedEntry row(const std::string& in) { return {piece(in, 0), piece(in, 1), "m", false}; }
 // minutes=as stored
 std::string offsetResult(const std::optional<int>& minutes) { return minutes ? text(std::int64_t(*minutes)) + "=" + offsetText(*minutes) : "-"; }
+ShownValues at(const QDateTime& t) { return {t.toString(u"hh:mm:ss").toStdString(), t.toString(u"hhmm").toStdString(), {t.date().year(), t.date().month(), t.date().day()}}; }
 QString shown(const QDateTime& t, bool utc, int offset) { const ShownValues v = shownValues({t.date().year(), t.date().month(), t.date().day()}, {t.time().hour(), t.time().minute(), t.time().second()}, utc, offset); return QString::fromStdString(v.time + ' ' + v.hhmm + ' ' + text(v.date)); }
 
 const std::map<QString, std::function<std::string(const std::string&)>> kRules = {
@@ -53,6 +55,14 @@ const std::map<QString, std::function<std::string(const std::string&)>> kRules =
     {"offset",         [](const std::string& in) { return offsetResult(offsetFromText(in)); }},
     {"answer",         [](const std::string& in) { return offsetResult(offsetFromAnswer(in)); }},
     {"time text",      [](const std::string& in) { return formatTimeText(in); }},
+    // date,time,the second shown as yyyy-MM-ddThh:mm:ss
+    {"past due",       [](const std::string& in) { return text(secondsPastDue(row(in), at(QDateTime::fromString(QString::fromStdString(piece(in, 2)), Qt::ISODate)))); }},
+    {"time left",      [](const std::string& in) { return timeLeftText(std::stoll(in)); }},
+    // time,seconds past it,utc or local
+    {"late",           [](const std::string& in) { const std::string line = lateLine({"", piece(in, 0), "", false}, std::stoll(piece(in, 1)), piece(in, 2) == "utc"); return line.empty() ? "-" : line; }},
+    // seconds left,minutes ahead
+    {"reminder",       [](const std::string& in) { return isReminderDue(std::stoll(piece(in, 0)), std::stoi(piece(in, 1))) ? "now" : "-"; }},
+    {"minutes",        [](const std::string& in) { return text(minutesFromText(in, 1440)); }},
     {"remaining",      [](const std::string& in) { return remainingText(std::stoll(in)); }},
     {"countdown",      [](const std::string& in) { return text(countdownFromAnswer(in)); }},
     {"stopwatch",      [](const std::string& in) { StopwatchCount c; for (int n = std::stoi(in); n > 0; --n) c.tick(); return text(c.hours) + ":" + text(c.minutes) + ":" + text(c.seconds); }},
@@ -111,6 +121,12 @@ private slots:
         ruleRow("answer", "a day at most", "24|24:15|24:07|-24:08|-24.126|99999999999", "1440=24|-|1440=24|-|-|-");
         ruleRow("answer", "nothing before, between or after the number", "UTC+2|5h|--5||- 5|5 5|5:3|5:60|5:+3|5.|5.5h|.5|1e3", "-|-|-|-|-|-|-|-|-|-|-|-|-");
         ruleRow("time text", "digits, and other texts as they stand", "1430|930|0005|5|0000|00930||ab|14 3|14:3", "14:30|09:30|00:05|00:05|00:00|09:30||ab|14 3|14:3");
+        ruleRow("past due", "across a day, a month, a leap day, a year", "12/05/26,1430,2026-12-05T14:29:00|12/05/26,1430,2026-12-05T14:30:00|12/05/26,930,2026-12-05T09:31:01|12/31/26,2359,2027-01-01T00:00:00|02/28/28,2300,2028-03-01T00:00:00|03/01/27,0000,2027-02-28T23:59:59", "-60|0|61|60|90000|-1");
+        ruleRow("past due", "what cannot ring", "31/12/26,1430,2026-12-05T14:30:00|12/05/26,2400,2026-12-05T14:30:00|12/05/26,,2026-12-05T14:30:00", "-|-|-");
+        ruleRow("time left", "seconds in the last minute, then minutes, hours, days", "1|59|60|119|3599|3600|7980|86399|86400|90061|0|-5", "in 1 s|in 59 s|in 1 min|in 1 min|in 59 min|in 1 h 0 min|in 2 h 13 min|in 23 h 59 min|in 1 d 0 h 0 min|in 1 d 1 h 1 min|due now|due now");
+        ruleRow("late", "after a minute, in the time base", "1430,60,utc|1430,61,utc|1430,61,local|930,7500,utc|0005,3600,local", "-|Due 14:30 UTC, 1 min late|Due 14:30 local, 1 min late|Due 09:30 UTC, 2 h 5 min late|Due 00:05 local, 1 h 0 min late");
+        ruleRow("reminder", "from its moment until the sked is due", "301,5|300,5|1,5|0,5|-30,5|30,0", "-|now|now|-|-|-");
+        ruleRow("minutes", "whole minutes up to a day", "0| 5 |1440|1441|-5|5.5|5 min||abc|99999999999", "0|5|1440|-|-|-|-|-|-|-");
         ruleRow("remaining", "countdown", "0|59|60|75|6000|-5", "00:00|00:59|01:00|01:15|100:00|00:00");
         ruleRow("countdown", "seconds", "90| 1.5 |2.5|2147483647|2147483648|99999999999", "90|2|2|2147483647|-|-");
         ruleRow("countdown", "m:ss, h:mm:ss", "1:30|0:59|100:00|1:00:00|596523:14:07|596523:14:08", "90|59|6000|3600|2147483647|-");
@@ -144,6 +160,17 @@ private slots:
         for (int minutes = -24 * 60; minutes <= 24 * 60; minutes += 15) {
             const auto read = offsetFromAnswer(offsetText(minutes));
             QVERIFY2(read && *read == minutes, offsetText(minutes).c_str());
+        }
+    }
+
+    // The seconds from a sked to the clock are those between the two moments, across every
+    // month end and leap day of two centuries.
+    void pastDueCountsEveryDay() {
+        const QDateTime shown(QDate(2026, 12, 5), QTime(9, 0, 7), Qt::UTC);
+        for (QDate day(1951, 1, 1); day.year() < 2076; day = day.addDays(13)) {
+            const QDateTime sked(day, QTime(23, 59), Qt::UTC);
+            const SkedEntry row{day.toString(u"MM/dd/yyyy").toStdString(), "2359", "m", false};
+            QCOMPARE(secondsPastDue(row, at(shown)), sked.secsTo(shown));
         }
     }
 
