@@ -201,7 +201,6 @@ void AlarmEngine::fire(const ShownValues& shown) {
 void AlarmEngine::arm(int slot) {
     armedRow_ = slot;
     emit skedArmed(slot);
-    followArmed(options_.shownAt(clock_.localNow()));
 }
 
 void AlarmEngine::followArmed(const ShownValues& shown) {
@@ -217,7 +216,7 @@ void AlarmEngine::followArmed(const ShownValues& shown) {
     if (!past || !isReminderDue(-*past, options_.remindMinutes()))
         return;
     const std::string date = skedDateText(*readSkedDate(row.date, shown.date.year));
-    if (!reminded_.insert(date + ' ' + comparableTime(row.time) + ' ' + row.message).second)
+    if (!reminded_.insert(date + ' ' + comparableTime(row.time)).second)
         return;
     emit reminderDue(QStringLiteral("Sked at %1 %2")
                          .arg(fromStd(formatTimeText(comparableTime(row.time))), timeLeft),
@@ -227,6 +226,8 @@ void AlarmEngine::followArmed(const ShownValues& shown) {
 void AlarmEngine::armFirstPendingRow(int year) {
     // With every row done the Done state is armed, so a fired sked never fires twice.
     arm(schedule_.table().firstPendingRow(year).value_or(SkedTable::kSpare));
+    // The tick follows what it arms itself once its alarms are out; this is armed between ticks.
+    followArmed(options_.shownAt(clock_.localNow()));
 }
 
 void AlarmEngine::armFromTable() {

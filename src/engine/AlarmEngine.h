@@ -134,8 +134,8 @@ private:
     int armedRow_ = 0;
     QString lastShown_;
     QString timeLeft_;
-    // The skeds reminded in this run, by date, time and message: a sked re-armed, re-ordered or
-    // handed back by Done is not reminded twice.
+    // The sked moments reminded in this run, by date and time: a sked re-armed, re-ordered,
+    // handed back by Done or with its message mended is not reminded twice; one retimed is.
     std::set<std::string> reminded_;
     int healthMinute_ = -1;
     // The system's own offset, the way the setting counts it, as last seen.
