@@ -138,3 +138,59 @@ pdf_printer() {
     pdf_folder="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
     mkdir -p "$pdf_folder"
 }
+# A dunst notification server of the session's own (a script that uses it sets `own_bus`), with
+# a configuration of its own: every notification on the screen at once, none timing out by
+# itself and none folded into an equal one, so each is seen; a menu, when one is asked for, is
+# the program `$home/menu-choice`. `displayed` counts the notifications on the screen.
+notification_server() {
+    need dunst dunstctl dbus-send
+    # The history that dunstctl prints keeps no urgency: the message, formatted per urgency,
+    # ends with it.
+    cat >"$home/dunstrc" <<EOF
+[global]
+    notification_limit = 0
+    idle_threshold = 0
+    stack_duplicates = false
+    dmenu = $home/menu-choice
+[urgency_low]
+    format = "%s\n%b\n(low)"
+[urgency_normal]
+    format = "%s\n%b\n(normal)"
+[urgency_critical]
+    format = "%s\n%b\n(critical)"
+EOF
+    # The package's D-Bus service file would start a dunst with its default configuration for
+    # the first notification if ours were not on the bus yet: the name must be ours before the
+    # program starts.
+    dunst -config "$home/dunstrc" 2>"$home/dunst.log" & dunst=$!
+    pids+=("$dunst")
+    owner() {
+        dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.GetConnectionUnixProcessID string:org.freedesktop.Notifications \
+            2>/dev/null | awk '{ print $2 }'
+    }
+    for _ in $(seq 50); do [ -n "$(owner)" ] && break; sleep 0.1; done
+    [ "$(owner)" = "$dunst" ] || fail "dunst is not the notification server: $(cat "$home/dunst.log")"
+}
+displayed() { dunstctl count displayed; }
+wait_displayed() { # count
+    for _ in $(seq 100); do [ "$(displayed)" -ge "$1" ] && return; sleep 0.1; done
+    fail "$(displayed) notifications on the screen, not $1"
+}
+# The notifications the server has put in its history, by id: "ID<tab>APP<tab>URGENCY<tab>
+# SUMMARY<tab>BODY", the body as received, a line break in it written \n.
+history() {
+    dunstctl history | /usr/bin/python3 -c '
+import json, sys
+for n in sorted(json.load(sys.stdin)["data"][0], key=lambda n: n["id"]["data"]):
+    urgency = n["message"]["data"].rsplit("\n(", 1)[-1].rstrip(")")
+    print("\t".join(str(n[k]["data"]) for k in ("id", "appname")), urgency,
+          n["summary"]["data"], n["body"]["data"].replace("\n", "\\n"), sep="\t")'
+}
+# A span of seconds as the program tells lateness: "45 min", "2 h 5 min", "1 d 0 h 10 min".
+span() {
+    local minutes=$(($1 / 60))
+    if ((minutes < 60)); then echo "$minutes min"
+    elif ((minutes < 1440)); then echo "$((minutes / 60)) h $((minutes % 60)) min"
+    else echo "$((minutes / 1440)) d $((minutes / 60 % 24)) h $((minutes % 60)) min"; fi
+}

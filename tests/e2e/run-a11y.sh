@@ -47,7 +47,12 @@ echo "a11y: clock: '$heard'"
 expect "Alarm Set" "Date of the next sked" "$far_ahead"
 expect "Alarm Set" "Time of the next sked" "23:59"
 expect "Alarm Set" "Message of the next sked" "far ahead"
-expect " Alarm at " "Alarm message" $'\ncall <b>W1AW</b>'
+# Yesterday's sked rang at start, told how late it was.
+rang=$(xdotool getwindowname "$alarm")
+rang=$(date -u -d "$(date -u +%F) ${rang# Alarm at }" +%s)
+((rang <= $(date -u +%s))) || rang=$((rang - 86400)) # rang before midnight
+late=$(span $((rang - $(date -u -d "$yesterday 12:00" +%s))))
+expect " Alarm at " "Alarm message" $'\ncall <b>W1AW</b>\nDue 12:00 UTC, '"$late late"
 
 echo "a11y: the table window"
 open_table "$main"
