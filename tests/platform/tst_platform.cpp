@@ -263,6 +263,7 @@ private slots:
     }
 
     // Without a bus the notifications go without a word to the user; standard error hears once.
+    // A reminder alone is handed back, to be shown in the program's own window.
     void notifierWithoutBus() {
         QCOMPARE(DBusNotifier::plainBody("call <b>W1AW</b> & co"),
                  "call &lt;b&gt;W1AW&lt;/b&gt; &amp; co");
@@ -271,8 +272,11 @@ private slots:
                                                               "\\(there is no session bus\\)"));
         notifier.notify("Alarm at 14:30:00", "net", true);
         QTest::failOnWarning(QRegularExpression(".*"));
+        QSignalSpy undelivered(&notifier, &Notifier::reminderUndelivered);
         notifier.notify("Alarm at 14:31:00", "net", false);
         notifier.alarmStopped();
+        notifier.remind("Sked at 14:35 in 4 min", "net");
+        QCOMPARE(undelivered, (QList<QVariantList>{{"Sked at 14:35 in 4 min", "net"}}));
     }
 
     // The start entry in the test's own configuration folder: written, seen gone when removed by
