@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
 #include "AtomicFile.h"
+#include "Translation.h"
 
 #include <cerrno>
 #include <cstring>
@@ -100,7 +101,7 @@ void syncFolder(const fs::path& folder) {
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes) {
     const auto resolved = linkTarget(path);
     if (!resolved)
-        return failure("cannot follow its symbolic link", ELOOP);
+        return failure(translated("AtomicFile", "cannot follow its symbolic link"), ELOOP);
     const fs::path target = *resolved;
     fs::path folder = target.parent_path();
     if (folder.empty())
@@ -111,16 +112,16 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
     // Renaming over a file needs no right to the file itself, so its own protection is
     // checked here: root, too, leaves a file alone that nobody may write.
     if (exists && (old.st_mode & 0222) == 0)
-        return {false, "the file is read-only"};
+        return {false, translated("AtomicFile", "the file is read-only")};
     if (exists && ::access(target.c_str(), W_OK) != 0)
-        return failure("cannot write the file", errno);
+        return failure(translated("AtomicFile", "cannot write the file"), errno);
 
     const std::string prefix = tempPrefix(target);
     removeLeftovers(folder, prefix);
     std::string temp = (folder / (prefix + std::string(kTempRandom, 'X'))).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return failure("cannot create a new file in its folder", errno);
+        return failure(translated("AtomicFile", "cannot create a new file in its folder"), errno);
     ::flock(fd, LOCK_EX);
 
     auto abandon = [&](const std::string& what) {
@@ -135,11 +136,11 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
             (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
     }
     if (::fchmod(fd, exists ? (old.st_mode & 07777) : (0666 & ~userUmask())) != 0)
-        return abandon("cannot set the file's permissions");
+        return abandon(translated("AtomicFile", "cannot set the file's permissions"));
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
-        return abandon("cannot write the file");
+        return abandon(translated("AtomicFile", "cannot write the file"));
     if (::rename(temp.c_str(), target.c_str()) != 0)
-        return abandon("cannot replace the old file");
+        return abandon(translated("AtomicFile", "cannot replace the old file"));
     ::close(fd);
     syncFolder(folder);
     return {};

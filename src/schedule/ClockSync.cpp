@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
 #include "ClockSync.h"
+#include "Translation.h"
 
 #include <cmath>
 #include <cstdio>
@@ -40,11 +41,14 @@ ClockState clockState(int kernelResult, int kernelStatus, long maxErrorUs) {
 std::string clockHealthText(ClockState state, long estErrorUs, long maxErrorUs) {
     switch (state) {
     case ClockState::Synchronised:
-        return "System clock synchronised, estimated error \u00B1" + duration(estErrorUs);
+        return withArgs(
+            translated("ClockSync", "System clock synchronised, estimated error \u00B1%1"),
+            {duration(estErrorUs)});
     case ClockState::MayBeOff:
-        return "System clock may be off by up to " + duration(maxErrorUs);
+        return withArgs(translated("ClockSync", "System clock may be off by up to %1"),
+                        {duration(maxErrorUs)});
     case ClockState::NotSynchronised:
         break;
     }
-    return "System clock is not synchronised";
+    return translated("ClockSync", "System clock is not synchronised");
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
 #include "Printout.h"
+#include "Translation.h"
 
 #include <utility>
 
@@ -9,9 +10,11 @@ std::vector<PrintLine> printoutLines(const SkedTable& table, const std::string& 
                                      bool utc) {
     std::vector<PrintLine> lines;
     lines.push_back({});
-    lines.push_back({{10, "Scheduled Alarms   File: " + skedFile}});
+    lines.push_back(
+        {{10, withArgs(translated("Printout", "Scheduled Alarms   File: %1"), {skedFile})}});
     lines.push_back({});
-    lines.push_back({{2, utc ? "Dates and Times are UTC" : "Dates and Times are Local"}});
+    lines.push_back({{2, utc ? translated("Printout", "Dates and Times are UTC")
+                             : translated("Printout", "Dates and Times are Local")}});
     lines.push_back({});
     for (int slot = 0; slot < SkedTable::kRows; ++slot) {
         const SkedEntry& row = table.row(slot);

@@ -5,6 +5,7 @@
 
 #include "SkedFile.h"
 #include "Text.h"
+#include "Translation.h"
 
 #include <utility>
 
@@ -107,7 +108,7 @@ ReorderResult reorderSkeds(SkedTable& table, const std::string& path, int curren
     const ReadResult read = loadSkedFile(path, reloaded);
     if (read.status != ReadStatus::Ok)
         return {Status::ReadBackFailed, -1,
-                read.error.empty() ? "cannot read it back" : read.error};
+                read.error.empty() ? translated("Reorder", "cannot read it back") : read.error};
     table.copyFrom(reloaded);
     return {};
 }

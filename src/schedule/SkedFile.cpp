@@ -5,6 +5,7 @@
 
 #include "AtomicFile.h"
 #include "Text.h"
+#include "Translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -121,15 +122,17 @@ std::string notWholeReason(const ReadResult& read) {
     case ReadStatus::Missing:
         return {};
     case ReadStatus::CannotOpen:
-        return "could not be read (" + read.error + ")";
+        return withArgs(translated("SkedFile", "could not be read (%1)"), {read.error});
     case ReadStatus::NoEndLine:
-        return "has no end line";
+        return translated("SkedFile", "has no end line");
     case ReadStatus::BadWeeklyLine:
-        return "line " + line + " is a weekly line with a switch other than 0, 1 or 2";
+        return withArgs(
+            translated("SkedFile", "line %1 is a weekly line with a switch other than 0, 1 or 2"),
+            {line});
     case ReadStatus::NotASked:
-        return "line " + line + " is not a sked";
+        return withArgs(translated("SkedFile", "line %1 is not a sked"), {line});
     case ReadStatus::RowsLeftUnread:
-        return "holds more than 40 skeds (line " + line + ")";
+        return withArgs(translated("SkedFile", "holds more than 40 skeds (line %1)"), {line});
     }
     return {};
 }
@@ -141,11 +144,11 @@ ReadResult readSkedFile(const std::string& path, SkedTable& table) {
         return {ReadStatus::Missing, 0, {}, {}};
     // Refusing anything but a regular file keeps a FIFO or a device from blocking the program.
     if (status.type() == std::filesystem::file_type::directory)
-        return cannotOpen("it is a folder");
+        return cannotOpen(translated("SkedFile", "it is a folder"));
     if (error)
         return cannotOpen(error.message());
     if (status.type() != std::filesystem::file_type::regular)
-        return cannotOpen("it is not a plain file");
+        return cannotOpen(translated("SkedFile", "it is not a plain file"));
     const auto size = std::filesystem::file_size(path, error);
     if (error)
         return cannotOpen(error.message());
@@ -156,7 +159,7 @@ ReadResult readSkedFile(const std::string& path, SkedTable& table) {
                       '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
-        return cannotOpen("it cannot be read");
+        return cannotOpen(translated("SkedFile", "it cannot be read"));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return readSked(bytes, table);
 }

@@ -5,6 +5,7 @@
 
 #include "Numbers.h"
 #include "Text.h"
+#include "Translation.h"
 
 namespace {
 
@@ -39,27 +40,33 @@ std::optional<std::int64_t> secondsPastDue(const SkedEntry& row, const ShownValu
 }
 
 std::string spanText(std::int64_t seconds) {
+    // The units are symbols, as on a clock, so no count needs a plural.
     if (seconds < 60)
-        return std::to_string(seconds) + " s";
+        return withArgs(translated("SkedTiming", "%1 s"), {std::to_string(seconds)});
     const std::int64_t minutes = seconds / 60;
-    const std::string min = std::to_string(minutes % 60) + " min";
+    const std::string min =
+        withArgs(translated("SkedTiming", "%1 min"), {std::to_string(minutes % 60)});
     if (minutes < 60)
         return min;
-    const std::string hours = std::to_string(minutes / 60 % 24) + " h " + min;
+    const std::string hours =
+        withArgs(translated("SkedTiming", "%1 h %2"), {std::to_string(minutes / 60 % 24), min});
     if (minutes < 24 * 60)
         return hours;
-    return std::to_string(minutes / (24 * 60)) + " d " + hours;
+    return withArgs(translated("SkedTiming", "%1 d %2"),
+                    {std::to_string(minutes / (24 * 60)), hours});
 }
 
 std::string timeLeftText(std::int64_t secondsLeft) {
-    return secondsLeft > 0 ? "in " + spanText(secondsLeft) : "due now";
+    return secondsLeft > 0 ? withArgs(translated("SkedTiming", "in %1"), {spanText(secondsLeft)})
+                           : translated("SkedTiming", "due now");
 }
 
 std::string lateLine(const SkedEntry& row, std::int64_t secondsPast, bool utcMode) {
     if (secondsPast <= kLateAfterSeconds)
         return {};
-    return "Due " + formatTimeText(comparableTime(row.time)) + (utcMode ? " UTC, " : " local, ") +
-           spanText(secondsPast) + " late";
+    return withArgs(utcMode ? translated("SkedTiming", "Due %1 UTC, %2 late")
+                            : translated("SkedTiming", "Due %1 local, %2 late"),
+                    {formatTimeText(comparableTime(row.time)), spanText(secondsPast)});
 }
 
 bool isReminderDue(std::int64_t secondsLeft, int remindMinutes) {

@@ -4,6 +4,7 @@
 #include "TimeBase.h"
 
 #include "Text.h"
+#include "Translation.h"
 
 #include <charconv>
 
@@ -111,11 +112,11 @@ bool isTimeOfDay(std::string_view hhmm) {
 
 std::string whyNeverRings(const SkedEntry& row, int currentYear) {
     if (isBlank(row.time))
-        return "the time is missing";
+        return translated("TimeBase", "the time is missing");
     if (!readSkedDate(row.date, currentYear))
-        return "the date is not a date";
+        return translated("TimeBase", "the date is not a date");
     if (!isTimeOfDay(comparableTime(row.time)))
-        return "the time is not a time of day";
+        return translated("TimeBase", "the time is not a time of day");
     return {};
 }
 
