@@ -14,20 +14,18 @@ namespace {
 constexpr long kMaxTrustedErrorUs = 1'000'000;
 
 // Microseconds in the unit that reads best: tenths of a millisecond below 10 ms, whole
-// milliseconds below a second, tenths of a second above.
+// milliseconds below a second, tenths of a second above; "3.0 ms" reads as "3 ms". Written
+// without the C library's locale, which the toolkit sets from the user's.
 std::string duration(long us) {
-    char text[32];
+    const auto tenths = [](long value, const char* unit) {
+        const std::string whole = std::to_string(value / 10);
+        return (value % 10 == 0 ? whole : whole + '.' + std::to_string(value % 10)) + unit;
+    };
     if (us >= 1'000'000)
-        std::snprintf(text, sizeof text, "%.1f s", std::round(us / 100'000.0) / 10);
-    else if (us >= 10'000)
-        std::snprintf(text, sizeof text, "%.0f ms", std::round(us / 1000.0));
-    else
-        std::snprintf(text, sizeof text, "%.1f ms", std::round(us / 100.0) / 10);
-    std::string out = text;
-    // "3.0 ms" reads as "3 ms".
-    if (const auto zero = out.find(".0 "); zero != std::string::npos)
-        out.erase(zero, 2);
-    return out;
+        return tenths(std::lround(us / 100'000.0), " s");
+    if (us >= 10'000)
+        return std::to_string(std::lround(us / 1000.0)) + " ms";
+    return tenths(std::lround(us / 100.0), " ms");
 }
 
 } // namespace

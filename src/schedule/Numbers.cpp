@@ -4,6 +4,7 @@
 #include "Numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -85,9 +86,12 @@ std::optional<double> leadingNumberIn(std::string_view text) {
     }
     if (!anyDigit)
         return std::nullopt;
-    // strtod reads exactly the prefix collected above; "C" digits and '.' are locale-neutral
-    // because the program never changes the C locale.
-    return std::strtod(number.c_str(), nullptr);
+    // Read without the C library's locale: the toolkit sets it from the user's, and strtod would
+    // then stop at the point of "5.5" where the decimal mark is a comma.
+    double value = 0;
+    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+    std::from_chars(first, number.data() + number.size(), value);
+    return value;
 }
 
 double roundHalfEven(double value) {

@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QTest>
 
+#include <clocale>
 #include <functional>
 #include <map>
 
@@ -153,6 +154,17 @@ private slots:
         for (const QByteArray& one : in.split('|'))
             results << QByteArray::fromStdString(kRules.at(rule)(one.toStdString()));
         QCOMPARE(results.join('|'), out);
+    }
+
+    // The toolkit sets the C library's locale from the user's; the core's numbers must not follow
+    // it, or a stored offset of -5.5 would read as -5 where the decimal mark is a comma.
+    void numbersIgnoreTheCLocale() {
+        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "scripts/deps.sh test makes this locale");
+        const double read = leadingNumber("-5.5");
+        const std::string shown = clockHealthText(ClockState::MayBeOff, 0, 2'400'000);
+        std::setlocale(LC_ALL, "C");
+        QCOMPARE(read, -5.5);
+        QCOMPARE(shown, "System clock may be off by up to 2.4 s");
     }
 
     // Whatever the clock shows or offers as an offset, a user can type back and get the same.
