@@ -16,6 +16,8 @@ run_packages=(
     cmake ninja-build g++ pkg-config # the build
     qt6-base-dev qt6-multimedia-dev  # the toolkit, with its sound module
     qt6-wayland                      # windows on a Wayland desktop
+    qt6-tools-dev qt6-l10n-tools     # the translations: lupdate, lrelease and their CMake functions
+    qt6-translations-l10n            # Qt's own texts (OK, Cancel) in the user's language
     fonts-dejavu-core                # the clock's typeface
     tzdata                           # local time and its offset from UTC
     xvfb xauth                       # xvfb-run -a scripts/run.sh on a machine without a display
@@ -37,7 +39,10 @@ test_packages=(
     appstream                                # run-package.sh: appstreamcli validate
     lintian                                  # run-package.sh: Debian's package checks
     man-db                                   # run-package.sh: man renders the manual page
+    locales                                  # tst_rules, run-languages.sh: the German and Spanish C locales
 )
+# The locales the tests run under, made when missing (a fresh system has only C and POSIX).
+test_locales=(de_DE es_ES)
 
 case "${1:-}" in
 run) packages=("${run_packages[@]}") ;;
@@ -53,12 +58,18 @@ for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [ "$status" = "installed" ] || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-# Through env, because sudo drops the caller's environment: no package may stop to ask.
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    # Through env, because sudo drops the caller's environment: no package may stop to ask.
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if [ "$1" = test ]; then
+    for name in "${test_locales[@]}"; do
+        locale -a | grep -qix "$name.utf8" ||
+            "${as_root[@]}" localedef -i "$name" -c -f UTF-8 "$name.UTF-8"
+    done
+fi

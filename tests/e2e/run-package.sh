@@ -3,8 +3,8 @@
 # SPDX-FileCopyrightText: 2026 Tockmere developers
 # Builds the Debian package and checks what it installs: the program in its own folder with its
 # sounds, the command link, the desktop entry, icon and AppStream metadata under one id, the
-# manual page, the copyright and changelog, and lintian's verdict on the whole; then starts the
-# unpacked program.
+# manual page, the translations (with the help and manual page in each language), the copyright
+# and changelog, and lintian's verdict on the whole; then starts the unpacked program.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 fail() {
@@ -24,14 +24,18 @@ for path in ./usr/lib/tockmere/tockmere ./usr/lib/tockmere/alarm.wav ./usr/lib/t
     ./usr/lib/tockmere/modules/libtockmere-sound.so ./usr/lib/tockmere/modules/libtockmere-print.so \
     ./usr/share/applications/$id.desktop ./usr/share/icons/hicolor/scalable/apps/$id.svg \
     ./usr/share/metainfo/$id.metainfo.xml ./usr/share/man/man1/tockmere.1.gz \
-    ./usr/share/doc/tockmere/copyright ./usr/share/doc/tockmere/changelog.gz; do
+    ./usr/share/doc/tockmere/copyright ./usr/share/doc/tockmere/changelog.gz \
+    ./usr/lib/tockmere/translations/tockmere_en.qm ./usr/lib/tockmere/translations/tockmere_de.qm \
+    ./usr/lib/tockmere/translations/tockmere_es.qm ./usr/lib/tockmere/de/Tockmere.HLP \
+    ./usr/lib/tockmere/es/Tockmere.HLP ./usr/share/man/de/man1/tockmere.1.gz \
+    ./usr/share/man/es/man1/tockmere.1.gz; do
     grep -q " $path\$" <<<"$contents" || fail "$path missing"
 done
 grep -q ' ./usr/bin/tockmere -> ../lib/tockmere/tockmere$' <<<"$contents" ||
     fail "no /usr/bin/tockmere link"
 # Qt loads its platform plugins at run time, so only the listed dependencies bring them.
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in qt6-qpa-plugins qt6-wayland; do
+for package in qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do
     grep -Eq "(^|, )$package(,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 2 ] || fail "the description has no paragraph"
