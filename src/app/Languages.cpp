@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -38,16 +37,4 @@ void installTranslations(const QString& programDir) {
     install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), true);
     install(QStringLiteral("tockmere"), own, true);
     setTranslator(&translateForCore);
-}
-
-QString fileInLanguage(const QString& dir, const QString& name) {
-    // The locale's languages in the user's order, each also without its country: de-AT, de.
-    for (const QString& language : QLocale().uiLanguages()) {
-        for (const QString& folder : {language, language.section(u'-', 0, 0)}) {
-            const QString path = QDir(dir).filePath(folder + u'/' + name);
-            if (QFileInfo(path).isFile())
-                return path;
-        }
-    }
-    return QDir(dir).filePath(name);
 }

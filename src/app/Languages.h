@@ -11,7 +11,3 @@
 // and needs only its plural forms. The core gets the same translations. Needs the application
 // object; the translators live as long as it does.
 void installTranslations(const QString& programDir);
-
-// A file of the program's in the user's language where there is one (`dir`/de/`name` for German),
-// else `dir`/`name`.
-QString fileInLanguage(const QString& dir, const QString& name);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
 #include "DBusNotifier.h"
+#include "FileInLanguage.h"
 #include "FakeSettings.h"
 #include "Modules.h"
 #include "QtClock.h"
@@ -277,6 +278,30 @@ private slots:
         notifier.alarmStopped();
         notifier.remind("Sked at 14:35 in 4 min", "net");
         QCOMPARE(undelivered, (QList<QVariantList>{{"Sked at 14:35 in 4 min", "net"}}));
+    }
+
+    // The help in the user's language where there is one, by language or by language and country;
+    // the program's own otherwise.
+    void fileInLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("German") << "de_DE"
+                                << "de/Tockmere.HLP";
+        QTest::newRow("Austrian German") << "de_AT"
+                                         << "de/Tockmere.HLP";
+        QTest::newRow("a language not there") << "fr_FR"
+                                              << "Tockmere.HLP";
+        QTest::newRow("C") << "C"
+                           << "Tockmere.HLP";
+    }
+    void fileInLanguage() {
+        QFETCH(QString, locale);
+        QVERIFY(QDir(dir_.path()).mkpath("de"));
+        writeBytes(dir_.filePath("de/Tockmere.HLP"), "<p>Hilfe</p>");
+        QLocale::setDefault(QLocale(locale));
+        const QString path = ::fileInLanguage(dir_.path(), "Tockmere.HLP");
+        QLocale::setDefault(QLocale::c());
+        QTEST(QDir(dir_.path()).relativeFilePath(path), "found");
     }
 
     // The start entry in the test's own configuration folder: written, seen gone when removed by
