@@ -82,6 +82,7 @@ void DBusNotifier::send(const Shown& shown, uint replaces) {
         return;
     }
     // Each action is a key, then the words on the notification's button.
+    //: The notification's button that brings the clock to the front.
     QStringList actions{QStringLiteral("default"), tr("Show Tockmere")};
     //: The notification's button that stops the looping alarm sound.
     if (shown.stop)

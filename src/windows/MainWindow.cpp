@@ -86,6 +86,7 @@ MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine
     connect(&engine_, &AlarmEngine::clockHealthChanged, this, &MainWindow::showClockHealth);
     // The clock goes on while the box is open.
     connect(&engine_, &AlarmEngine::countdownEndedSilently, this, [this] {
+        //: Told when a countdown ends while the alarm is silent.
         dialogs_.tell(tr("Done countdown..."),
                       //: A window caption: the leading blank is part of the caption.
                       tr(" Timer"));
@@ -118,6 +119,7 @@ void MainWindow::createControls() {
     //: The button that stops a looping alarm sound.
     stopButton_ = makeButton(this, "stopButton", tr("Stop"), twipsRect(405, 600, 885, 372));
     stopButton_->hide();
+    //: The clock's label in UTC mode.
     timeBaseLabel_ =
         makeLabel(this, "timeBaseLabel", tr("UTC Time"), twipsRect(3315, 75, 870, 195));
     clockLabel_ = placed(new ClockLabel(QStringLiteral("00:00:00"), this),
@@ -170,6 +172,7 @@ void MainWindow::restore() {
     nextSkedTime_->setText(QString());
     optionsMenu_->showSwitches();
     // In UTC mode the label the user named; the local clock says so from the first paint.
+    //: The clock's label when it shows local time.
     timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? options_.timeLabel()
                                                                    : tr("Local Time"));
 }

@@ -104,8 +104,10 @@ void ScheduleWindow::showClock(const QString& time) {
 }
 
 void ScheduleWindow::showDateHeading() {
-    dateHeading_->setText(options_.isOn(Options::Switch::UseUtc) ? tr("UTC Date")
-                                                                 : tr("Local Date"));
+    dateHeading_->setText(options_.isOn(Options::Switch::UseUtc)
+                              ? tr("UTC Date")
+                              //: The heading of the date column when the skeds' dates are local.
+                              : tr("Local Date"));
 }
 
 void ScheduleWindow::createMenu() {
@@ -138,6 +140,7 @@ void ScheduleWindow::createControls(QWidget* client) {
                          twipsRect(5400, 360, 2100, 255));
     //: The heading of the column of skip marks.
     makeLabel(client, "skipHeading", tr("Skip"), twipsRect(240, 660, 420, 220));
+    //: The heading of the date column when the skeds' dates are UTC.
     dateHeading_ = makeLabel(client, "dateHeading", tr("UTC Date"), twipsRect(675, 660, 1092, 220));
     makeLabel(client, "timeHeading", tr("Sked Time"), twipsRect(1995, 660, 900, 220));
     makeLabel(client, "messageHeading", tr("Sked Message"), twipsRect(2970, 660, 2000, 220));
