@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 CommandLine readCommandLine(const QStringList& arguments, const QString& version) {
@@ -17,13 +18,24 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& version
     const QStringList files = parser.positionalArguments();
     if (!read || files.size() > 1) {
         asked.exitStatus = 2;
-        asked.error = QStringLiteral("tockmere: %1 (try tockmere --help)")
-                          .arg(read ? QStringLiteral("only one schedule file can be given")
-                                    : parser.errorText());
+        if (read) {
+            //: On standard error; "tockmere" and "--help" are what the user types.
+            asked.error = QCoreApplication::translate(
+                "CommandLine",
+                "tockmere: only one schedule file can be given (try tockmere --help)");
+        } else {
+            //: On standard error: %1 is what is wrong with the command line, in the words of
+            //: Qt's own translation. "tockmere" and "--help" are what the user types.
+            asked.error =
+                QCoreApplication::translate("CommandLine", "tockmere: %1 (try tockmere --help)")
+                    .arg(parser.errorText());
+        }
     } else if (parser.isSet(help)) {
         asked.exitStatus = 0;
-        asked.output =
-            QStringLiteral("Usage: tockmere [options] [FILE]\n"
+        //: The answer to --help on standard output. Keep the line breaks and the columns: the
+        //: options and the argument are what the user types, FILE stands for a file's name.
+        asked.output = QCoreApplication::translate(
+            "CommandLine", "Usage: tockmere [options] [FILE]\n"
                            "A desktop clock in UTC or local time that alarms at the skeds of a "
                            "schedule file.\n\n"
                            "Options:\n"

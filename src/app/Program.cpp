@@ -42,7 +42,9 @@ Program::Program(const Services& services, QString programDir)
             });
     connect(&engine_, &AlarmEngine::skedsMissed, this,
             [this, &notifier = services.notifier](const QString& told) {
-                const QString heading = QStringLiteral("Missed skeds");
+                //: The heading of the alarm window and notification that name the skeds that
+                //: were too late to ring and were marked done.
+                const QString heading = tr("Missed skeds");
                 notifier.notify(heading, told, false);
                 if (options_.isOn(Options::Switch::AlarmPopUp))
                     alarmWindow().showAlarm(heading, told);
@@ -90,9 +92,12 @@ void Program::start(const QString& skedFile) {
     tellKeptSchedule();
     // A file that is there but could not be opened has been reported already; the initial-use
     // message is for a first start without a schedule.
+    //: Shown at the first start, before there is a schedule file.
     if (read.status == ReadStatus::Missing)
-        dialogs_.message(QStringLiteral("Do right-mouse click on TOCKMERE to view options/HELP"),
-                         Dialogs::Buttons::Ok, true, QStringLiteral(" Initial use"));
+        dialogs_.message(tr("Do right-mouse click on TOCKMERE to view options/HELP"),
+                         Dialogs::Buttons::Ok, true,
+                         //: A window caption: the leading blank is part of the caption.
+                         tr(" Initial use"));
     engine_.start();
     mainWindow_->show();
     // What the start-up does not show waits until the window is on the screen.
@@ -130,12 +135,15 @@ void Program::tellKeptSchedule() {
     if (kept.isEmpty())
         return;
     options_.store(SettingsKeys::kKeptSchedule, QString());
-    dialogs_.message(
-        QStringLiteral("When the last session ended, the schedule's changes could not "
-                       "be written to its file unasked. They were kept in\r\n%1\r\n\r\n"
-                       "Load Sked file opens them.")
-            .arg(kept),
-        Dialogs::Buttons::Ok, true, QStringLiteral(" Schedule kept"));
+    //: %1 is the path of the file that kept the changes; "Load Sked file" is the table window's
+    //: menu entry. Keep the line breaks.
+    dialogs_.message(tr("When the last session ended, the schedule's changes could not be written "
+                        "to its file unasked. They were kept in\r\n%1\r\n\r\n"
+                        "Load Sked file opens them.")
+                         .arg(kept),
+                     Dialogs::Buttons::Ok, true,
+                     //: A window caption: the leading blank is part of the caption.
+                     tr(" Schedule kept"));
 }
 
 void Program::bringForward() {

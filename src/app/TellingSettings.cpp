@@ -3,6 +3,8 @@
 
 #include "TellingSettings.h"
 
+#include <QCoreApplication>
+
 QString TellingSettings::read(const QString& application, const QString& section,
                               const QString& key, const QString& fallback) const {
     return store_.read(application, section, key, fallback);
@@ -15,12 +17,15 @@ bool TellingSettings::save(const QString& application, const QString& section, c
     if (!told_ && !quiet_) {
         told_ = true;
         // A report only: the clock's own storing of a followed offset must not wait on it.
-        dialogs_.tell(QStringLiteral("Tockmere could not store its settings in\r\n%1\r\n\r\n"
-                                     "Options, window places and the schedule path changed in "
-                                     "this run will be lost when it ends. Tockmere tells you "
-                                     "once.")
+        //: %1 is the path of the settings file. Keep the line breaks.
+        dialogs_.tell(QCoreApplication::translate(
+                          "TellingSettings",
+                          "Tockmere could not store its settings in\r\n%1\r\n\r\n"
+                          "Options, window places and the schedule path changed in this run will "
+                          "be lost when it ends. Tockmere tells you once.")
                           .arg(store_.location(application)),
-                      QStringLiteral(" Settings not saved"));
+                      //: A window caption: the leading blank is part of the caption.
+                      QCoreApplication::translate("TellingSettings", " Settings not saved"));
     }
     return false;
 }

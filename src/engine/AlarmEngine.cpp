@@ -165,7 +165,9 @@ bool AlarmEngine::passOverMissed(const ShownValues& shown) {
         const std::int64_t late = secondsPastDue(row, shown).value_or(0);
         if (late <= std::int64_t(limit) * 60)
             break;
-        missed << QStringLiteral("sked %1 (%2 %3, %4 late)")
+        //: One sked in the list of missed skeds: its number, its date, its time, and how late
+        //: it is ("2 h 5 min").
+        missed << tr("sked %1 (%2 %3, %4 late)")
                       .arg(QString::number(armedRow_ + 1), fromStd(trimBlanks(row.date)),
                            fromStd(trimBlanks(row.time)), fromStd(spanText(late)));
         const int index = armedRow_;
@@ -174,14 +176,16 @@ bool AlarmEngine::passOverMissed(const ShownValues& shown) {
     }
     if (missed.isEmpty())
         return false;
-    emit skedsMissed(QStringLiteral("Missed: ") + missed.join(QStringLiteral("; ")));
+    //: %1 is the list of the skeds that were marked done without ringing, separated by "; ".
+    emit skedsMissed(tr("Missed: %1").arg(missed.join(QStringLiteral("; "))));
     return true;
 }
 
 void AlarmEngine::fire(const ShownValues& shown) {
     SkedTable& table = schedule_.table();
     const int index = armedRow_;
-    const QString heading = QStringLiteral("Alarm at ") + fromStd(shown.time);
+    //: The heading of an alarm; %1 is the time it rang at, as the clock shows it.
+    const QString heading = tr("Alarm at %1").arg(fromStd(shown.time));
     const QString message = fromStd(table.row(index).message);
     const QString late =
         fromStd(lateLine(table.row(index), secondsPastDue(table.row(index), shown).value_or(0),
@@ -218,9 +222,11 @@ void AlarmEngine::followArmed(const ShownValues& shown) {
     const std::string date = skedDateText(*readSkedDate(row.date, shown.date.year));
     if (!reminded_.insert(date + ' ' + comparableTime(row.time)).second)
         return;
-    emit reminderDue(QStringLiteral("Sked at %1 %2")
-                         .arg(fromStd(formatTimeText(comparableTime(row.time))), timeLeft),
-                     fromStd(row.message));
+    //: The summary of a reminder: %1 is the sked's time ("14:30"), %2 the time left to it
+    //: ("in 5 min").
+    emit reminderDue(
+        tr("Sked at %1 %2").arg(fromStd(formatTimeText(comparableTime(row.time))), timeLeft),
+        fromStd(row.message));
 }
 
 void AlarmEngine::armFirstPendingRow(int year) {
@@ -242,11 +248,12 @@ QString AlarmEngine::play(const QString& fileName, Sound::Mode mode) {
     case Sound::Problem::None:
         return {};
     case Sound::Problem::NoOutput:
-        return QStringLiteral("No sound: no audio output");
+        return tr("No sound: no audio output");
     case Sound::Problem::Unreadable:
         break;
     }
-    return QStringLiteral("No sound: %1 could not be read").arg(fileName);
+    //: %1 is the name of the wave file, such as alarm.wav.
+    return tr("No sound: %1 could not be read").arg(fileName);
 }
 
 QString AlarmEngine::soundTheAlarm() {

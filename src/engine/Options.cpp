@@ -38,7 +38,9 @@ void Options::store(QLatin1String key, const QString& text) {
 void Options::restore() {
     for (std::size_t i = 0; i < on_.size(); ++i)
         on_[i] = read(kSwitchKeys[i].key, kSwitchKeys[i].fallback) == kTrue;
-    timeLabel_ = read(SettingsKeys::kUtcLabel, QStringLiteral("UTC Time"));
+    // The label the user has not named yet shows in their language; a named one is theirs.
+    //: The clock's label in UTC mode until the user names one with Change Offset Label.
+    timeLabel_ = read(SettingsKeys::kUtcLabel, tr("UTC Time"));
     // A stored offset the program could not have written reads as 0.
     utcOffsetMinutes_ =
         offsetFromText(read(SettingsKeys::kUtcOffset, QStringLiteral("0")).toStdString())

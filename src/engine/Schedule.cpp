@@ -55,10 +55,10 @@ ReadResult Schedule::load(const QString& path) {
 }
 
 QString Schedule::replaceConcern() const {
+    //: Completes "The schedule file <path>": why it may not be replaced unasked.
     if (fileStamp(path_.toStdString()) != knownVersion_)
-        return QStringLiteral("was changed by another program since Tockmere last read or "
-                              "wrote it.");
-    return notWholeReason_.isEmpty() ? QString() : notWholeReason_ + u'.';
+        return tr("was changed by another program since Tockmere last read or wrote it");
+    return notWholeReason_;
 }
 
 WriteResult Schedule::saveAs(const QString& path) {

@@ -37,7 +37,8 @@ public:
     // The table from another file, which becomes the current one; a file that cannot be opened
     // changes nothing.
     ReadResult load(const QString& path);
-    // Why the current file may not be replaced without the user's word: empty when it may.
+    // Why the current file may not be replaced without the user's word, as words that complete
+    // "The schedule file <path>" without the full stop: empty when it may.
     QString replaceConcern() const;
     // The table to the current file, or to another that then becomes the current one.
     WriteResult save();

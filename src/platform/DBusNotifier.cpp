@@ -77,12 +77,16 @@ void DBusNotifier::alarmStopped() {
 void DBusNotifier::send(const Shown& shown, uint replaces) {
     NotificationsProxy* notifications = service();
     if (!notifications) {
-        failed(shown, QStringLiteral("there is no session bus"));
+        //: Why the desktop's notifications could not be used.
+        failed(shown, tr("there is no session bus"));
         return;
     }
-    QStringList actions{QStringLiteral("default"), QStringLiteral("Show Tockmere")};
+    // Each action is a key, then the words on the notification's button.
+    //: The notification's button that brings the clock to the front.
+    QStringList actions{QStringLiteral("default"), tr("Show Tockmere")};
+    //: The notification's button that stops the looping alarm sound.
     if (shown.stop)
-        actions << QStringLiteral("stop") << QStringLiteral("Stop");
+        actions << QStringLiteral("stop") << tr("Stop");
     const QVariantMap hints{
         {QStringLiteral("desktop-entry"), kDesktopId},
         {QStringLiteral("urgency"), QVariant::fromValue(shown.reminder ? kNormal : kCritical)}};
@@ -116,9 +120,11 @@ void DBusNotifier::failed(const Shown& shown, const QString& why) {
     if (told_)
         return;
     told_ = true;
-    qWarning("tockmere: the desktop's notifications could not be used (%s); alarms show in "
-             "the alarm window only",
-             qUtf8Printable(why));
+    //: A line on standard error; "tockmere" is the command's name. %1 is why, such as "there is
+    //: no session bus".
+    qWarning("%s", qUtf8Printable(tr("tockmere: the desktop's notifications could not be used "
+                                     "(%1); alarms show in the alarm window only")
+                                      .arg(why)));
 }
 
 #include "DBusNotifier.moc"

@@ -3,6 +3,8 @@
 
 #include "Modules.h"
 
+#include <QCoreApplication>
+
 ModuleSound::ModuleSound(const QString& folder)
     : module_(folder + QStringLiteral("/modules/libtockmere-sound.so"), "tockmereCreateSound") {}
 
@@ -26,5 +28,8 @@ Printer::Result ModulePrinter::saveAsPdf(const QList<Line>& lines, const QString
 }
 
 Printer::Result ModulePrinter::unavailable() const {
-    return {false, QStringLiteral("printing is not installed: ") + module_.error()};
+    //: Why printing failed: %1 is the system's word on the printing module that could not be
+    //: loaded.
+    return {false, QCoreApplication::translate("ModulePrinter", "printing is not installed: %1")
+                       .arg(module_.error())};
 }

@@ -3,6 +3,7 @@
 
 #include "QtHelpViewer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QScrollBar>
@@ -25,7 +26,8 @@ bool QtHelpViewer::showContents(const QString& path) {
     if (!browser_) {
         browser_ = new QTextBrowser;
         browser_->setObjectName(QStringLiteral("helpViewer"));
-        browser_->setWindowTitle(QStringLiteral(" Tockmere Help"));
+        //: A window caption: the leading blank is part of the caption.
+        browser_->setWindowTitle(QCoreApplication::translate("QtHelpViewer", " Tockmere Help"));
         browser_->setOpenExternalLinks(true);
         browser_->resize(640, 560);
         // Closed as document viewers are: Esc, Ctrl+W, and the desktop's own key for closing.

@@ -3,6 +3,7 @@
 
 #include "QtPrinter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -25,8 +26,10 @@ Printer::Result failure(const QString& error) {
 // lacks and that another font draws wider cannot push the later columns out of line.
 Printer::Result paint(QPrinter& printer, const QList<Printer::Line>& lines) {
     QPainter painter;
+    //: Why printing failed, in parentheses after "The schedule could not be printed".
     if (!painter.begin(&printer))
-        return failure(QStringLiteral("the printer could not be started"));
+        return failure(
+            QCoreApplication::translate("QtPrinter", "the printer could not be started"));
     const QFont font = QtPrinter::listingFont();
     painter.setFont(font);
     const QFontMetricsF metrics(font, &printer);
@@ -38,7 +41,9 @@ Printer::Result paint(QPrinter& printer, const QList<Printer::Line>& lines) {
         if (top + lineHeight > pageHeight) {
             if (!printer.newPage()) {
                 painter.end();
-                return failure(QStringLiteral("the printer could not start a new page"));
+                //: Why printing failed, in parentheses after "The schedule could not be printed".
+                return failure(QCoreApplication::translate(
+                    "QtPrinter", "the printer could not start a new page"));
             }
             top = 0;
         }
@@ -48,7 +53,8 @@ Printer::Result paint(QPrinter& printer, const QList<Printer::Line>& lines) {
         top += lineHeight;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return failure(QStringLiteral("the printer reported an error"));
+        //: Why printing failed, in parentheses after "The schedule could not be printed".
+        return failure(QCoreApplication::translate("QtPrinter", "the printer reported an error"));
     return {};
 }
 
@@ -64,10 +70,13 @@ QFont QtPrinter::listingFont() {
 
 Printer::Result QtPrinter::print(const QList<Line>& lines, const QString& title) {
     if (QPrinterInfo::availablePrinterNames().isEmpty())
-        return failure(QStringLiteral("no printer is set up on this computer"));
+        //: Why printing failed, in parentheses after "The schedule could not be printed".
+        return failure(
+            QCoreApplication::translate("QtPrinter", "no printer is set up on this computer"));
     const QPrinterInfo chosen = QPrinterInfo::defaultPrinter();
     if (chosen.isNull())
-        return failure(QStringLiteral("no default printer is chosen"));
+        //: Why printing failed, in parentheses after "The schedule could not be printed".
+        return failure(QCoreApplication::translate("QtPrinter", "no default printer is chosen"));
     QPrinter printer(chosen, QPrinter::HighResolution);
     printer.setDocName(title);
     return paint(printer, lines);

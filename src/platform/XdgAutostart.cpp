@@ -3,6 +3,7 @@
 
 #include "XdgAutostart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +77,10 @@ QString XdgAutostart::setEnabled(bool enabled) {
         return entryFile.errorString();
     }
     if (!QDir().mkpath(QFileInfo(file).path()))
-        return QStringLiteral("cannot make the folder %1").arg(QFileInfo(file).path());
+        //: Why the entry for the start of the session could not be written; %1 is a folder's
+        //: path.
+        return QCoreApplication::translate("XdgAutostart", "cannot make the folder %1")
+            .arg(QFileInfo(file).path());
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(entry(command())) < 0 || !out.commit())
         return out.errorString();

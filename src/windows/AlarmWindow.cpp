@@ -18,7 +18,8 @@ AlarmWindow::AlarmWindow(const Options& options, SettingsStore& settings) {
     giveWindowsTheirRoles();
     setObjectName(QStringLiteral("AlarmWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral(" Alarm !!"));
+    //: A window caption: the leading blank is part of the caption.
+    setWindowTitle(tr(" Alarm !!"));
     const QSize client(twipsToPixels(3828), twipsToPixels(1980));
     resize(client);
 
@@ -34,15 +35,15 @@ AlarmWindow::AlarmWindow(const Options& options, SettingsStore& settings) {
     QFont font = messages->font();
     font.setPointSize(12);
     messages->setFont(font);
-    messageLabel_ = new QLabel(QStringLiteral("Alarm"));
+    messageLabel_ = new QLabel(tr("Alarm"));
     messageLabel_->setObjectName(QStringLiteral("messageLabel"));
     messageLabel_->setWordWrap(true);
-    messageLabel_->setAccessibleDescription(QStringLiteral("Alarm message"));
+    messageLabel_->setAccessibleDescription(tr("Alarm message"));
     messageLabel_->setTextFormat(Qt::PlainText);
     messageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     messages->setWidget(messageLabel_);
 
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setGeometry(twipsRect(1140, 1365, 1620, 495));
     connect(closeButton, &QPushButton::clicked, this, [this] {

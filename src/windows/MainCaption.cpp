@@ -3,10 +3,19 @@
 
 #include "MainCaption.h"
 
+#include <QCoreApplication>
+
+QString MainCaption::idleText() {
+    //: The clock's caption with no sked armed: the leading blank and the two blanks before "by"
+    //: are part of the caption.
+    return QCoreApplication::translate("MainCaption", " Tockmere  by Ovix");
+}
+
 QString MainCaption::text() const {
     if (!nextAlarm_.isEmpty())
         return nextAlarm_;
-    return countdown_ ? QStringLiteral(" Count Down Timer") : normal_;
+    //: The clock's caption while a countdown runs: the leading blank is part of the caption.
+    return countdown_ ? QCoreApplication::translate("MainCaption", " Count Down Timer") : normal_;
 }
 
 void MainCaption::setNormal(const QString& caption) {
@@ -15,13 +24,15 @@ void MainCaption::setNormal(const QString& caption) {
 }
 
 void MainCaption::setAlarmSet(const QString& shortName) {
-    setNormal(QStringLiteral("Alarm Set   ") + shortName);
+    //: The clock's caption with a sked armed: %1 is the schedule file's short name. The three
+    //: blanks before it are part of the caption.
+    setNormal(QCoreApplication::translate("MainCaption", "Alarm Set   %1").arg(shortName));
 }
 
 void MainCaption::setCountdown(bool running) {
     if (running && !countdown_) {
         beforeCountdown_ = normal_;
-        normal_ = kIdle;
+        normal_ = idleText();
         wantedDuringCountdown_ = false;
     }
     countdown_ = running;

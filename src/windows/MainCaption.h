@@ -11,11 +11,12 @@
 // caption shows when that one lets go. No widget: the window shows text() after every change.
 class MainCaption {
 public:
-    static constexpr QLatin1String kIdle{" Tockmere  by Ovix"};
+    // The caption when no sked is armed, in the user's language.
+    static QString idleText();
 
     QString text() const;
 
-    void setIdle() { setNormal(kIdle); }
+    void setIdle() { setNormal(idleText()); }
     void setAlarmSet(const QString& shortName);
     // A countdown that ends on its own leaves the idle caption, unless the schedule wanted
     // another meanwhile.
@@ -28,7 +29,7 @@ public:
 private:
     void setNormal(const QString& caption);
 
-    QString normal_{kIdle};
+    QString normal_{idleText()};
     bool countdown_ = false;
     QString beforeCountdown_;
     bool wantedDuringCountdown_ = false;

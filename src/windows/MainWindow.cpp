@@ -72,8 +72,10 @@ MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine
     connect(&engine_, &AlarmEngine::timeLeftShown, this, [this](const QString& timeLeft) {
         nextSkedTime_->setToolTip(timeLeft);
         nextSkedTime_->setAccessibleDescription(
-            timeLeft.isEmpty() ? QStringLiteral("Time of the next sked")
-                               : QStringLiteral("Time of the next sked, %1").arg(timeLeft));
+            timeLeft.isEmpty() ? tr("Time of the next sked")
+                               //: For a screen reader: %1 is the time left to the next sked,
+                               //: such as "in 2 h 13 min".
+                               : tr("Time of the next sked, %1").arg(timeLeft));
     });
     connect(&engine_, &AlarmEngine::skedFired, this, &MainWindow::showAlarmSetCaption);
     connect(&engine_, &AlarmEngine::armedFromTable, this, &MainWindow::showAlarmSetCaption);
@@ -84,7 +86,10 @@ MainWindow::MainWindow(Options& options, Schedule& schedule, AlarmEngine& engine
     connect(&engine_, &AlarmEngine::clockHealthChanged, this, &MainWindow::showClockHealth);
     // The clock goes on while the box is open.
     connect(&engine_, &AlarmEngine::countdownEndedSilently, this, [this] {
-        dialogs_.tell(QStringLiteral("Done countdown..."), QStringLiteral(" Timer"));
+        //: Told when a countdown ends while the alarm is silent.
+        dialogs_.tell(tr("Done countdown..."),
+                      //: A window caption: the leading blank is part of the caption.
+                      tr(" Timer"));
     });
     connect(&engine_, &AlarmEngine::systemOffsetDiffers, optionsMenu_,
             [this] { optionsMenu_->offerSystemOffset(false); });
@@ -105,17 +110,18 @@ void MainWindow::createControls() {
     // area; it leads a screen reader's user to the menu.
     optionsButton_ =
         makeButton(this, "optionsButton", QStringLiteral("dummy"), twipsRect(1932, 1296, 732, 252));
-    setAlarmButton_ = makeButton(this, "setAlarmButton", QStringLiteral("Set Alarm"),
-                                 twipsRect(225, 24, 1296, 372));
-    nextSkedDate_ = makeLabel(this, "nextSkedDate", QStringLiteral("Alarm Date"),
-                              twipsRect(255, 495, 1200, 255));
-    nextSkedTime_ = makeLabel(this, "nextSkedTime", QStringLiteral("Alarm Time"),
-                              twipsRect(240, 855, 1275, 210));
-    stopButton_ =
-        makeButton(this, "stopButton", QStringLiteral("Stop"), twipsRect(405, 600, 885, 372));
+    setAlarmButton_ =
+        makeButton(this, "setAlarmButton", tr("Set Alarm"), twipsRect(225, 24, 1296, 372));
+    nextSkedDate_ =
+        makeLabel(this, "nextSkedDate", tr("Alarm Date"), twipsRect(255, 495, 1200, 255));
+    nextSkedTime_ =
+        makeLabel(this, "nextSkedTime", tr("Alarm Time"), twipsRect(240, 855, 1275, 210));
+    //: The button that stops a looping alarm sound.
+    stopButton_ = makeButton(this, "stopButton", tr("Stop"), twipsRect(405, 600, 885, 372));
     stopButton_->hide();
+    //: The clock's label in UTC mode.
     timeBaseLabel_ =
-        makeLabel(this, "timeBaseLabel", QStringLiteral("UTC Time"), twipsRect(3315, 75, 870, 195));
+        makeLabel(this, "timeBaseLabel", tr("UTC Time"), twipsRect(3315, 75, 870, 195));
     clockLabel_ = placed(new ClockLabel(QStringLiteral("00:00:00"), this),
                          QStringLiteral("clockLabel"), twipsRect(2850, 360, 1830, 375));
     QFont clockFont = clockLabel_->font();
@@ -134,14 +140,16 @@ void MainWindow::createControls() {
 
     // A screen reader reads each label's text as its name, as it shows; what the label is for
     // goes in its description (the clock's says whether the system clock can be trusted).
-    optionsButton_->setAccessibleName(QStringLiteral("Options"));
+    //: What a screen reader calls the button that leads to the options menu.
+    optionsButton_->setAccessibleName(tr("Options"));
+    //: For a screen reader. Menu and Shift+F10 are keys of the keyboard.
     optionsButton_->setAccessibleDescription(
-        QStringLiteral("The Menu key or Shift+F10 opens the options menu"));
-    nextSkedDate_->setAccessibleDescription(QStringLiteral("Date of the next sked"));
-    nextSkedTime_->setAccessibleDescription(QStringLiteral("Time of the next sked"));
-    stopButton_->setAccessibleDescription(QStringLiteral("Stops the alarm sound"));
-    timeBaseLabel_->setAccessibleDescription(QStringLiteral("Time base of the clock"));
-    nextSkedMessage_->setAccessibleDescription(QStringLiteral("Message of the next sked"));
+        tr("The Menu key or Shift+F10 opens the options menu"));
+    nextSkedDate_->setAccessibleDescription(tr("Date of the next sked"));
+    nextSkedTime_->setAccessibleDescription(tr("Time of the next sked"));
+    stopButton_->setAccessibleDescription(tr("Stops the alarm sound"));
+    timeBaseLabel_->setAccessibleDescription(tr("Time base of the clock"));
+    nextSkedMessage_->setAccessibleDescription(tr("Message of the next sked"));
 
     // Only the background, the time-base label and the clock open the menu.
     for (QLabel* label : {nextSkedTime_, nextSkedDate_, nextSkedMessage_})
@@ -164,8 +172,9 @@ void MainWindow::restore() {
     nextSkedTime_->setText(QString());
     optionsMenu_->showSwitches();
     // In UTC mode the label the user named; the local clock says so from the first paint.
+    //: The clock's label when it shows local time.
     timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? options_.timeLabel()
-                                                                   : QStringLiteral("Local Time"));
+                                                                   : tr("Local Time"));
 }
 
 void MainWindow::storePlace() {
@@ -210,8 +219,8 @@ void MainWindow::fitMessage() {
 }
 
 void MainWindow::showTimeBase() {
-    timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? QStringLiteral("UTC Time")
-                                                                   : QStringLiteral("Local Time"));
+    timeBaseLabel_->setText(options_.isOn(Options::Switch::UseUtc) ? tr("UTC Time")
+                                                                   : tr("Local Time"));
 }
 
 void MainWindow::showAbout() {
@@ -248,7 +257,8 @@ void MainWindow::showArmed(int slot) {
 void MainWindow::showNothingPending() {
     caption_.setIdle();
     showCaption();
-    showMessage(QStringLiteral("Done"), QString());
+    //: Shown in place of the next sked's message when no sked is left to ring.
+    showMessage(tr("Done"), QString());
     nextSkedDate_->setText(QString());
 }
 
@@ -319,7 +329,8 @@ void MainWindow::windowStateChanged() {
     // While minimised the caption shows the next alarm time, or "done".
     if (isMinimized()) {
         const int armed = engine_.armedRow();
-        caption_.setMinimised(armed == SkedTable::kSpare ? QStringLiteral("done")
+        //: The minimised clock's caption when no sked is left to ring.
+        caption_.setMinimised(armed == SkedTable::kSpare ? tr("done")
                                                          : QString::fromStdString(formatTimeText(
                                                                schedule_.row(armed).time)));
         showCaption();

@@ -20,33 +20,33 @@ QString fromStd(const std::string& text) {
 
 OptionsMenu::OptionsMenu(Options& options, AlarmEngine& engine, Dialogs& dialogs,
                          Autostart& autostart, QWidget* parent)
-    : QMenu(QStringLiteral("PopUp"), parent), options_(options), engine_(engine), dialogs_(dialogs),
-      autostart_(autostart) {
+    : QMenu(parent), options_(options), engine_(engine), dialogs_(dialogs), autostart_(autostart) {
     using S = Options::Switch;
     setObjectName(QStringLiteral("optionsMenu"));
+    //: The options menu's title, shown where the menu is a submenu or in a menu bar; the
+    //: pop-up menu itself shows none.
+    setTitle(tr("PopUp"));
     auto command = [this](const char* name, const QString& caption, auto* receiver, auto slot) {
         connect(addCommand(name, caption), &QAction::triggered, receiver, slot);
     };
-    command("help", QStringLiteral("Help"), this, &OptionsMenu::showQuickHelp);
-    addSwitch("utcTime", QStringLiteral("UTC time"), S::UseUtc);
-    command("setUtcOffset", QStringLiteral("Set UTC offset"), this, &OptionsMenu::setUtcOffset);
-    command("changeTimeLabel", QStringLiteral("Change Offset Label"), this,
-            &OptionsMenu::changeTimeLabel);
-    addSwitch("silentAlarm", QStringLiteral("Silent Alarm"), S::Silent);
-    addSwitch("alarmSetMinimized", QStringLiteral("Alarm Set Minimized"), S::Minimize);
-    addSwitch("alarmPopUp", QStringLiteral("Alarm Msg PopUp"), S::AlarmPopUp);
-    addSwitch("alarmCloseButton", QStringLiteral("Alarm Close Button"), S::AlarmCloseButton);
-    command("testAlarm", QStringLiteral("Test Alarm"), this, &OptionsMenu::testAlarm);
-    command("countdown", QStringLiteral("Count Down Timer"), this, &OptionsMenu::askForCountdown);
-    command("stopwatch", QStringLiteral("Stop Watch Timer"), this,
-            &OptionsMenu::stopwatchRequested);
-    addSwitch("continuousAlarm", QStringLiteral("Continuous Alarm"), S::Continuous);
-    command("about", QStringLiteral("About"), this, &OptionsMenu::aboutRequested);
+    command("help", tr("Help"), this, &OptionsMenu::showQuickHelp);
+    addSwitch("utcTime", tr("UTC time"), S::UseUtc);
+    command("setUtcOffset", tr("Set UTC offset"), this, &OptionsMenu::setUtcOffset);
+    command("changeTimeLabel", tr("Change Offset Label"), this, &OptionsMenu::changeTimeLabel);
+    addSwitch("silentAlarm", tr("Silent Alarm"), S::Silent);
+    addSwitch("alarmSetMinimized", tr("Alarm Set Minimized"), S::Minimize);
+    addSwitch("alarmPopUp", alarmPopUpText(true), S::AlarmPopUp);
+    addSwitch("alarmCloseButton", closeButtonText(true), S::AlarmCloseButton);
+    command("testAlarm", tr("Test Alarm"), this, &OptionsMenu::testAlarm);
+    command("countdown", tr("Count Down Timer"), this, &OptionsMenu::askForCountdown);
+    command("stopwatch", tr("Stop Watch Timer"), this, &OptionsMenu::stopwatchRequested);
+    addSwitch("continuousAlarm", tr("Continuous Alarm"), S::Continuous);
+    command("about", tr("About"), this, &OptionsMenu::aboutRequested);
     addSeparator();
-    startAtLogin_ = addCommand("startAtLogin", QStringLiteral("Start at Login"));
+    startAtLogin_ = addCommand("startAtLogin", tr("Start at Login"));
     startAtLogin_->setCheckable(true);
     connect(startAtLogin_, &QAction::triggered, this, &OptionsMenu::startAtLogin);
-    command("remindBefore", QStringLiteral("Remind Before..."), this, &OptionsMenu::askForReminder);
+    command("remindBefore", tr("Remind Before..."), this, &OptionsMenu::askForReminder);
     // The entry on disk is the switch's state: the user or the desktop may remove it.
     connect(this, &QMenu::aboutToShow, this,
             [this] { startAtLogin_->setChecked(autostart_.isEnabled()); });
@@ -79,22 +79,39 @@ void OptionsMenu::showSwitches() {
 
 void OptionsMenu::updateSwitchCaptions() {
     using S = Options::Switch;
-    switchActions_[std::size_t(S::AlarmPopUp)]->setText(options_.isOn(S::AlarmPopUp)
-                                                            ? QStringLiteral("Alarm Msg PopUp")
-                                                            : QStringLiteral("No Alarm Msg PopUp"));
+    switchActions_[std::size_t(S::AlarmPopUp)]->setText(
+        alarmPopUpText(options_.isOn(S::AlarmPopUp)));
     switchActions_[std::size_t(S::AlarmCloseButton)]->setText(
-        options_.isOn(S::AlarmCloseButton) ? QStringLiteral("Alarm Close Button")
-                                           : QStringLiteral("No Alarm Close Button"));
+        closeButtonText(options_.isOn(S::AlarmCloseButton)));
+}
+
+QString OptionsMenu::alarmPopUpText(bool on) {
+    //: The switch for the alarm window, on. "Msg" is short for message.
+    return on ? tr("Alarm Msg PopUp")
+              //: The switch for the alarm window, off. "Msg" is short for message.
+              : tr("No Alarm Msg PopUp");
+}
+
+QString OptionsMenu::closeButtonText(bool on) {
+    //: The switch for the alarm window's Close button, on.
+    return on ? tr("Alarm Close Button")
+              //: The switch for the alarm window's Close button, off.
+              : tr("No Alarm Close Button");
 }
 
 void OptionsMenu::offerSystemOffset(bool wait) {
     const QString offered = fromStd(offsetText(engine_.systemOffsetMinutes()));
-    const QString told = QStringLiteral("System UTC offset %1 hours does not \r\n"
-                                        "match the setting in Tockmere %2 hours.")
+    //: %1 is the system's offset, %2 the one set in Tockmere, in hours that may have decimals
+    //: ("5.5"). Keep the blank before the line break, and the line break.
+    const QString told = tr("System UTC offset %1 hours does not \r\n"
+                            "match the setting in Tockmere %2 hours.")
                              .arg(offered, fromStd(offsetText(options_.utcOffsetMinutes())));
-    const QString title = QStringLiteral(" Check UTC offset");
-    const QString asked = QStringLiteral("<Enter> or <OK> selects the %1 hr. system UTC "
-                                         "offset.\r\n\r\nOr enter a new UTC hour offset.")
+    //: A window caption: the leading blank is part of the caption.
+    const QString title = tr(" Check UTC offset");
+    //: %1 is the system's offset in hours that may have decimals ("5.5"); "hr." is short for
+    //: hours. Keep the line breaks.
+    const QString asked = tr("<Enter> or <OK> selects the %1 hr. system UTC offset.\r\n\r\n"
+                             "Or enter a new UTC hour offset.")
                               .arg(offered);
     if (wait) {
         dialogs_.message(told, Dialogs::Buttons::Ok, false, title);
@@ -108,7 +125,7 @@ void OptionsMenu::offerSystemOffset(bool wait) {
 }
 
 void OptionsMenu::setUtcOffset() {
-    takeOffset(dialogs_.prompt(QStringLiteral("Enter the UTC hour offset"), QString(),
+    takeOffset(dialogs_.prompt(tr("Enter the UTC hour offset"), QString(),
                                fromStd(offsetText(options_.utcOffsetMinutes()))));
 }
 
@@ -120,18 +137,24 @@ void OptionsMenu::takeOffset(const QString& answer) {
         options_.setUtcOffsetMinutes(*offset);
         return;
     }
-    dialogs_.message(
-        QStringLiteral("\"%1\" is not a UTC offset; the offset is kept at %2 hours.\r\n\r\n"
-                       "The offset is the hours added to local time to get UTC: 5 at UTC-5, "
-                       "-5.5 or -5:30 at UTC+5:30.")
-            .arg(answer, fromStd(offsetText(options_.utcOffsetMinutes()))),
-        Dialogs::Buttons::Ok, true, QStringLiteral(" Set UTC offset"));
+    //: %1 is what the user typed, %2 the offset kept, in hours that may have decimals ("5.5").
+    //: Keep the line breaks.
+    dialogs_.message(tr("\"%1\" is not a UTC offset; the offset is kept at %2 hours.\r\n\r\n"
+                        "The offset is the hours added to local time to get UTC: 5 at UTC-5, "
+                        "-5.5 or -5:30 at UTC+5:30.")
+                         .arg(answer, fromStd(offsetText(options_.utcOffsetMinutes()))),
+                     Dialogs::Buttons::Ok, true,
+                     //: A window caption: the leading blank is part of the caption.
+                     tr(" Set UTC offset"));
 }
 
 void OptionsMenu::changeTimeLabel() {
+    //: UTC and PST are examples of labels the user may give the clock's time.
     const QString answer =
-        dialogs_.prompt(QStringLiteral("Enter text for time offset: UTC PST etc."),
-                        QStringLiteral("Time label..."), QStringLiteral("UTC Time"));
+        dialogs_.prompt(tr("Enter text for time offset: UTC PST etc."), tr("Time label..."),
+                        //: The label proposed for the clock's time, as the clock shows it
+                        //: before the user names one.
+                        tr("UTC Time"));
     if (answer.isEmpty())
         return;
     options_.setTimeLabel(answer);
@@ -140,20 +163,23 @@ void OptionsMenu::changeTimeLabel() {
 void OptionsMenu::showQuickHelp() {
     dialogs_.message(
         fromStd(quickHelpText(options_.utcOffsetMinutes(), options_.isOn(Options::Switch::UseUtc))),
-        Dialogs::Buttons::Ok, false, QStringLiteral(" Tockmere Quick Help"));
+        Dialogs::Buttons::Ok, false,
+        //: A window caption: the leading blank is part of the caption.
+        tr(" Tockmere Quick Help"));
 }
 
 void OptionsMenu::testAlarm() {
     const QString problem = engine_.testAlarm();
+    //: A window caption: the leading blank is part of the caption.
     if (!problem.isEmpty())
-        dialogs_.message(problem, Dialogs::Buttons::Ok, true, QStringLiteral(" Test Alarm"));
+        dialogs_.message(problem, Dialogs::Buttons::Ok, true, tr(" Test Alarm"));
 }
 
 void OptionsMenu::askForCountdown() {
-    const QString answer = dialogs_.prompt(
-        QStringLiteral("Enter <SECONDS> to count down from.\r\n\r\nex: <60 = 1min.>\r\n\r\n"
-                       "Enter 0 to clear."),
-        QStringLiteral("Count Down Timer"), QString());
+    //: "ex:" is short for example, "1min." for one minute. Keep the line breaks.
+    const QString answer = dialogs_.prompt(tr("Enter <SECONDS> to count down from.\r\n\r\n"
+                                              "ex: <60 = 1min.>\r\n\r\nEnter 0 to clear."),
+                                           tr("Count Down Timer"), QString());
     if (answer.isEmpty())
         return;
     if (answer == u"0") {
@@ -169,40 +195,51 @@ void OptionsMenu::askForCountdown() {
         engine_.startCountdown(*seconds);
         return;
     }
-    dialogs_.message(QStringLiteral("\"%1\" is not a time to count down. Enter seconds (90), "
-                                    "minutes and seconds (1:30) or hours, minutes and seconds "
-                                    "(1:00:00).")
+    //: %1 is what the user typed.
+    dialogs_.message(tr("\"%1\" is not a time to count down. Enter seconds (90), minutes and "
+                        "seconds (1:30) or hours, minutes and seconds (1:00:00).")
                          .arg(answer),
-                     Dialogs::Buttons::Ok, true, QStringLiteral("Count Down Timer"));
+                     Dialogs::Buttons::Ok, true, tr("Count Down Timer"));
 }
 
 void OptionsMenu::startAtLogin(bool on) {
     const QString failure = autostart_.setEnabled(on);
-    if (!failure.isEmpty())
-        dialogs_.message(QStringLiteral("Tockmere could not %1 its entry for the start of your "
-                                        "session:\r\n%2\r\n\r\n(%3)")
-                             .arg(on ? QStringLiteral("write") : QStringLiteral("remove"),
-                                  autostart_.path(), failure),
-                         Dialogs::Buttons::Ok, true, QStringLiteral(" Start at Login"));
+    if (!failure.isEmpty()) {
+        const QString told =
+            on
+                //: %1 is the path of the desktop's autostart entry, %2 why it could not be
+                //: written. Keep the line breaks.
+                ? tr("Tockmere could not write its entry for the start of your session:\r\n%1"
+                     "\r\n\r\n(%2)")
+                //: %1 is the path of the desktop's autostart entry, %2 why it could not be
+                //: removed. Keep the line breaks.
+                : tr("Tockmere could not remove its entry for the start of your session:\r\n%1"
+                     "\r\n\r\n(%2)");
+        dialogs_.message(told.arg(autostart_.path(), failure), Dialogs::Buttons::Ok, true,
+                         //: A window caption: the leading blank is part of the caption.
+                         tr(" Start at Login"));
+    }
     startAtLogin_->setChecked(autostart_.isEnabled());
 }
 
 void OptionsMenu::askForReminder() {
-    const QString answer = dialogs_.prompt(
-        QStringLiteral("Enter the minutes before each sked to be reminded, up to %1.\r\n\r\n"
-                       "Enter 0 for no reminder.")
-            .arg(Options::kRemindMost),
-        QStringLiteral("Remind Before"), QString::number(options_.remindMinutes()));
+    //: %1 is the most minutes a reminder may come ahead (1440, a day). Keep the line breaks.
+    const QString answer =
+        dialogs_.prompt(tr("Enter the minutes before each sked to be reminded, "
+                           "up to %1.\r\n\r\nEnter 0 for no reminder.")
+                            .arg(Options::kRemindMost),
+                        tr("Remind Before"), QString::number(options_.remindMinutes()));
     if (answer.isEmpty())
         return;
     if (const auto minutes = minutesFromText(answer.toStdString(), Options::kRemindMost)) {
         options_.setRemindMinutes(*minutes);
         return;
     }
-    dialogs_.message(QStringLiteral("\"%1\" is not a number of minutes from 0 to %2; the "
-                                    "reminder is kept at %3 minutes.")
-                         .arg(answer)
-                         .arg(Options::kRemindMost)
-                         .arg(options_.remindMinutes()),
-                     Dialogs::Buttons::Ok, true, QStringLiteral("Remind Before"));
+    //: %1 is what the user typed, %2 the most minutes allowed (1440); %n the minutes the
+    //: reminder keeps.
+    dialogs_.message(tr("\"%1\" is not a number of minutes from 0 to %2; the reminder is kept at "
+                        "%n minutes.",
+                        nullptr, options_.remindMinutes())
+                         .arg(answer, QString::number(Options::kRemindMost)),
+                     Dialogs::Buttons::Ok, true, tr("Remind Before"));
 }

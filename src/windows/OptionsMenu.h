@@ -41,6 +41,9 @@ private:
     QAction* addSwitch(const char* name, const QString& caption, Options::Switch which);
     QAction* addCommand(const char* name, const QString& caption);
     void updateSwitchCaptions();
+    // The captions of the two switches whose words change with their state.
+    static QString alarmPopUpText(bool on);
+    static QString closeButtonText(bool on);
     void setUtcOffset();
     // The offset from a prompt's answer; an answer that is no offset is refused with a word on
     // what an offset is, and nothing changes.

@@ -53,6 +53,10 @@ private:
     // False when a Re-order the user asked for did not sort the table.
     bool lookOver();
     void offerPdf(const QList<Printer::Line>& lines, const QString& why);
+    static QString couldNotSave(const QString& path, const QString& why);
+    static QString replaceTitle();
+    static QString notSavedTitle();
+    static QString printJobName();
 
     Schedule& schedule_;
     Dialogs& dialogs_;

@@ -73,7 +73,7 @@ void ScheduleWindow::ensureControls() {
         return;
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setAccessibleName(QStringLiteral("Schedule table"));
+    client->setAccessibleName(tr("Schedule table"));
     setCentralWidget(client);
     QFont small = font();
     small.setPointSize(8);
@@ -87,7 +87,8 @@ void ScheduleWindow::ensureControls() {
         new Resizer(this, client, QSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight)),
                     settings_, QStringLiteral("frmSkeds"));
     resizer_->captureDesign();
-    setWindowTitle(QStringLiteral(" Schedules Page1"));
+    //: The table window's first caption: the leading blank is part of the caption.
+    setWindowTitle(tr(" Schedules Page1"));
     resizer_->restoreLayout(SettingsKeys::kApplication);
     showDateHeading();
     fileLabel_->setText(schedule_.path());
@@ -103,8 +104,10 @@ void ScheduleWindow::showClock(const QString& time) {
 }
 
 void ScheduleWindow::showDateHeading() {
-    dateHeading_->setText(options_.isOn(Options::Switch::UseUtc) ? QStringLiteral("UTC Date")
-                                                                 : QStringLiteral("Local Date"));
+    dateHeading_->setText(options_.isOn(Options::Switch::UseUtc)
+                              ? tr("UTC Date")
+                              //: The heading of the date column when the skeds' dates are local.
+                              : tr("Local Date"));
 }
 
 void ScheduleWindow::createMenu() {
@@ -115,62 +118,59 @@ void ScheduleWindow::createMenu() {
         return action;
     };
     item("spacer", QStringLiteral(" "));
-    connect(item("saveAction", QStringLiteral("Save Sked file")), &QAction::triggered, this,
-            [this] {
-                commitEdits();
-                if (files_.chooseAndSaveAs())
-                    pageSwitch_->setChecked(false);
-            });
-    connect(item("loadAction", QStringLiteral("Load Sked file")), &QAction::triggered, this,
-            [this] {
-                commitEdits();
-                if (files_.chooseAndLoad())
-                    pageSwitch_->setChecked(false);
-            });
-    connect(item("helpAction", QStringLiteral("Help")), &QAction::triggered, this,
-            &ScheduleWindow::showHelp);
+    connect(item("saveAction", tr("Save Sked file")), &QAction::triggered, this, [this] {
+        commitEdits();
+        if (files_.chooseAndSaveAs())
+            pageSwitch_->setChecked(false);
+    });
+    connect(item("loadAction", tr("Load Sked file")), &QAction::triggered, this, [this] {
+        commitEdits();
+        if (files_.chooseAndLoad())
+            pageSwitch_->setChecked(false);
+    });
+    connect(item("helpAction", tr("Help")), &QAction::triggered, this, &ScheduleWindow::showHelp);
 }
 
 void ScheduleWindow::createControls(QWidget* client) {
     clockLabel_ = makeLabel(client, "clockLabel", QString(), twipsRect(315, 60, 1100, 255));
     fileLabel_ = makeLabel(client, "fileLabel", QString(), twipsRect(1500, 60, 6100, 255));
-    weeklyCheck_ = placed(new QCheckBox(QStringLiteral("Weekly Increment"), client),
+    weeklyCheck_ = placed(new QCheckBox(tr("Weekly Increment"), client),
                           QStringLiteral("weeklyCheck"), twipsRect(315, 360, 2400, 255));
-    pageSwitch_ = placed(new QCheckBox(QStringLiteral("Skeds 1 to 20  "), client),
-                         QStringLiteral("pageSwitch"), twipsRect(5400, 360, 2100, 255));
-    makeLabel(client, "skipHeading", QStringLiteral("Skip"), twipsRect(240, 660, 420, 220));
-    dateHeading_ = makeLabel(client, "dateHeading", QStringLiteral("UTC Date"),
-                             twipsRect(675, 660, 1092, 220));
-    makeLabel(client, "timeHeading", QStringLiteral("Sked Time"), twipsRect(1995, 660, 900, 220));
-    makeLabel(client, "messageHeading", QStringLiteral("Sked Message"),
-              twipsRect(2970, 660, 2000, 220));
+    pageSwitch_ = placed(new QCheckBox(pageSwitchText(false), client), QStringLiteral("pageSwitch"),
+                         twipsRect(5400, 360, 2100, 255));
+    //: The heading of the column of skip marks.
+    makeLabel(client, "skipHeading", tr("Skip"), twipsRect(240, 660, 420, 220));
+    //: The heading of the date column when the skeds' dates are UTC.
+    dateHeading_ = makeLabel(client, "dateHeading", tr("UTC Date"), twipsRect(675, 660, 1092, 220));
+    makeLabel(client, "timeHeading", tr("Sked Time"), twipsRect(1995, 660, 900, 220));
+    makeLabel(client, "messageHeading", tr("Sked Message"), twipsRect(2970, 660, 2000, 220));
     // Created row by row, so the keyboard order runs along each row and down the page.
     for (int slot = 0; slot < SkedTable::kSlots; ++slot)
         createRow(client, slot);
-    makeLabel(
-        client, "skipNote",
-        QStringLiteral("The skip checkboxes are automatically checked after the alarm sounds."),
-        twipsRect(315, 5820, 7300, 240));
-    QLabel* closeNote = makeLabel(client, "closeNote", QStringLiteral("Upper Right-X    disabled"),
+    makeLabel(client, "skipNote",
+              tr("The skip checkboxes are automatically checked after the alarm sounds."),
+              twipsRect(315, 5820, 7300, 240));
+    //: A note that the window's close box does not close it, in a narrow label that wraps it;
+    //: the run of blanks is part of it.
+    QLabel* closeNote = makeLabel(client, "closeNote", tr("Upper Right-X    disabled"),
                                   twipsRect(60, 6060, 1260, 420));
     closeNote->setWordWrap(true);
     auto* doneButton =
-        makeButton(client, "doneButton", QStringLiteral("Done"), twipsRect(1380, 6090, 1250, 372));
-    auto* reorderButton = makeButton(client, "reorderButton", QStringLiteral("Re-order"),
-                                     twipsRect(2790, 6090, 1250, 372));
-    reorderButton->setToolTip(
-        QStringLiteral(" Click to re-order dates amd times, verify the results "));
-    auto* printButton = makeButton(client, "printButton", QStringLiteral("Printout"),
-                                   twipsRect(4200, 6090, 1250, 372));
-    auto* clearButton = makeButton(client, "clearButton", QStringLiteral("Clear Table"),
-                                   twipsRect(5610, 6090, 1250, 372));
+        makeButton(client, "doneButton", tr("Done"), twipsRect(1380, 6090, 1250, 372));
+    auto* reorderButton =
+        makeButton(client, "reorderButton", tr("Re-order"), twipsRect(2790, 6090, 1250, 372));
+    //: A tooltip; the blanks at both ends are part of it.
+    reorderButton->setToolTip(tr(" Click to re-order dates amd times, verify the results "));
+    auto* printButton =
+        makeButton(client, "printButton", tr("Printout"), twipsRect(4200, 6090, 1250, 372));
+    auto* clearButton =
+        makeButton(client, "clearButton", tr("Clear Table"), twipsRect(5610, 6090, 1250, 372));
     makeLabel(
         client, "menuHint",
-        QStringLiteral(
-            "Right-mouse click on Tockmere for options, Countdown Timer, Stop Watch and Help."),
+        tr("Right-mouse click on Tockmere for options, Countdown Timer, Stop Watch and Help."),
         twipsRect(315, 6600, 7300, 255));
-    clockLabel_->setAccessibleDescription(QStringLiteral("Clock"));
-    fileLabel_->setAccessibleDescription(QStringLiteral("Schedule file"));
+    clockLabel_->setAccessibleDescription(tr("Clock"));
+    fileLabel_->setAccessibleDescription(tr("Schedule file"));
 
     connect(doneButton, &QPushButton::clicked, this, &ScheduleWindow::done);
     connect(reorderButton, &QPushButton::clicked, this, [this] {
@@ -199,11 +199,15 @@ void ScheduleWindow::createRow(QWidget* client, int slot) {
         placed(new QLineEdit(client), indexed("time", slot), twipsRect(1995, top - 15, 732, 288));
     messageFields_[slot] = placed(new QLineEdit(client), indexed("message", slot),
                                   twipsRect(2970, top - 15, 4572, 288));
-    const QString sked = QStringLiteral("Sked %1 ").arg(slot + 1);
-    skipBoxes_[slot]->setAccessibleName(sked + QStringLiteral("skip"));
-    dateFields_[slot]->setAccessibleName(sked + QStringLiteral("date"));
-    timeFields_[slot]->setAccessibleName(sked + QStringLiteral("time"));
-    messageFields_[slot]->setAccessibleName(sked + QStringLiteral("message"));
+    const QString sked = QString::number(slot + 1);
+    //: What a screen reader calls the skip mark of a row; %1 is the sked's number.
+    skipBoxes_[slot]->setAccessibleName(tr("Sked %1 skip").arg(sked));
+    //: What a screen reader calls the date field of a row; %1 is the sked's number.
+    dateFields_[slot]->setAccessibleName(tr("Sked %1 date").arg(sked));
+    //: What a screen reader calls the time field of a row; %1 is the sked's number.
+    timeFields_[slot]->setAccessibleName(tr("Sked %1 time").arg(sked));
+    //: What a screen reader calls the message field of a row; %1 is the sked's number.
+    messageFields_[slot]->setAccessibleName(tr("Sked %1 message").arg(sked));
     dateFields_[slot]->setMaxLength(int(SkedTable::kDateLimit));
     timeFields_[slot]->setMaxLength(int(SkedTable::kTimeLimit));
     messageFields_[slot]->setMaxLength(int(SkedTable::kMessageLimit));
@@ -278,10 +282,12 @@ void ScheduleWindow::setRowVisible(int slot, bool visible) {
 
 void ScheduleWindow::switchPage() {
     const bool page2 = pageSwitch_->isChecked();
-    pageSwitch_->setText(page2 ? QStringLiteral("Skeds 21 to 40  ")
-                               : QStringLiteral("Skeds 1 to 20  "));
-    setWindowTitle(page2 ? QStringLiteral(" Schedules page 2")
-                         : QStringLiteral(" Schedules page 1"));
+    pageSwitch_->setText(pageSwitchText(page2));
+    //: The table window's caption on page 2: the leading blank is part of the caption.
+    setWindowTitle(page2 ? tr(" Schedules page 2")
+                         //: The table window's caption on page 1: the leading blank is part of
+                         //: the caption.
+                         : tr(" Schedules page 1"));
     // The page being shown appears before the other one goes.
     const int shown = page2 ? kPageRows : 0;
     const int hidden = page2 ? 0 : kPageRows;
@@ -289,6 +295,13 @@ void ScheduleWindow::switchPage() {
         setRowVisible(shown + i, true);
     for (int i = 0; i < kPageRows; ++i)
         setRowVisible(hidden + i, false);
+}
+
+QString ScheduleWindow::pageSwitchText(bool page2) {
+    //: The page switch on page 2; the two trailing blanks are part of the caption.
+    return page2 ? tr("Skeds 21 to 40  ")
+                 //: The page switch on page 1; the two trailing blanks are part of the caption.
+                 : tr("Skeds 1 to 20  ");
 }
 
 void ScheduleWindow::present() {
@@ -312,18 +325,24 @@ void ScheduleWindow::done() {
 }
 
 void ScheduleWindow::clearTable() {
-    if (dialogs_.message(QStringLiteral(" Are you sure you want to erase the schedule?"),
+    //: The leading blank is part of the question.
+    if (dialogs_.message(tr(" Are you sure you want to erase the schedule?"),
                          Dialogs::Buttons::OkCancel, false,
-                         QStringLiteral(" Erase all the sked information?")) != Dialogs::Answer::Ok)
+                         //: A window caption: the leading blank is part of the caption.
+                         tr(" Erase all the sked information?")) != Dialogs::Answer::Ok)
         return;
     commitEdits();
     schedule_.clear();
-    dialogs_.message(QStringLiteral("When the first date field is clicked, the field is\r\n"
-                                    "pre-filled with the current date, which shows the\r\n"
-                                    "format as well. Edit the date and enter the alarm\r\n"
-                                    "time and alarm comment. When you click the date\r\n"
-                                    "for the next sked, the previous date is propagated."),
-                     Dialogs::Buttons::Ok, false, QStringLiteral(" Auto date fill"));
+    //: The box breaks its lines where this text does: keep the line breaks, with lines of
+    //: about the same length.
+    dialogs_.message(tr("When the first date field is clicked, the field is\r\n"
+                        "pre-filled with the current date, which shows the\r\n"
+                        "format as well. Edit the date and enter the alarm\r\n"
+                        "time and alarm comment. When you click the date\r\n"
+                        "for the next sked, the previous date is propagated."),
+                     Dialogs::Buttons::Ok, false,
+                     //: A window caption: the leading blank is part of the caption.
+                     tr(" Auto date fill"));
 }
 
 CivilDate ScheduleWindow::today() const {
@@ -384,9 +403,11 @@ void ScheduleWindow::showEvent(QShowEvent* event) {
 }
 
 void ScheduleWindow::print() {
-    if (dialogs_.message(QStringLiteral(" Do you want to print the schedule?"),
-                         Dialogs::Buttons::OkCancel, false,
-                         QStringLiteral(" Line print the schedule?")) != Dialogs::Answer::Ok)
+    //: The leading blank is part of the question.
+    if (dialogs_.message(tr(" Do you want to print the schedule?"), Dialogs::Buttons::OkCancel,
+                         false,
+                         //: A window caption: the leading blank is part of the caption.
+                         tr(" Line print the schedule?")) != Dialogs::Answer::Ok)
         return;
     commitEdits();
     files_.print(options_.isOn(Options::Switch::UseUtc));
@@ -394,7 +415,10 @@ void ScheduleWindow::print() {
 
 void ScheduleWindow::showHelp() {
     const QString path = QDir(programDir_).filePath(QStringLiteral("Tockmere.HLP"));
+    //: %1 is the help file's path. Keep the line breaks.
     if (!help_.showContents(path))
-        dialogs_.message(QStringLiteral("The help file\r\n%1\r\ncould not be opened.").arg(path),
-                         Dialogs::Buttons::Ok, true, QStringLiteral(" Help not found"));
+        dialogs_.message(tr("The help file\r\n%1\r\ncould not be opened.").arg(path),
+                         Dialogs::Buttons::Ok, true,
+                         //: A window caption: the leading blank is part of the caption.
+                         tr(" Help not found"));
 }

@@ -70,6 +70,8 @@ private:
     void showDateHeading();
     void setRowVisible(int slot, bool visible);
     void switchPage();
+    // The page switch's caption on either page.
+    static QString pageSwitchText(bool page2);
     CivilDate today() const;
 
     void done();

@@ -37,7 +37,7 @@ StopwatchWindow::StopwatchWindow() {
     giveWindowsTheirRoles();
     setObjectName(QStringLiteral("StopwatchWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Stop Watch"));
+    setWindowTitle(tr("Stop Watch"));
     setAutoFillBackground(true);
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -51,13 +51,12 @@ StopwatchWindow::StopwatchWindow() {
     digits(this, "secondColon", QStringLiteral(":"), twipsRect(1800, 156, 108, 348), true);
     secondsLabel_ =
         digits(this, "seconds", QStringLiteral("00"), twipsRect(1908, 180, 480, 348), false);
-    hoursLabel_->setAccessibleDescription(QStringLiteral("Hours"));
-    minutesLabel_->setAccessibleDescription(QStringLiteral("Minutes"));
-    secondsLabel_->setAccessibleDescription(QStringLiteral("Seconds"));
-    startButton_ =
-        makeButton(this, "startButton", QStringLiteral("Start"), twipsRect(324, 768, 1248, 432));
-    auto* exitButton =
-        makeButton(this, "exitButton", QStringLiteral("Exit"), twipsRect(2196, 768, 648, 432));
+    hoursLabel_->setAccessibleDescription(tr("Hours"));
+    minutesLabel_->setAccessibleDescription(tr("Minutes"));
+    secondsLabel_->setAccessibleDescription(tr("Seconds"));
+    //: The button that starts the stopwatch.
+    startButton_ = makeButton(this, "startButton", tr("Start"), twipsRect(324, 768, 1248, 432));
+    auto* exitButton = makeButton(this, "exitButton", tr("Exit"), twipsRect(2196, 768, 648, 432));
 
     tickTimer_ = new QTimer(this);
     tickTimer_->setObjectName(QStringLiteral("tickTimer"));
@@ -72,10 +71,12 @@ void StopwatchWindow::startOrStop() {
         count_ = {};
         showCount();
         tickTimer_->start();
-        startButton_->setText(QStringLiteral("Stop"));
+        //: The button that stops the running stopwatch.
+        startButton_->setText(tr("Stop"));
     } else {
         tickTimer_->stop();
-        startButton_->setText(QStringLiteral("Start"));
+        //: The button that starts the stopwatch.
+        startButton_->setText(tr("Start"));
     }
 }
 
