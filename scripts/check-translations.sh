@@ -51,9 +51,9 @@ if failed:
     sys.exit("translations: FAILED: %d messages unfinished" % len(failed))
 PYTHON
 
-# Literals that read as words: a capital then a small letter, or two words, in the Qt code.
+# Literals that read as words in the Qt code: two words, or one with a capital and a stop.
 grep -rnoE '(QStringLiteral|QLatin1String|u)\("([^"\\]|\\.)*"\)' src/app src/engine src/platform src/windows |
-    grep -E '\("([^"]*[A-Za-z][a-z]+ [a-z]|[A-Z][a-z]+[ .,:!?]|[ ][A-Z][a-z])' >"$work/literals" || true
+    grep -E '\("([^"]*[A-Za-z]{2,} [A-Za-z]{2,}|[A-Z][a-z]+[ .,:!?]|[ ][A-Z][a-z])' >"$work/literals" || true
 grep -vE '^\s*(#|$)' translations/not-translated.txt | sed 's/\s*#.*$//' >"$work/allowed"
 if grep -vFf "$work/allowed" "$work/literals" >"$work/left"; then
     fail "texts outside tr() (translate them, or name them in translations/not-translated.txt):" \

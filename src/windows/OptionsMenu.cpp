@@ -10,6 +10,8 @@
 
 #include <QAction>
 
+#include <cstdlib>
+
 namespace {
 
 QString fromStd(const std::string& text) {
@@ -99,13 +101,22 @@ QString OptionsMenu::closeButtonText(bool on) {
               : tr("No Alarm Close Button");
 }
 
+QString OptionsMenu::hoursText(int minutes) {
+    // The count picks the plural form: one hour is "1 hour"; an offset with a fraction counts
+    // as more than one.
+    const int count = minutes % 60 == 0 ? std::abs(minutes / 60) : 2;
+    //: An offset from UTC in hours; %1 is the number, which may have decimals ("5.5").
+    return tr("%1 hours", nullptr, count).arg(fromStd(offsetText(minutes)));
+}
+
 void OptionsMenu::offerSystemOffset(bool wait) {
     const QString offered = fromStd(offsetText(engine_.systemOffsetMinutes()));
-    //: %1 is the system's offset, %2 the one set in Tockmere, in hours that may have decimals
-    //: ("5.5"). Keep the blank before the line break, and the line break.
-    const QString told = tr("System UTC offset %1 hours does not \r\n"
-                            "match the setting in Tockmere %2 hours.")
-                             .arg(offered, fromStd(offsetText(options_.utcOffsetMinutes())));
+    //: %1 is the system's offset, %2 the one set in Tockmere, each in hours ("5 hours"). Keep
+    //: the blank before the line break, and the line break.
+    const QString told =
+        tr("System UTC offset %1 does not \r\n"
+           "match the setting in Tockmere %2.")
+            .arg(hoursText(engine_.systemOffsetMinutes()), hoursText(options_.utcOffsetMinutes()));
     //: A window caption: the leading blank is part of the caption.
     const QString title = tr(" Check UTC offset");
     //: %1 is the system's offset in hours that may have decimals ("5.5"); "hr." is short for
@@ -137,12 +148,12 @@ void OptionsMenu::takeOffset(const QString& answer) {
         options_.setUtcOffsetMinutes(*offset);
         return;
     }
-    //: %1 is what the user typed, %2 the offset kept, in hours that may have decimals ("5.5").
-    //: Keep the line breaks.
-    dialogs_.message(tr("\"%1\" is not a UTC offset; the offset is kept at %2 hours.\r\n\r\n"
+    //: %1 is what the user typed, %2 the offset kept, in hours ("5.5 hours"). Keep the line
+    //: breaks.
+    dialogs_.message(tr("\"%1\" is not a UTC offset; the offset is kept at %2.\r\n\r\n"
                         "The offset is the hours added to local time to get UTC: 5 at UTC-5, "
                         "-5.5 or -5:30 at UTC+5:30.")
-                         .arg(answer, fromStd(offsetText(options_.utcOffsetMinutes()))),
+                         .arg(answer, hoursText(options_.utcOffsetMinutes())),
                      Dialogs::Buttons::Ok, true,
                      //: A window caption: the leading blank is part of the caption.
                      tr(" Set UTC offset"));

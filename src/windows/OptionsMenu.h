@@ -41,6 +41,8 @@ private:
     QAction* addSwitch(const char* name, const QString& caption, Options::Switch which);
     QAction* addCommand(const char* name, const QString& caption);
     void updateSwitchCaptions();
+    // An offset as the messages count it: "5 hours", "1 hour", "-5.5 hours".
+    static QString hoursText(int minutes);
     // The captions of the two switches whose words change with their state.
     static QString alarmPopUpText(bool on);
     static QString closeButtonText(bool on);

@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "DateEntry.h"
+#include "FileInLanguage.h"
 #include "Resizer.h"
 #include "SettingsKeys.h"
 #include "TimeBase.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -414,7 +414,8 @@ void ScheduleWindow::print() {
 }
 
 void ScheduleWindow::showHelp() {
-    const QString path = QDir(programDir_).filePath(QStringLiteral("Tockmere.HLP"));
+    // The help in the user's language where it was installed, else the program's own.
+    const QString path = fileInLanguage(programDir_, QStringLiteral("Tockmere.HLP"));
     //: %1 is the help file's path. Keep the line breaks.
     if (!help_.showContents(path))
         dialogs_.message(tr("The help file\r\n%1\r\ncould not be opened.").arg(path),

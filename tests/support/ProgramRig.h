@@ -8,6 +8,7 @@
 #include "FakePrinter.h"
 #include "FakeSettings.h"
 #include "FakeServices.h"
+#include "Languages.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "ScheduleWindow.h"
@@ -26,6 +27,15 @@
 // A whole program on fake services, with a temporary folder as program directory. The clock
 // stands at 09:00:00 UTC on 5 December 2026, local time UTC.
 struct ProgramRig {
+    // The translations as the program installs them, once per test program: under the tests' C
+    // locale only English plural forms ("1 hour").
+    struct Translated {
+        Translated() {
+            static const bool once =
+                (installTranslations(QCoreApplication::applicationDirPath()), true);
+            Q_UNUSED(once);
+        }
+    } translated;
     QTemporaryDir dir;
     FakeClock clock;
     FakeSettings settings;

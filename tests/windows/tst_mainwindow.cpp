@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tockmere developers
 
 #include "CommandLine.h"
-#include "Languages.h"
 #include "ProgramRig.h"
 #include "Twips.h"
 #include "AboutWindow.h"
@@ -155,6 +154,7 @@ private slots:
         QTest::newRow("a looping sound that cannot play offers no Stop") << L{"set Silent=FALSE", "set Continuous=TRUE", "set AlarmPopUp=FALSE", "rows  |12/05/26|0930|x", "start", "nosound 2", "tick 09:30:00", engine} << L{"40 [0] " + set + "||-|a1"};
         QTest::newRow("offset prompts") << L{"prompt 5.625", "menu setUtcOffset", "see labels", "prompt -24", "menu setUtcOffset", "prompt 25", "menu setUtcOffset", "prompt", "menu setUtcOffset", "prompt abc", "menu setUtcOffset", "see labels", "see stored"} << L{"UTC Time|5.5|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Time|-24|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC offset=-24"};
         QTest::newRow("label prompt and help") << L{"prompt EST", "menu changeTimeLabel", "prompt", "menu changeTimeLabel", "see labels", "see stored", "prompt -3", "menu setUtcOffset", "menu utcTime", "menu help", "see texts"} << L{"EST|0|UTC Date|Alarm Msg PopUp|Alarm Close Button", "UTC Label=EST", "Time label...: Enter text for time offset: UTC PST etc.", "Time label...: Enter text for time offset: UTC PST etc.", ": Enter the UTC hour offset", " Tockmere Quick Help: You have a -3 hour offset selected.|Select UTC in the menu to use this offset."};
+        QTest::newRow("one hour, and none, counted in words") << L{"zone -1", "start", "see texts"} << L{" Check UTC offset: System UTC offset 1 hour does not \r\nmatch the setting in Tockmere 0 hours.", ": <Enter> or <OK> selects the 1 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP"};
         QTest::newRow("offset check at start") << L{"zone 5.5", "prompt -5.5", "start", "see texts", "see stored"} << L{" Check UTC offset: System UTC offset -5.5 hours does not \r\nmatch the setting in Tockmere 0 hours.", ": <Enter> or <OK> selects the -5.5 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", " Initial use: Do right-mouse click on TOCKMERE to view options/HELP", "UTC offset=-5.5"};
         QTest::newRow("the offset follows daylight saving") << L{"zone -6", "set UTC offset=6", "set AlarmPopUp=FALSE", "rows  |03/14/27|0800|spring; |11/07/27|0700|fall", "start", "tick 2027-03-14T07:59:59", engine, "zone -5", "tick 2027-03-14T08:00:00", "see clock", engine, "tick 2027-11-07T06:59:59", "zone -6", "tick 2027-11-07T07:00:00", engine, "see stored", "see boxes"} << L{"0 [] " + set + "|spring|-|", "08:00:00|" + set + "|T1", "1 [0] " + set + "|fall|-|", "40 [0,1] " + set + "||-|", "AlarmPopUp=FALSE UTC offset=6", ""};
         QTest::newRow("another zone's offset kept, asked once") << L{"zone -6", "set UTC offset=8", two, "start", "see boxes", "zone -5", "tick 09:00:00", "tick 09:00:01", "see texts", "see stored", "tick 09:00:02", "zone -6", "tick 09:00:03", "see boxes"} << L{" Check UTC offset,", " Check UTC offset: System UTC offset 5 hours does not \r\nmatch the setting in Tockmere 8 hours.", ": <Enter> or <OK> selects the 5 hr. system UTC offset.\r\n\r\nOr enter a new UTC hour offset.", "UTC offset=8", " Check UTC offset,"};
@@ -339,7 +339,6 @@ private slots:
     // once more at twice the scale, and at both scales in each language Tockmere ships.
     // clang-format off
     void fixedTextsFit() {
-        installTranslations(QCoreApplication::applicationDirPath());
         ProgramRig rig;
         rig.program.start();
         rig.skeds().ensureControls();
