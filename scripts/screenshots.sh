@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Tockmere developers
 # Makes the README's pictures of the real program in a virtual X server: the main window, the
-# table window and an alarm. Run from anywhere; writes docs/*.png.
+# table window and an alarm. Run from anywhere; writes docs/*.png, or with a language (de, es)
+# the same pictures in that language in docs/LL/.
+#   scripts/screenshots.sh [LANGUAGE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${DISPLAY:-}" ]; then
@@ -10,6 +12,20 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 scripts/build.sh default >/dev/null
 root=$(pwd)
+language=${1:-}
+out=docs${language:+/$language}
+mkdir -p "$out"
+# A window's caption in the language, from its translations file.
+caption() {
+    [ -z "$language" ] && { echo "$1"; return; }
+    /usr/bin/python3 -c '
+import sys, xml.etree.ElementTree as ET
+for m in ET.parse(sys.argv[1]).getroot().iter("message"):
+    if m.findtext("source") == sys.argv[2]:
+        print(m.findtext("translation")); break
+else:
+    print(sys.argv[2])' "translations/tockmere_$language.ts" "$1"
+}
 work=$(mktemp -d)
 pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
@@ -31,16 +47,20 @@ find_window() {
     echo "screenshots: no window named '$1'" >&2
     exit 1
 }
-(cd "$work" && exec "$root/build/default/bin/tockmere") &
+(cd "$work" && exec env LANG="${language:+${language}_${language^^}.UTF-8}" LANGUAGE= \
+    "$root/build/default/bin/tockmere") &
 pid=$!
-alarm=$(find_window "^ Alarm at ") # the sked missed yesterday fires at once
-main=$(find_window "^Alarm Set")
+at=$(caption "Alarm at %1")
+set=$(caption "Alarm Set   %1")
+alarm=$(find_window "^ ${at%\%1}") # the sked missed yesterday fires at once
+main=$(find_window "^${set%\%1}")
 xdotool windowmove "$main" 10 10 windowmove "$alarm" 360 10
 sleep 1
-import -window "$main" docs/main-window.png
-import -window "$alarm" docs/alarm.png
+import -window "$main" "$out/main-window.png"
+import -window "$alarm" "$out/alarm.png"
 xdotool mousemove --window "$main" 58 14 click 1
-skeds=$(find_window "Schedules")
+page=$(caption " Schedules Page1")
+skeds=$(find_window "^${page%1}")
 sleep 1
-import -window "$skeds" docs/table-window.png
-echo "screenshots: docs/main-window.png docs/table-window.png docs/alarm.png"
+import -window "$skeds" "$out/table-window.png"
+echo "screenshots: $out/main-window.png $out/table-window.png $out/alarm.png"
