@@ -32,14 +32,19 @@ session() { # LANG value, where to keep what was read
     sleep 1
     xdotool windowmove "$main" 10 10
     sleep 0.3
+    /usr/bin/python3 tests/e2e/atspi-texts.py windows >"$2"
+    # The menu is heard entry by entry as the keys move through it.
+    /usr/bin/python3 tests/e2e/atspi-texts.py focus 8 >"$home/focus" & local listener=$!
+    for _ in $(seq 50); do grep -q listening "$home/focus" 2>/dev/null && break; sleep 0.1; done
     xdotool mousemove --window "$main" 250 45 windowfocus --sync "$main" key shift+F10
-    sleep 0.8
-    /usr/bin/python3 tests/e2e/atspi-texts.py >"$2"
+    sleep 0.5
+    for _ in $(seq 18); do xdotool key Down; sleep 0.1; done
     xdotool key Escape
-    sleep 0.3
+    wait "$listener"
+    grep '^FOCUS' "$home/focus" >>"$2"
     click "$main" 58 14 # Set Alarm
     sleep 1.5
-    /usr/bin/python3 tests/e2e/atspi-texts.py >>"$2"
+    /usr/bin/python3 tests/e2e/atspi-texts.py windows >>"$2"
     # The table window is the newest of the program's windows.
     table=$(xdotool search --onlyvisible --pid "$pid" | tail -1)
     xdotool windowmove "$table" 10 130
@@ -81,10 +86,12 @@ for text in texts:
         failed.append(f"'{text}' is not heard as {' or '.join(sorted(wanted))}")
     elif text in heard and text not in wanted:
         failed.append(f"'{text}' is still heard in English")
+if failed:
+    failed.append("heard: " + " | ".join(sorted(h for h in heard if not h[:5] == "Sked " or not h[5:6].isdigit())))
 print("\n".join(failed), file=sys.stderr)
 sys.exit(1 if failed else 0)
 PYTHON
-        fail "$lang: the windows do not speak it; what was heard: $(cut -f2 "$home/read-$language" | sort -u | tr '\n' '|')"
+        fail "$lang: the windows do not speak it"
     sed -i "s/typed in $lang/typed in C/" "$skeds"
     cmp -s "$skeds" "$home/skeds-C" || fail "$lang: the schedule file differs from English"
     grep -v '^PositionTop\|^PositionLeft' "$ini" | cmp -s - "$home/ini-C" ||
