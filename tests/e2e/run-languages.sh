@@ -88,7 +88,8 @@ for text in texts:
         failed.append(f"'{text}' is still heard in English")
 if failed:
     failed.append("heard: " + " | ".join(sorted(h for h in heard if not h[:5] == "Sked " or not h[5:6].isdigit())))
-print("\n".join(failed), file=sys.stderr)
+if failed:
+    print("\n".join(failed), file=sys.stderr)
 sys.exit(1 if failed else 0)
 PYTHON
         fail "$lang: the windows do not speak it"
