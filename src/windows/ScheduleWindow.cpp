@@ -4,7 +4,7 @@
 #include "ScheduleWindow.h"
 
 #include "Controls.h"
-#include "DateEntry.h"
+#include "DateHelp.h"
 #include "FileInLanguage.h"
 #include "Resizer.h"
 #include "SettingsKeys.h"
@@ -14,14 +14,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 
-#include <algorithm>
 
 namespace {
 
@@ -48,7 +45,8 @@ ScheduleWindow::ScheduleWindow(Schedule& schedule, ScheduleFiles& files, Options
                                Dialogs& dialogs, HelpViewer& help, Clock& clock,
                                SettingsStore& settings, QString programDir)
     : schedule_(schedule), files_(files), options_(options), dialogs_(dialogs), help_(help),
-      clock_(clock), settings_(settings), programDir_(std::move(programDir)) {
+      dateHelp_(new DateHelp(schedule.table(), options, clock, this)), settings_(settings),
+      programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("ScheduleWindow"));
     connect(&schedule_, &Schedule::rowChanged, this, [this](int slot) {
         if (controlsBuilt())
@@ -216,7 +214,8 @@ void ScheduleWindow::createRow(QWidget* client, int slot) {
         grey.setColor(QPalette::Base, QColor(224, 224, 224));
         dateFields_[slot]->setPalette(grey);
     }
-    dateFields_[slot]->installEventFilter(this);
+    if (slot < SkedTable::kRows)
+        dateHelp_->watch(dateFields_[slot], slot);
 
     connect(skipBoxes_[slot], &QCheckBox::clicked, this,
             [&table, slot](bool on) { table.setSkip(slot, on); });
@@ -343,33 +342,6 @@ void ScheduleWindow::clearTable() {
                      Dialogs::Buttons::Ok, false,
                      //: A window caption: the leading blank is part of the caption.
                      tr(" Auto date fill"));
-}
-
-CivilDate ScheduleWindow::today() const {
-    // In the clock's time base, as the skeds' dates are read: in UTC mode an evening west of
-    // Greenwich is already tomorrow.
-    return options_.shownAt(clock_.localNow()).date;
-}
-
-bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease) {
-        const auto field =
-            std::find(dateFields_.begin(), dateFields_.begin() + SkedTable::kRows, watched);
-        const int slot = int(field - dateFields_.begin());
-        if (slot < SkedTable::kRows) {
-            if (event->type() == QEvent::FocusIn) {
-                // Focus that comes back with the window, or after a box closes, is not the user
-                // moving into the field: a date they emptied must stay empty.
-                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-                if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-                    reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
-                    dateFocusRule(schedule_.table(), slot, today());
-            } else if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                dateClickRule(schedule_.table(), slot, today());
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void ScheduleWindow::closeEvent(QCloseEvent* event) {

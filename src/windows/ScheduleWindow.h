@@ -16,6 +16,7 @@
 
 #include <array>
 
+class DateHelp;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -57,7 +58,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The controls are built at the first need; until then there is nothing to show in.
@@ -72,7 +72,6 @@ private:
     void switchPage();
     // The page switch's caption on either page.
     static QString pageSwitchText(bool page2);
-    CivilDate today() const;
 
     void done();
     void clearTable();
@@ -86,7 +85,7 @@ private:
     Options& options_;
     Dialogs& dialogs_;
     HelpViewer& help_;
-    Clock& clock_;
+    DateHelp* dateHelp_;
     SettingsStore& settings_;
     QString programDir_;
 
