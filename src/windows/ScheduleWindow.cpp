@@ -19,7 +19,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-
 namespace {
 
 constexpr int kClientWidth = 7752;
