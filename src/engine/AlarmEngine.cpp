@@ -170,9 +170,7 @@ bool AlarmEngine::passOverMissed(const ShownValues& shown) {
         missed << tr("sked %1 (%2 %3, %4 late)")
                       .arg(QString::number(armedRow_ + 1), fromStd(trimBlanks(row.date)),
                            fromStd(trimBlanks(row.time)), fromStd(spanText(late)));
-        const int index = armedRow_;
-        arm(table.firstPendingRow(shown.date.year, index + 1).value_or(SkedTable::kSpare));
-        table.setSkip(index, true);
+        passArmed(shown.date.year);
     }
     if (missed.isEmpty())
         return false;
@@ -182,24 +180,27 @@ bool AlarmEngine::passOverMissed(const ShownValues& shown) {
 }
 
 void AlarmEngine::fire(const ShownValues& shown) {
-    SkedTable& table = schedule_.table();
-    const int index = armedRow_;
+    const SkedEntry& row = schedule_.row(armedRow_);
     //: The heading of an alarm; %1 is the time it rang at, as the clock shows it.
     const QString heading = tr("Alarm at %1").arg(fromStd(shown.time));
-    const QString message = fromStd(table.row(index).message);
-    const QString late =
-        fromStd(lateLine(table.row(index), secondsPastDue(table.row(index), shown).value_or(0),
-                         options_.isOn(Options::Switch::UseUtc)));
-    // The next sked is armed before the skip mark is set, so the mark is not taken for a change
-    // of the armed sked.
-    arm(table.firstPendingRow(shown.date.year, index + 1).value_or(SkedTable::kSpare));
-    table.setSkip(index, true);
+    const QString message = fromStd(row.message);
+    const QString late = fromStd(lateLine(row, secondsPastDue(row, shown).value_or(0),
+                                          options_.isOn(Options::Switch::UseUtc)));
+    passArmed(shown.date.year);
     QStringList notes;
     if (!options_.isOn(Options::Switch::Silent))
         notes << soundTheAlarm();
     notes << late;
     notes.removeAll(QString());
     emit skedFired(heading, message, notes.join(u'\n'));
+}
+
+void AlarmEngine::passArmed(int year) {
+    const int index = armedRow_;
+    // The next sked is armed before the skip mark is set, so the mark is not taken for a change
+    // of the armed sked.
+    arm(schedule_.table().firstPendingRow(year, index + 1).value_or(SkedTable::kSpare));
+    schedule_.table().setSkip(index, true);
 }
 
 void AlarmEngine::arm(int slot) {

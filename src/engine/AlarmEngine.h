@@ -114,6 +114,8 @@ private:
     // Marks done, without ringing, the armed sked and those after it that are due later than
     // the late limit; false when the armed one is within it.
     bool passOverMissed(const ShownValues& shown);
+    // The armed sked marked done and the next pending one below it armed.
+    void passArmed(int year);
     void arm(int slot);
     // The time left to the armed sked at the shown second, and its reminder when that is due.
     void followArmed(const ShownValues& shown);
