@@ -282,18 +282,16 @@ private slots:
 
     // The help in the user's language where there is one, by language or by language and country;
     // the program's own otherwise.
+    // clang-format off
     void fileInLanguage_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("found");
-        QTest::newRow("German") << "de_DE"
-                                << "de/Tockmere.HLP";
-        QTest::newRow("Austrian German") << "de_AT"
-                                         << "de/Tockmere.HLP";
-        QTest::newRow("a language not there") << "fr_FR"
-                                              << "Tockmere.HLP";
-        QTest::newRow("C") << "C"
-                           << "Tockmere.HLP";
+        QTest::newRow("German") << "de_DE" << "de/Tockmere.HLP";
+        QTest::newRow("Austrian German") << "de_AT" << "de/Tockmere.HLP";
+        QTest::newRow("a language not there") << "fr_FR" << "Tockmere.HLP";
+        QTest::newRow("C") << "C" << "Tockmere.HLP";
     }
+    // clang-format on
     void fileInLanguage() {
         QFETCH(QString, locale);
         QVERIFY(QDir(dir_.path()).mkpath("de"));

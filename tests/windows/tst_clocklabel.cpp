@@ -83,21 +83,18 @@ private slots:
     // A new text is drawn at once, only from its first changed character on, and what is drawn
     // there turns the old picture into the new one; a text that changes from its first character
     // draws the whole label once, the same text draws nothing.
+    // clang-format off
     void newTextRepaintsEnoughAtOnce_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<int>("paints"); // 2: the whole label
-        QTest::newRow("next second") << "12:34:56"
-                                     << "12:34:57" << 1;
-        QTest::newRow("a narrow 1") << "08:08:08"
-                                    << "08:08:11" << 1;
-        QTest::newRow("midnight") << "23:59:59"
-                                  << "00:00:00" << 2;
-        QTest::newRow("to Done") << "12:00:00"
-                                 << "Done" << 2;
-        QTest::newRow("the same") << "12:00:00"
-                                  << "12:00:00" << 0;
+        QTest::newRow("next second") << "12:34:56" << "12:34:57" << 1;
+        QTest::newRow("a narrow 1") << "08:08:08" << "08:08:11" << 1;
+        QTest::newRow("midnight") << "23:59:59" << "00:00:00" << 2;
+        QTest::newRow("to Done") << "12:00:00" << "Done" << 2;
+        QTest::newRow("the same") << "12:00:00" << "12:00:00" << 0;
     }
+    // clang-format on
     void newTextRepaintsEnoughAtOnce() {
         QFETCH(QString, before);
         QFETCH(QString, after);
