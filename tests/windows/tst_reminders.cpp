@@ -65,7 +65,7 @@ private slots:
         QTest::newRow("late and silent for want of sound") << L{"Silent=FALSE"} << two << L{"12:00:00"} << L{"Alarm at 12:00:00|a\nNo sound: no audio output\nDue 09:30 UTC, 2 h 30 min late"} << "0" << 1 << "";
         QTest::newRow("past the late limit: marked and told in one, not rung") << L{"Late limit minutes=30", "Silent=FALSE"} << L{"S|12/01/26|0800|old", " |12/05/26|0700|a", " |12/05/26|0815|b", " |12/05/26|0830|c", " |12/05/26|0859|d", " |12/06/26|0000|e"} << L{"09:00:01", "09:00:02", "09:00:03"} << L{"Missed skeds|Missed: sked 2 (12/05/26 0700, 2 h 0 min late); sked 3 (12/05/26 0815, 45 min late); sked 4 (12/05/26 0830, 30 min late)", "Alarm at 09:00:02|d\nNo sound: no audio output\nDue 08:59 UTC, 1 min late"} << "0 1 2 3 4" << 1 << "";
         QTest::newRow("at the late limit: rung") << L{"Late limit minutes=30"} << L{" |12/05/26|0831|a"} << L{"09:01:00"} << L{"Alarm at 09:01:00|a\nDue 08:31 UTC, 30 min late"} << "0" << 0 << "";
-        QTest::newRow("a limit of one minute") << L{"Late limit minutes=1"} << two << L{"09:32:00"} << L{"Missed skeds|Missed: sked 1 (12/05/26 0930, 2 min late)"} << "0" << 0 << "";
+        QTest::newRow("a limit of one minute, told in the alarm window too") << L{"Late limit minutes=1", "AlarmPopUp=TRUE"} << two << L{"09:32:00"} << L{"Missed skeds|Missed: sked 1 (12/05/26 0930, 2 min late)"} << "0" << 0 << " Missed skeds|\nMissed: sked 1 (12/05/26 0930, 2 min late)";
         QTest::newRow("a late limit that is none: every sked rung") << L{"Late limit minutes=x"} << two << L{"12:00:00"} << L{"Alarm at 12:00:00|a\nDue 09:30 UTC, 2 h 30 min late"} << "0" << 0 << "";
     }
     // clang-format on
