@@ -37,8 +37,7 @@ Program::Program(const Services& services, QString programDir)
                 const QString told =
                     notes.isEmpty() ? message : message + QStringLiteral("\n") + notes;
                 notifier.notify(heading, told, engine_.isAlarmLooping());
-                if (options_.isOn(Options::Switch::AlarmPopUp))
-                    alarmWindow().showAlarm(heading, told);
+                popUp(heading, told);
             });
     connect(&engine_, &AlarmEngine::skedsMissed, this,
             [this, &notifier = services.notifier](const QString& told) {
@@ -46,16 +45,11 @@ Program::Program(const Services& services, QString programDir)
                 //: were too late to ring and were marked done.
                 const QString heading = tr("Missed skeds");
                 notifier.notify(heading, told, false);
-                if (options_.isOn(Options::Switch::AlarmPopUp))
-                    alarmWindow().showAlarm(heading, told);
+                popUp(heading, told);
             });
     connect(&engine_, &AlarmEngine::reminderDue, &services.notifier, &Notifier::remind);
     // Without the desktop's notifications a reminder shows where an alarm would.
-    connect(&services.notifier, &Notifier::reminderUndelivered, this,
-            [this](const QString& summary, const QString& body) {
-                if (options_.isOn(Options::Switch::AlarmPopUp))
-                    alarmWindow().showAlarm(summary, body);
-            });
+    connect(&services.notifier, &Notifier::reminderUndelivered, this, &Program::popUp);
     connect(&engine_, &AlarmEngine::alarmLooping, &services.notifier,
             [&notifier = services.notifier](bool looping) {
                 if (!looping)
@@ -144,6 +138,11 @@ void Program::tellKeptSchedule() {
                      Dialogs::Buttons::Ok, true,
                      //: A window caption: the leading blank is part of the caption.
                      tr(" Schedule kept"));
+}
+
+void Program::popUp(const QString& heading, const QString& text) {
+    if (options_.isOn(Options::Switch::AlarmPopUp))
+        alarmWindow().showAlarm(heading, text);
 }
 
 void Program::bringForward() {

@@ -66,6 +66,8 @@ public:
 
 private:
     void showStopwatch();
+    // The alarm window shows a heading and its text, when the user has alarms pop up.
+    void popUp(const QString& heading, const QString& text);
     // The window's place, the schedule's path and the table window's layout, for the next run.
     void storeClosingState();
     // The program's end (its close box, a signal, the session's end) keeps the table's unsaved

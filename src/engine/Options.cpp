@@ -46,13 +46,11 @@ void Options::restore() {
         offsetFromText(read(SettingsKeys::kUtcOffset, QStringLiteral("0")).toStdString())
             .value_or(0);
     // Minutes that are no whole number in range read as none, as a file without them does.
-    remindMinutes_ =
-        minutesFromText(read(SettingsKeys::kRemindMinutes, QString()).toStdString(), kRemindMost)
-            .value_or(0);
-    lateLimitMinutes_ =
-        minutesFromText(read(SettingsKeys::kLateLimitMinutes, QString()).toStdString(),
-                        kLateLimitMost)
-            .value_or(0);
+    auto minutes = [this](QLatin1String key, int most) {
+        return minutesFromText(read(key, QString()).toStdString(), most).value_or(0);
+    };
+    remindMinutes_ = minutes(SettingsKeys::kRemindMinutes, kRemindMost);
+    lateLimitMinutes_ = minutes(SettingsKeys::kLateLimitMinutes, kLateLimitMost);
 }
 
 void Options::set(Switch which, bool on) {
